@@ -1,0 +1,67 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// Modal dialogs are described by a template in dialog units and run by the UI host,
+// which builds the real controls (or, in tests, in-memory ones) and reports clicks back.
+enum class ControlKind { Label, CheckBox, PushButton, DefaultPushButton, GroupBox, ListBox, ComboBox, Edit, Slider };
+
+struct DialogControl {
+  int id = 0;
+  ControlKind kind = ControlKind::Label;
+  int x = 0, y = 0, w = 0, h = 0;  // dialog units
+  std::string text;                // the template's own text, replaced by language texts at init
+  bool multiline = false;
+};
+
+struct DialogTemplate {
+  int id = 0;
+  int width = 0, height = 0;  // dialog units
+  std::string caption;
+  std::vector<DialogControl> controls;
+};
+
+// Standard command ids of dialog buttons and message box answers.
+enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
+
+// The live controls of a running dialog.
+class DialogControls {
+ public:
+  virtual ~DialogControls() = default;
+  virtual void SetCaption(const std::string& text) = 0;
+  virtual void SetText(int id, const std::string& text) = 0;
+  virtual std::string Text(int id) const = 0;
+  virtual bool Checked(int id) const = 0;
+  virtual void SetChecked(int id, bool checked) = 0;
+  virtual void End(int result) = 0;
+};
+
+class CDialog {
+ public:
+  explicit CDialog(DialogTemplate dialogTemplate) : template_(std::move(dialogTemplate)) {}
+  virtual ~CDialog() = default;
+  CDialog(const CDialog&) = delete;
+  CDialog& operator=(const CDialog&) = delete;
+
+  // Runs the dialog through the UI host; returns the id of the button that closed it
+  // (IDCANCEL for Escape and the close box).
+  int DoModal();
+  const DialogTemplate& Template() const { return template_; }
+
+  // Called by the host.
+  void Attach(DialogControls* controls) { controls_ = controls; }
+  // Puts texts on the controls, then loads the member values into them.
+  virtual void OnInitDialog() { DoDataExchange(false); }
+  // Moves member values into the controls (save = false) or back (save = true).
+  virtual void DoDataExchange(bool /*save*/) {}
+  // A button was clicked. IDOK saves the controls into the members and ends; IDCANCEL ends.
+  virtual void OnCommand(int id);
+
+ protected:
+  DialogControls& Controls() { return *controls_; }
+  void EndDialog(int result) { controls_->End(result); }
+
+ private:
+  DialogTemplate template_;
+  DialogControls* controls_ = nullptr;
+};

@@ -1,0 +1,41 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/Cursor.h"
+#include "platform/Dc.h"
+#include "platform/Geometry.h"
+#include "platform/Region.h"
+
+// What the hosted task may ask of the window it lives in: repainting, a device context
+// outside painting, the cursor, and the controls of the control bar and of the view.
+class ViewHost {
+ public:
+  virtual ~ViewHost() = default;
+
+  virtual Rect ClientRect() const = 0;
+  // Adds to the pending dirty region; the next paint erases it and redraws the task there.
+  virtual void Invalidate() = 0;
+  virtual void InvalidateRect(const Rect& rect) = 0;
+  virtual void InvalidateRegion(const Region& region) = 0;
+  // Paints what is pending now.
+  virtual void UpdateWindow() = 0;
+  // A device context on the back buffer; what it draws is shown when it is released.
+  virtual std::unique_ptr<Dc> GetDC() = 0;
+  virtual void SetCursor(CursorKind cursor) = 0;
+
+  // Controls of the control bar and the view's own child controls, by id.
+  virtual void SetControlText(int id, const std::string& text) = 0;
+  virtual std::string ControlText(int id) const = 0;
+  virtual void EnableControl(int id, bool enable) = 0;
+  virtual bool IsControlEnabled(int id) const = 0;
+
+  // The millisecond time at which the first task of the current count was given.
+  virtual void SetClockStart(uint32_t ms) = 0;
+  virtual uint32_t ClockStart() const = 0;
+};
+
+// The host of the current view; a host that does nothing while no view exists.
+ViewHost& GetViewHost();
+void SetViewHost(ViewHost* host);

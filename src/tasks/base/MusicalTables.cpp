@@ -1,0 +1,26 @@
+#include "tasks/base/MusicalTables.h"
+
+#include <cstddef>
+
+namespace {
+// Intervals above the tonic of the four scale families.
+constexpr std::array<std::array<int, 7>, 4> kFamilies = {{
+    {0, 2, 4, 5, 7, 9, 11},  // major
+    {0, 2, 3, 5, 7, 9, 11},  // ascending melodic minor
+    {0, 2, 3, 5, 7, 8, 11},  // harmonic minor
+    {0, 2, 4, 5, 7, 8, 11},  // harmonic major
+}};
+}  // namespace
+
+void FillScaleTable(ScaleTable& table) {
+  for (int row = 0; row < 48; ++row) {
+    const int tonic = row % 12;
+    const auto& intervals = kFamilies[static_cast<std::size_t>(row / 12)];
+    for (int key = 0; key < 37; ++key) {
+      const int interval = ((key - tonic) % 12 + 12) % 12;
+      uint8_t in = 0;
+      for (int i : intervals) in = in || i == interval;
+      table[static_cast<std::size_t>(row)][static_cast<std::size_t>(key)] = in;
+    }
+  }
+}
