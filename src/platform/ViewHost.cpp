@@ -11,6 +11,7 @@ class NoViewHost final : public ViewHost {
   void UpdateWindow() override {}
   std::unique_ptr<Dc> GetDC() override { return nullptr; }
   void SetCursor(CursorKind) override {}
+  void PostToUi(std::function<void()> task) override { task(); }
   void SetControlText(int, const std::string&) override {}
   std::string ControlText(int) const override { return {}; }
   void EnableControl(int, bool) override {}

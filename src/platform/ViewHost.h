@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,6 +25,9 @@ class ViewHost {
   // A device context on the back buffer; what it draws is shown when it is released.
   virtual std::unique_ptr<Dc> GetDC() = 0;
   virtual void SetCursor(CursorKind cursor) = 0;
+  // Runs the function on the user-interface thread (queued when called from another thread).
+  // Only that thread paints: the timer thread posts its painting here.
+  virtual void PostToUi(std::function<void()> task) = 0;
 
   // Controls of the control bar and the view's own child controls, by id.
   virtual void SetControlText(int id, const std::string& text) = 0;
