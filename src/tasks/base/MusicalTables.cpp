@@ -24,3 +24,12 @@ void FillScaleTable(ScaleTable& table) {
     }
   }
 }
+
+int32_t ScaleRowOf(int32_t mode, int32_t key) {
+  if (mode < 0 || mode > 10 || key < 0 || key > 11) return 0;
+  if (mode == 10) return -1;
+  // The church modes use the major scale whose tonic lies the mode's degree below the key.
+  static constexpr std::array<int32_t, 7> kDegreeBelow = {0, 2, 4, 5, 7, 9, 11};
+  if (mode < 7) return ((key - kDegreeBelow[static_cast<std::size_t>(mode)]) % 12 + 12) % 12;
+  return 12 * (mode - 6) + key;
+}

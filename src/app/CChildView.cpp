@@ -1,0 +1,219 @@
+#include "app/CChildView.h"
+
+#include <QTimer>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+
+#include "app/CControlBar.h"
+#include "app/CommandIds.h"
+#include "app/MenuTable.h"
+#include "app/TaskTable.h"
+#include "dialogs/COptionsDialog.h"
+#include "log/LogLines.h"
+#include "platform/Clock.h"
+#include "platform/UiHost.h"
+#include "settings/ProgramSettings.h"
+#include "sound/MidiOutput.h"
+#include "text/LanguageTable.h"
+#include "text/StrFormat.h"
+
+CChildView::CChildView(QWidget* parent) : QWidget(parent) {
+  volume = 100;
+  std::error_code ec;
+  workDir_ = std::filesystem::current_path(ec).string();
+  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  LoadStartupSettings();
+  LoadStartupLanguage();
+  AppendLogHeader(std::time(nullptr));
+  // The stored task; unlike a task chosen from the menu it always gets its header and settings lines.
+  task_ = MakeTask(taskType);
+  task_->statisticsEnabled = true;
+  task_->WriteLogHeader();
+  AppendSettingsLines();
+
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  BuildCommandTable();
+  SetViewHost(this);
+}
+
+CChildView::~CChildView() {
+  for (auto& [id, timer] : timers_) delete timer;
+  timers_.clear();
+  // The task goes without writing its statistics.
+  task_.reset();
+  SetViewHost(nullptr);
+}
+
+void CChildView::OnCreate() {
+  SetTimer(cmd::kTimerDeferredStart, 100);
+  volumeReady_ = false;
+  if (applyTexts_) applyTexts_();
+}
+
+void CChildView::OnDestroy() {
+  SaveShutdownSettings();
+  CloseMidi();
+}
+
+void CChildView::BuildCommandTable() {
+  using namespace cmd;
+  commands_[kListenNew] = [this] { task_->OnListenNew(); };
+  commands_[kListenAgain] = [this] { task_->OnListenAgain(); };
+  commands_[kEnter] = [this] { task_->OnEnterKey(); };
+  commands_[kMute] = [this] { task_->AllNotesOff(); };
+  commands_[kSignatureList] = [this] { OnSignatureSelected(); };
+  commands_[107] = [this] { task_->OnTaskButton1(); };
+  commands_[108] = [this] { task_->OnTaskButton2(); };
+  commands_[109] = [this] { task_->OnTaskButton3(); };
+  commands_[110] = [this] { task_->OnTaskButton4(); };
+  commands_[111] = [this] { task_->OnTaskButton5(); };
+  commands_[112] = [this] { task_->OnTaskButton6(); };
+  commands_[113] = [this] { task_->OnTaskButton7(); };
+  for (int type = 0; type < kTaskTypeCount; ++type) {
+    const int command = TaskTypeAt(type).commandId;
+    if (command == 0) continue;
+    commands_[command] = [this, type] {
+      // Choosing the metronome while it runs does nothing.
+      if (type == kMetronomeType && task_->playbackMode == kMetronomePlayback) return;
+      CreateTask(type);
+    };
+  }
+  for (int index = 0; index < 5; ++index) {
+    commands_[kLanguageCommands[index]] = [this, index] { ChangeLanguage(index); };
+  }
+  commands_[kWarningSettings] = [] { WarningSettings(); };
+  commands_[kWebsite] = [] { GetUiHost().OpenUrl("https://aurelo.app/"); };
+  commands_[kMakerPage] = [] { GetUiHost().OpenUrl("https://aurelo.app/software-for-musicians/"); };
+  commands_[kSupport] = [] { GetUiHost().OpenUrl("mailto:support@aurelo.app?subject=Aurelo"); };
+  // Control-bar settings and the dialogs and files of the results log, the MIDI settings,
+  // the fonts and the help texts.
+  for (int id : {kTempoList, kModeList, kKeyList, kMaxDistanceList, kBlockExtramode, kFixIllumination, kSaveLog,
+                 kShowLog, kClearLog, kMidiSettings, kFontSettings, kResultFontSettings, kHelpBeginners, kHotKeys,
+                 kAboutLogs, kAboutSequencer, kAboutMidiKeyboardTasks, kAboutVirtualKeyboardSequencer}) {
+    commands_[id] = [this, id] { NotAvailable(id); };
+  }
+}
+
+bool CChildView::HasHandler(int id) const { return commands_.count(id) != 0; }
+
+bool CChildView::IsCommandEnabled(int id) const {
+  if (id == cmd::kListenNew) return task_->newTaskEnabled;
+  if (id == cmd::kListenAgain) return task_->listenAgainEnabled;
+  return HasHandler(id);
+}
+
+bool CChildView::OnCommand(int id) {
+  const auto it = commands_.find(id);
+  if (it == commands_.end()) return false;
+  // Space and R reach the two buttons only while these are enabled.
+  if (IsCommandEnabled(id)) it->second();
+  UpdateControls();
+  return true;
+}
+
+void CChildView::UpdateControls() {
+  if (!controlBar_) return;
+  controlBar_->EnableControl(cmd::kListenNew, task_->newTaskEnabled);
+  controlBar_->EnableControl(cmd::kListenAgain, task_->listenAgainEnabled);
+}
+
+void CChildView::CreateTask(int type) {
+  task_->WriteStatistics();
+  task_ = MakeTask(type);
+  task_->statisticsEnabled = true;
+  if (!IsToolType(type)) task_->WriteLogHeader();
+  Invalidate();
+  task_->Start();
+  taskType = static_cast<uint16_t>(type);
+  UpdateControls();
+}
+
+void CChildView::OnSignatureSelected() {
+  // The metronome's time signature list is a control of the view itself.
+  task_->signatureIndex = SignatureSelection();
+  task_->ResetStatistics();
+}
+
+void CChildView::SetTimer(int id, int ms) {
+  KillTimer(id);
+  auto* timer = new QTimer(this);
+  timer->setInterval(ms);
+  connect(timer, &QTimer::timeout, this, [this, id] { OnTimer(id); });
+  timers_[id] = timer;
+  timer->start();
+}
+
+void CChildView::KillTimer(int id) {
+  const auto it = timers_.find(id);
+  if (it == timers_.end()) return;
+  it->second->stop();
+  // The timer may be the one whose signal is being handled.
+  it->second->deleteLater();
+  timers_.erase(it);
+}
+
+void CChildView::OnTimer(int id) {
+  switch (id) {
+    case cmd::kTimerDeferredStart:
+      KillTimer(id);
+      DeferredStart();
+      break;
+    case cmd::kTimerVolumeReady:
+      volumeReady_ = true;
+      KillTimer(id);
+      break;
+    case cmd::kTimerTimeMeter:
+      UpdateTimeMeter();
+      break;
+    default:
+      break;
+  }
+  UpdateControls();
+}
+
+void CChildView::DeferredStart() {
+  OpenMidi();
+  if (controlBar_) {
+    controlBar_->SetSliderRange(cmd::kVolumeSlider, 0, 127);
+    controlBar_->SetSliderPos(cmd::kVolumeSlider, volume);
+  }
+  SetTimer(cmd::kTimerVolumeReady, 100);
+  SetTimer(cmd::kTimerTimeMeter, 1000);
+  task_->Start();
+}
+
+void CChildView::UpdateTimeMeter() {
+  if (task_->tasksGiven == 0) return;
+  uint32_t now = timeGetTime();
+  if (now < clockStart_) now = clockStart_;
+  int seconds = static_cast<int>((now - clockStart_) / 1000);
+  const int minutes = seconds / 60;
+  seconds %= 60;
+  elapsedTimeText = StrFormat("%02d:%02d", minutes, seconds);
+  SetControlText(cmd::kTimeMeter, elapsedTimeText);
+}
+
+void CChildView::ChangeLanguage(int index) {
+  languageIndex = static_cast<uint8_t>(index);
+  LoadStartupLanguage();
+  if (applyTexts_) applyTexts_();
+  Invalidate();
+  task_->SetTexts();
+}
+
+void CChildView::NotAvailable(int id) {
+  GetUiHost().MessageBox(StrFormat("This function (command %d) is not available in this version yet.", id), "Aurelo",
+                         MB_OK | MB_ICONINFORMATION);
+}
+
+void CChildView::OnMidiInData(uint32_t message) {
+  const uint32_t status = message & 0xFF;
+  if (status == midi::kNoteOn) {
+    SendShortMsg(message);
+    task_->OnMidiInNote(message);
+  } else if (status == midi::kNoteOff) {
+    SendShortMsg(message);
+  }
+}

@@ -1,0 +1,114 @@
+#pragma once
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "platform/ViewHost.h"
+#include "tasks/base/CAbstractT.h"
+
+class CControlBar;
+class QTimer;
+
+// The main view: owns the current task and turns every command, mouse message, paint
+// request, window timer and incoming MIDI message into a call of one of its operations.
+// Tasks paint into a back buffer of the client size; the screen shows the buffer.
+class CChildView : public QWidget, public ViewHost {
+  Q_OBJECT
+
+ public:
+  // Object construction: settings file, language file, log header, the stored task.
+  explicit CChildView(QWidget* parent = nullptr);
+  ~CChildView() override;
+
+  void SetControlBar(CControlBar* bar) { controlBar_ = bar; }
+  // Called by the frame when it needs the caption, menu and control bar texts applied again.
+  void SetApplyTexts(std::function<void()> applyTexts) { applyTexts_ = std::move(applyTexts); }
+
+  // Window creation: the deferred-start timer; texts on caption and menu.
+  void OnCreate();
+  // Window destruction: settings file written, MIDI devices closed.
+  void OnDestroy();
+
+  // The command table. Returns false for a command the view has no handler for.
+  bool OnCommand(int id);
+  bool HasHandler(int id) const;
+  // Whether the control-bar buttons 1000 and 1001 take commands now.
+  bool IsCommandEnabled(int id) const;
+  void OnTimer(int id);
+  void OnMidiInData(uint32_t message);
+  // Replaces the current task by a new one of the given type and starts it.
+  void CreateTask(int type);
+  // Updates the enabled state of the control-bar buttons from the task's flags.
+  void UpdateControls();
+
+  CAbstractT& Task() const { return *task_; }
+  bool IsTimerActive(int id) const { return timers_.count(id) != 0; }
+  bool VolumeReady() const { return volumeReady_; }
+  const QImage& BackBuffer() const { return buffer_; }
+  const std::string& WorkDir() const { return workDir_; }
+
+  // ViewHost.
+  Rect ClientRect() const override;
+  void Invalidate() override;
+  void InvalidateRect(const Rect& rect) override;
+  void InvalidateRegion(const Region& region) override;
+  void UpdateWindow() override;
+  std::unique_ptr<Dc> GetDC() override;
+  void SetCursor(CursorKind cursor) override;
+  void PostToUi(std::function<void()> task) override;
+  void SetControlText(int id, const std::string& text) override;
+  std::string ControlText(int id) const override;
+  void EnableControl(int id, bool enable) override;
+  bool IsControlEnabled(int id) const override;
+  void SetClockStart(uint32_t ms) override { clockStart_ = ms; }
+  uint32_t ClockStart() const override { return clockStart_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  friend class ClientDc;
+
+  void BuildCommandTable();
+  void SetTimer(int id, int ms);
+  void KillTimer(int id);
+  void DeferredStart();
+  void UpdateTimeMeter();
+  void ChangeLanguage(int index);
+  void NotAvailable(int id);
+  void OnSignatureSelected();
+  int SignatureSelection() const;
+  // Start-up and shutdown files and devices.
+  void LoadStartupSettings();
+  void LoadStartupLanguage();
+  void SaveShutdownSettings();
+  void OpenMidi();
+  void CloseMidi();
+  // Gives the back buffer the client size; a new buffer is dirty all over.
+  void EnsureBuffer();
+  // Draws the pending dirty region into the back buffer.
+  void RenderDirty();
+  // Shows the buffer's rectangle on the screen now, without running task code.
+  void ShowBuffer(const Rect& rect);
+
+  std::unique_ptr<CAbstractT> task_;
+  std::string workDir_;
+  uint32_t clockStart_ = 0;
+  bool volumeReady_ = false;
+  CControlBar* controlBar_ = nullptr;
+  std::function<void()> applyTexts_;
+  std::map<int, std::function<void()>> commands_;
+  std::map<int, QTimer*> timers_;
+  QImage buffer_;
+  QRegion dirty_;
+  QPainter* activePainter_ = nullptr;
+  bool copyOnly_ = false;
+};

@@ -1,0 +1,283 @@
+#include "app/CMainFrame.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/CChildView.h"
+#include "app/CControlBar.h"
+#include "app/CommandIds.h"
+#include "app/LockKeys.h"
+#include "app/MenuPrompts.h"
+#include "dialogs/CExitDialog.h"
+#include "log/TimeLog.h"
+#include "platform/UiHost.h"
+#include "platform/qt/QtConvert.h"
+#include "settings/ProgramSettings.h"
+#include "sound/TempoTables.h"
+#include "tasks/base/MusicalTables.h"
+#include "text/LanguageTable.h"
+
+namespace {
+
+constexpr int kMinWidth = 722;
+constexpr int kMinHeight = 450;
+
+// The accelerator table.
+struct Accelerator {
+  QKeyCombination keys;
+  int command;
+};
+
+const std::vector<Accelerator>& Accelerators() {
+  static const std::vector<Accelerator> table = {
+      {Qt::Key_Return, cmd::kEnter},
+      {Qt::Key_Enter, cmd::kEnter},
+      {Qt::Key_F1, cmd::kHelpBeginners},
+      {Qt::CTRL | Qt::Key_C, cmd::kEditCopy},
+      {Qt::CTRL | Qt::Key_Insert, cmd::kEditCopy},
+      {Qt::SHIFT | Qt::Key_Delete, cmd::kEditCut},
+      {Qt::CTRL | Qt::Key_X, cmd::kEditCut},
+      {Qt::CTRL | Qt::Key_V, cmd::kEditPaste},
+      {Qt::SHIFT | Qt::Key_Insert, cmd::kEditPaste},
+      {Qt::ALT | Qt::Key_Backspace, cmd::kEditUndo},
+      {Qt::CTRL | Qt::Key_Z, cmd::kEditUndo},
+      {Qt::CTRL | Qt::Key_M, cmd::kMidiSettings},
+      {Qt::Key_F6, cmd::kNextPane},
+      {Qt::SHIFT | Qt::Key_F6, cmd::kPrevPane},
+      {Qt::CTRL | Qt::Key_W, cmd::kWarningSettings},
+      {Qt::CTRL | Qt::SHIFT | Qt::Key_Delete, cmd::kClearLog},
+      {Qt::CTRL | Qt::Key_S, cmd::kSaveLog},
+      {Qt::CTRL | Qt::Key_F, cmd::kFontSettings},
+      {Qt::CTRL | Qt::Key_L, cmd::kShowLog},
+      {Qt::Key_Space, cmd::kListenNew},
+      {Qt::Key_R, cmd::kListenAgain},
+      {Qt::CTRL | Qt::Key_R, cmd::kResultFontSettings},
+  };
+  return table;
+}
+
+// A language text, or the resource text while the language has none for it.
+QString MenuText(const MenuEntry& entry) {
+  if (entry.textId < 0 || T(entry.textId).empty()) return QString::fromUtf8(entry.resourceText);
+  return ToQString(T(entry.textId));
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame() {
+  view_ = new CChildView;
+  controlBar_ = new CControlBar;
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::Create() {
+  setWindowTitle("Aurelo");
+  setMinimumSize(kMinWidth, kMinHeight);
+  startTime_ = std::time(nullptr);
+
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  controlBar_->setParent(central);
+  controlBar_->setFixedHeight(controlBar_->sizeHint().height());
+  layout->addWidget(controlBar_);
+  view_->setParent(central);
+  view_->setFocusPolicy(Qt::StrongFocus);
+  layout->addWidget(view_, 1);
+  setCentralWidget(central);
+  setFocusProxy(view_);
+  view_->SetControlBar(controlBar_);
+  view_->SetApplyTexts([this] {
+    ApplyToMenu();
+    ApplyToControlBar();
+  });
+  connect(controlBar_, &CControlBar::Command, this, &CMainFrame::OnCommand);
+
+  BuildMenu(nullptr, MenuTable());
+  BuildAccelerators();
+  view_->OnCreate();
+  PresetControlBar();
+  BuildStatusBar();
+
+  // The stored rectangle; with none the window lands at the top-left corner at its minimum size.
+  const QRect stored(windowRect.left, windowRect.top, windowRect.Width(), windowRect.Height());
+  resize(std::max(stored.width(), kMinWidth), std::max(stored.height(), kMinHeight));
+  move(stored.topLeft());
+  view_->UpdateControls();
+}
+
+void CMainFrame::BuildMenu(QMenu* parent, const std::vector<MenuEntry>& entries) {
+  for (const MenuEntry& entry : entries) {
+    if (entry.IsPopup()) {
+      QMenu* menu = parent ? parent->addMenu(MenuText(entry)) : menuBar()->addMenu(MenuText(entry));
+      connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateMenuEnabling);
+      connect(menu, &QMenu::hovered, this, &CMainFrame::OnMenuHover);
+      menuEntries_.emplace_back(&entry, menu->menuAction());
+      BuildMenu(menu, entry.children);
+      continue;
+    }
+    QAction* action = parent->addAction(MenuText(entry));
+    const int id = entry.commandId;
+    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    actions_[id] = action;
+    menuEntries_.emplace_back(&entry, action);
+  }
+  if (parent == nullptr) {
+    auto* group = new QActionGroup(this);
+    for (int id : kLanguageCommands) {
+      actions_[id]->setCheckable(true);
+      group->addAction(actions_[id]);
+    }
+  }
+}
+
+void CMainFrame::BuildAccelerators() {
+  for (const Accelerator& a : Accelerators()) {
+    auto* shortcut = new QShortcut(QKeySequence(a.keys), this);
+    const int id = a.command;
+    connect(shortcut, &QShortcut::activated, this, [this, id] { OnCommand(id); });
+  }
+}
+
+void CMainFrame::BuildStatusBar() {
+  messagePane_ = new QLabel(this);
+  statusBar()->addWidget(messagePane_, 1);
+  for (const char* name : {"CAP", "NUM", "SCRL"}) {
+    auto* indicator = new QLabel(name, this);
+    indicator->setFrameShape(QFrame::Panel);
+    indicator->setFrameShadow(QFrame::Sunken);
+    indicator->setAlignment(Qt::AlignCenter);
+    indicator->setMinimumWidth(indicator->fontMetrics().horizontalAdvance("SCRL") + 10);
+    statusBar()->addPermanentWidget(indicator);
+    lockIndicators_.push_back(indicator);
+  }
+  auto* poll = new QTimer(this);
+  connect(poll, &QTimer::timeout, this, &CMainFrame::UpdateLockIndicators);
+  poll->start(250);
+  UpdateLockIndicators();
+}
+
+void CMainFrame::UpdateLockIndicators() {
+  const LockKeyState state = ReadLockKeys();
+  const bool on[3] = {state.caps, state.num, state.scroll};
+  for (size_t i = 0; i < lockIndicators_.size(); ++i) lockIndicators_[i]->setEnabled(on[i]);
+}
+
+QString CMainFrame::MessagePaneText() const { return messagePane_ ? messagePane_->text() : QString(); }
+
+void CMainFrame::OnMenuHover(QAction* action) {
+  if (!messagePane_) return;
+  int id = 0;
+  for (const auto& [command, a] : actions_) {
+    if (a == action) id = command;
+  }
+  // Prompts of the menu items belong to the Russian interface only.
+  messagePane_->setText(languageIndex == 2 ? ToQString(MenuPrompt(id)) : QString());
+}
+
+void CMainFrame::PresetControlBar() {
+  CControlBar& bar = *controlBar_;
+  for (const auto& [id, text] : std::initializer_list<std::pair<int, int>>{{cmd::kListenNew, 82},
+                                                                           {cmd::kListenAgain, 85},
+                                                                           {cmd::kHintBox, 115}}) {
+    bar.SetControlText(id, T(text));
+  }
+  bar.SetControlText(cmd::kTimeMeter, "00:00");
+  bar.FillList(cmd::kTempoList, std::vector<std::string>(tempoNames.begin(), tempoNames.end()));
+  bar.FillList(cmd::kKeyList, std::vector<std::string>(keyNames.begin(), keyNames.end()));
+  std::vector<std::string> distances;
+  for (int32_t d : maxDistanceValues) distances.push_back(std::to_string(d));
+  bar.FillList(cmd::kMaxDistanceList, distances);
+  ApplyToControlBar();
+  bar.SetListSelection(cmd::kKeyList, keyIndex);
+  bar.SetListSelection(cmd::kModeList, modeIndex);
+  scaleRow = ScaleRowOf(modeIndex, keyIndex);
+  bar.SetListSelection(cmd::kTempoList, tempoIndex);
+  const auto* found = std::find(maxDistanceValues.begin(), maxDistanceValues.end(), maxDistance);
+  bar.SetListSelection(cmd::kMaxDistanceList,
+                       found == maxDistanceValues.end() ? -1 : static_cast<int>(found - maxDistanceValues.begin()));
+  bar.SetChecked(cmd::kBlockExtramode, blockExtramodeKeys);
+  bar.SetChecked(cmd::kFixIllumination, fixKeyIllumination);
+}
+
+void CMainFrame::ApplyToControlBar() {
+  CControlBar& bar = *controlBar_;
+  for (const auto& [id, text] : std::initializer_list<std::pair<int, int>>{{1053, 94},
+                                                                           {1054, 95},
+                                                                           {cmd::kBlockExtramode, 96},
+                                                                           {cmd::kFixIllumination, 97},
+                                                                           {1055, 98},
+                                                                           {1056, 99},
+                                                                           {1057, 111},
+                                                                           {1058, 112},
+                                                                           {1059, 113},
+                                                                           {cmd::kMute, 114}}) {
+    if (!T(text).empty()) bar.SetControlText(id, T(text));
+  }
+  std::vector<std::string> modes;
+  for (int i = 0; i < 11; ++i) modes.push_back(T(100 + i));
+  bar.FillList(cmd::kModeList, modes);
+  bar.SetListSelection(cmd::kModeList, modeIndex);
+}
+
+void CMainFrame::ApplyToMenu() {
+  if (!T(0).empty()) setWindowTitle(ToQString(T(0)));
+  for (const auto& [entry, action] : menuEntries_) action->setText(MenuText(*entry));
+  for (int i = 0; i < 5; ++i) actions_[kLanguageCommands[i]]->setChecked(i == languageIndex);
+  menuBar()->update();
+}
+
+QAction* CMainFrame::ActionFor(int commandId) const {
+  const auto it = actions_.find(commandId);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+void CMainFrame::UpdateMenuEnabling() {
+  for (const auto& [id, action] : actions_) {
+    action->setEnabled(view_->HasHandler(id) || id == cmd::kExit || id == cmd::kAbout);
+  }
+}
+
+void CMainFrame::OnCommand(int id) {
+  if (view_->OnCommand(id)) return;
+  switch (id) {
+    case cmd::kExit:
+      close();
+      break;
+    case cmd::kAbout:
+      GetUiHost().MessageBox(T(0).empty() ? "Aurelo" : T(0), "Aurelo", MB_OK | MB_ICONINFORMATION);
+      break;
+    default:
+      // Edit and pane commands have nothing to act on.
+      break;
+  }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (destroyed_) {
+    event->accept();
+    return;
+  }
+  const QRect g = geometry();
+  windowRect = {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+  if (askBeforeExit == 1 && !ConfirmExit()) {
+    event->ignore();
+    return;
+  }
+  endTime_ = std::time(nullptr);
+  AppendTimeRecord("TimeLog.txt", startTime_, endTime_);
+  destroyed_ = true;
+  view_->OnDestroy();
+  event->accept();
+}

@@ -1,0 +1,64 @@
+#pragma once
+#include <QMainWindow>
+#include <ctime>
+#include <map>
+#include <vector>
+
+#include "app/MenuTable.h"
+
+class CChildView;
+class CControlBar;
+class QAction;
+class QLabel;
+class QMenu;
+
+// The main window: menu, accelerators, control bar, the view and the status bar.
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Builds the view object, which loads the settings and texts and creates the stored task.
+  CMainFrame();
+  ~CMainFrame() override;
+
+  // Creates the windows, presets the control bar and places the frame at its stored rectangle.
+  void Create();
+
+  // Offers the command to the view first, then handles the frame's own.
+  void OnCommand(int id);
+  // Caption and menu texts of the current language, with the language radio check.
+  void ApplyToMenu();
+  // Label texts and mode names of the current language on the control bar.
+  void ApplyToControlBar();
+
+  CChildView& View() const { return *view_; }
+  CControlBar& ControlBar() const { return *controlBar_; }
+  QAction* ActionFor(int commandId) const;
+  std::time_t StartTime() const { return startTime_; }
+  std::time_t EndTime() const { return endTime_; }
+  QString MessagePaneText() const;
+  // Enables exactly the menu items that reach a handler.
+  void UpdateMenuEnabling();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenu(QMenu* parent, const std::vector<MenuEntry>& entries);
+  void BuildAccelerators();
+  void BuildStatusBar();
+  void PresetControlBar();
+  void UpdateLockIndicators();
+  void OnMenuHover(QAction* action);
+
+  CChildView* view_ = nullptr;
+  CControlBar* controlBar_ = nullptr;
+  std::time_t startTime_ = 0;
+  std::time_t endTime_ = 0;
+  std::map<int, QAction*> actions_;
+  // Every menu entry with the action that shows it, for re-applying texts.
+  std::vector<std::pair<const MenuEntry*, QAction*>> menuEntries_;
+  QLabel* messagePane_ = nullptr;
+  std::vector<QLabel*> lockIndicators_;
+  bool destroyed_ = false;
+};

@@ -1,0 +1,83 @@
+#include "app/TaskTable.h"
+
+#include <array>
+
+#include "tasks/CPlaceholderTask.h"
+
+namespace {
+
+constexpr std::array<TaskTypeInfo, kTaskTypeCount> kTaskTypes = {{
+    {0, 32809, "MonoMelodyTest13_0"},
+    {1, 32811, "MonoMelodyTest13_1"},
+    {2, 32813, "MonoMelodyTest13_2"},
+    {3, 32815, "MonoMelodyTest13_4"},
+    {4, 32817, "MonoMelodyTest13_8"},
+    {5, 32806, "MonoMelodyTest37_0"},
+    {6, 32780, "MonoMelodyTest37_1"},
+    {7, 32785, "MonoMelodyTest37_2"},
+    {8, 32787, "MonoMelodyTest37_4"},
+    {9, 32789, "MonoMelodyTest37_8"},
+    {10, 32962, "CSequencedTest13"},
+    {11, 32794, "MonoIntroTest_1"},
+    {12, 32796, "MonoIntroTest_2"},
+    {13, 32798, "MonoIntroTest_3"},
+    {14, 32800, "MonoIntroTest_4"},
+    {15, 32802, "MonoIntroTest_5"},
+    {16, 32852, "ChordHearBaseTrePolyTest"},
+    {17, 32855, "ChordHearBaseAllPolyTest"},
+    {18, 32856, "ChordHearBaseAllFromOnePolyTest"},
+    {19, 32843, "ChordHearBaseTreTest"},
+    {20, 32845, "ChordHearBaseAllTest"},
+    {21, 32846, "ChordHearBaseAllFromOneTest"},
+    {22, 33004, "ChordPlayBaseFromOneTest"},
+    {23, 33005, "ChordPlayBaseFromRandomTest"},
+    {24, 32964, "CSequencerRealTime13"},
+    {25, 32967, "CSequencerRealTime37"},
+    {26, 32969, "CSeqPlayer"},
+    {27, 32826, "CTuneFork"},
+    {28, 32966, "CMetronome"},
+    {29, 0, "CSetMidiKbdRangeT"},
+}};
+
+// Timer playback mode of each tool; every other type plays no timer.
+int PlaybackModeOf(int type) {
+  switch (type) {
+    case 24:
+    case 25:
+      return kSequencerPlayback;
+    case 26:
+      return kFragmentPlayback;
+    case 28:
+      return kMetronomePlayback;
+    default:
+      return kNoPlayback;
+  }
+}
+
+std::function<std::unique_ptr<CAbstractT>(int)> taskMaker;
+
+}  // namespace
+
+const TaskTypeInfo& TaskTypeAt(int type) {
+  if (type < 0 || type >= kTaskTypeCount) return kTaskTypes[0];
+  return kTaskTypes[static_cast<size_t>(type)];
+}
+
+int TaskTypeOfCommand(int commandId) {
+  if (commandId == 0) return -1;
+  for (const TaskTypeInfo& info : kTaskTypes) {
+    if (info.commandId == commandId) return info.type;
+  }
+  return -1;
+}
+
+bool IsToolType(int type) { return type >= kFirstToolType && type <= kLastToolType; }
+
+void SetTaskMaker(std::function<std::unique_ptr<CAbstractT>(int type)> maker) { taskMaker = std::move(maker); }
+
+std::unique_ptr<CAbstractT> MakeTask(int type) {
+  const TaskTypeInfo& info = TaskTypeAt(type);
+  if (taskMaker) return taskMaker(info.type);
+  // Task families are added here as they are built; until then a placeholder names the class.
+  return std::make_unique<CPlaceholderTask>(info.className, PlaybackModeOf(info.type));
+}

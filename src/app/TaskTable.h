@@ -1,0 +1,28 @@
+#pragma once
+#include <functional>
+#include <memory>
+
+class CAbstractT;
+
+inline constexpr int kTaskTypeCount = 30;
+inline constexpr int kFirstToolType = 24;  // types 24-28: sequencers, player, tuning fork, metronome
+inline constexpr int kLastToolType = 28;
+inline constexpr int kMetronomeType = 28;
+
+struct TaskTypeInfo {
+  int type;
+  int commandId;  // 0: reachable only as a stored task type
+  const char* className;
+};
+
+// The task type table, indexed by task type.
+const TaskTypeInfo& TaskTypeAt(int type);
+// The task type a menu command creates, or -1.
+int TaskTypeOfCommand(int commandId);
+bool IsToolType(int type);
+
+// Builds the task of the given type; values outside the table build type 0.
+std::unique_ptr<CAbstractT> MakeTask(int type);
+
+// Replaces the factory (tests host their own task objects); an empty function restores it.
+void SetTaskMaker(std::function<std::unique_ptr<CAbstractT>(int type)> maker);

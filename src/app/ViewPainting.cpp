@@ -1,0 +1,206 @@
+// The view's back buffer, device contexts, invalidation, cursors and mouse input.
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "app/CChildView.h"
+#include "app/CControlBar.h"
+#include "platform/qt/QtConvert.h"
+
+namespace {
+
+// Mouse flags of the window messages.
+constexpr MouseFlags kLeftButton = 0x01;
+constexpr MouseFlags kRightButton = 0x02;
+constexpr MouseFlags kShift = 0x04;
+constexpr MouseFlags kControl = 0x08;
+constexpr MouseFlags kMiddleButton = 0x10;
+
+MouseFlags FlagsOf(const QMouseEvent& e) {
+  MouseFlags f = 0;
+  if (e.buttons() & Qt::LeftButton) f |= kLeftButton;
+  if (e.buttons() & Qt::RightButton) f |= kRightButton;
+  if (e.buttons() & Qt::MiddleButton) f |= kMiddleButton;
+  if (e.modifiers() & Qt::ShiftModifier) f |= kShift;
+  if (e.modifiers() & Qt::ControlModifier) f |= kControl;
+  return f;
+}
+
+Point PointOf(const QMouseEvent& e) {
+  const QPoint p = e.position().toPoint();
+  return {p.x(), p.y()};
+}
+
+QRegion ToQRegion(const Region& region) {
+  QPolygon polygon;
+  for (const Point& p : region.Vertices()) polygon << QPoint(p.x, p.y);
+  // Include the outline's right and bottom pixels so a repaint covers what the fill drew.
+  return QRegion(polygon, Qt::OddEvenFill) + QRegion(ToQRect(region.Bounds()));
+}
+
+struct PainterOn {
+  explicit PainterOn(QImage& image) : painter(&image) {}
+  QPainter painter;
+};
+
+}  // namespace
+
+// A device context got outside painting: draws into the back buffer and shows what it
+// touched when it is released.
+class ClientDc : private PainterOn, public Dc {
+ public:
+  explicit ClientDc(CChildView& view) : PainterOn(view.buffer_), Dc(PainterOn::painter), view_(view) {}
+  ~ClientDc() override {
+    const Rect touched = Touched();
+    PainterOn::painter.end();
+    view_.ShowBuffer(touched);
+  }
+
+ private:
+  CChildView& view_;
+};
+
+Rect CChildView::ClientRect() const { return {0, 0, width(), height()}; }
+
+void CChildView::Invalidate() {
+  dirty_ += rect();
+  update();
+}
+
+void CChildView::InvalidateRect(const Rect& r) {
+  dirty_ += ToQRect(r);
+  update(ToQRect(r));
+}
+
+void CChildView::InvalidateRegion(const Region& region) {
+  const QRegion r = ToQRegion(region);
+  dirty_ += r;
+  update(r);
+}
+
+void CChildView::UpdateWindow() {
+  if (dirty_.isEmpty()) return;
+  const QRegion shown = dirty_;
+  RenderDirty();
+  ShowBuffer(FromQRect(shown.boundingRect()));
+}
+
+std::unique_ptr<Dc> CChildView::GetDC() {
+  // Inside painting the buffer already has its painter.
+  if (activePainter_) return std::make_unique<Dc>(*activePainter_);
+  EnsureBuffer();
+  return std::make_unique<ClientDc>(*this);
+}
+
+void CChildView::SetCursor(CursorKind cursor) {
+  switch (cursor) {
+    case CursorKind::Arrow:
+      setCursor(Qt::ArrowCursor);
+      break;
+    case CursorKind::Hand:
+      setCursor(Qt::PointingHandCursor);
+      break;
+    case CursorKind::Wait:
+      setCursor(Qt::WaitCursor);
+      break;
+  }
+}
+
+void CChildView::PostToUi(std::function<void()> task) {
+  QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+}
+
+void CChildView::SetControlText(int id, const std::string& text) {
+  if (controlBar_) controlBar_->SetControlText(id, text);
+}
+
+std::string CChildView::ControlText(int id) const { return controlBar_ ? controlBar_->ControlText(id) : std::string(); }
+
+void CChildView::EnableControl(int id, bool enable) {
+  if (controlBar_) controlBar_->EnableControl(id, enable);
+}
+
+bool CChildView::IsControlEnabled(int id) const { return controlBar_ && controlBar_->IsControlEnabled(id); }
+
+void CChildView::EnsureBuffer() {
+  const QSize wanted = size().expandedTo(QSize(1, 1));
+  if (buffer_.size() == wanted) return;
+  buffer_ = QImage(wanted, QImage::Format_RGB32);
+  buffer_.fill(ToQColor(colours::kWindow));
+  dirty_ = QRegion(rect());
+}
+
+void CChildView::RenderDirty() {
+  EnsureBuffer();
+  if (dirty_.isEmpty()) return;
+  QPainter painter(&buffer_);
+  painter.setClipRegion(dirty_);
+  painter.fillRect(dirty_.boundingRect(), ToQColor(colours::kWindow));
+  dirty_ = QRegion();
+  activePainter_ = &painter;
+  task_->clientRect = ClientRect();
+  {
+    Dc dc(painter);
+    task_->Draw(dc);
+    task_->DrawMessages(dc);
+  }
+  activePainter_ = nullptr;
+}
+
+void CChildView::ShowBuffer(const Rect& r) {
+  if (r.IsEmpty()) return;
+  copyOnly_ = true;
+  repaint(ToQRect(r));
+  copyOnly_ = false;
+}
+
+void CChildView::paintEvent(QPaintEvent* event) {
+  if (!copyOnly_) RenderDirty();
+  QPainter screen(this);
+  screen.drawImage(event->rect(), buffer_, event->rect());
+}
+
+void CChildView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  EnsureBuffer();
+  Invalidate();
+}
+
+void CChildView::mousePressEvent(QMouseEvent* event) {
+  MouseFlags flags = FlagsOf(*event);
+  Point p = PointOf(*event);
+  if (event->button() == Qt::LeftButton) {
+    task_->OnLButtonDown(flags, p);
+    task_->OnAnswerClick(flags, p);
+  } else if (event->button() == Qt::RightButton) {
+    task_->OnRButtonDown(flags, p);
+    task_->AllNotesOff();
+  }
+  UpdateControls();
+}
+
+void CChildView::mouseDoubleClickEvent(QMouseEvent* event) {
+  MouseFlags flags = FlagsOf(*event);
+  Point p = PointOf(*event);
+  if (event->button() == Qt::LeftButton) {
+    task_->OnLButtonDown(flags, p);
+    task_->OnAnswerClick(flags, p);
+  } else if (event->button() == Qt::RightButton) {
+    task_->OnRButtonDblClk(flags, p);
+  }
+  UpdateControls();
+}
+
+void CChildView::mouseReleaseEvent(QMouseEvent* event) {
+  MouseFlags flags = FlagsOf(*event);
+  Point p = PointOf(*event);
+  if (event->button() == Qt::LeftButton) task_->OnLButtonUp(flags, p);
+  else if (event->button() == Qt::RightButton) task_->OnRButtonUp(flags, p);
+  UpdateControls();
+}
+
+void CChildView::mouseMoveEvent(QMouseEvent* event) {
+  MouseFlags flags = FlagsOf(*event);
+  Point p = PointOf(*event);
+  task_->OnMouseMove(flags, p);
+}

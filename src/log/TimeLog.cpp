@@ -1,0 +1,45 @@
+#include "log/TimeLog.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "log/LocalTime.h"
+#include "platform/Utf.h"
+#include "text/LanguageTable.h"
+#include "text/StrFormat.h"
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+void WriteUtf16(std::FILE* f, const std::string& text) {
+  std::string bytes;
+  for (char16_t unit : Utf8ToUtf16(text)) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  std::fwrite(bytes.data(), 1, bytes.size(), f);
+}
+
+}  // namespace
+
+bool AppendTimeRecord(const std::string& path, std::time_t start, std::time_t end) {
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "ab"));
+  if (!file) return false;
+  std::FILE* f = file.get();
+  std::fseek(f, 0, SEEK_END);
+  const std::string rule = std::string(62, '=') + "\r\n";
+  if (std::ftell(f) == 0) {
+    std::fwrite("\xFF\xFE", 1, 2, f);
+    WriteUtf16(f, T(437) + "\r\n");
+    WriteUtf16(f, rule);
+  }
+  const long long duration = static_cast<long long>(end - start);
+  WriteUtf16(f, StrFormat("%s = %s\r\n", T(438).c_str(), FormatDateTime(ToLocalTime(start)).c_str()));
+  WriteUtf16(f, StrFormat("%s = %s\r\n", T(439).c_str(), FormatDateTime(ToLocalTime(end)).c_str()));
+  WriteUtf16(f, StrFormat("%s = %02lld:%02lld\r\n", T(440).c_str(), duration / 60, duration % 60));
+  WriteUtf16(f, rule);
+  return true;
+}
