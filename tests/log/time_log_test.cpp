@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <fstream>
+#include <iterator>
+
+#include "log/LocalTime.h"
+#include "log/TimeLog.h"
+#include "platform/Utf.h"
+#include "support/TempDir.h"
+#include "text/LanguageTable.h"
+
+namespace {
+
+std::string ReadUtf16File(const std::string& path, bool* hasBom) {
+  std::ifstream in(path, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  *hasBom = bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE';
+  std::u16string units;
+  for (size_t i = *hasBom ? 2 : 0; i + 1 < bytes.size(); i += 2) {
+    units += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
+  }
+  return Utf16ToUtf8(units);
+}
+
+std::time_t Local(int year, int month, int day, int hour, int minute, int second) {
+  std::tm tm{};
+  tm.tm_year = year - 1900;
+  tm.tm_mon = month - 1;
+  tm.tm_mday = day;
+  tm.tm_hour = hour;
+  tm.tm_min = minute;
+  tm.tm_sec = second;
+  tm.tm_isdst = -1;
+  return std::mktime(&tm);
+}
+
+TEST(TimeLog, FirstRecordGetsTheTitleLaterOnesOnlyTheirLines) {
+  TempWorkDir dir;
+  languageTable.SetText(437, "Aurelo time log");
+  languageTable.SetText(438, "Started");
+  languageTable.SetText(439, "Closed");
+  languageTable.SetText(440, "Duration");
+  const std::time_t start = Local(2026, 12, 6, 9, 12, 40);
+  ASSERT_TRUE(AppendTimeRecord("TimeLog.txt", start, start + 3143));
+  ASSERT_TRUE(AppendTimeRecord("TimeLog.txt", start, start + 3725));
+  bool bom = false;
+  const std::string rule(62, '=');
+  EXPECT_EQ(ReadUtf16File("TimeLog.txt", &bom),
+            "Aurelo time log\r\n" + rule + "\r\n" +
+                "Started = 06.12.2026, 09:12:40\r\nClosed = 06.12.2026, 10:05:03\r\nDuration = 52:23\r\n" + rule +
+                "\r\n" + "Started = 06.12.2026, 09:12:40\r\nClosed = 06.12.2026, 10:14:45\r\nDuration = 62:05\r\n" +
+                rule + "\r\n");
+  EXPECT_TRUE(bom);
+}
+
+TEST(TimeLog, UnwritableFileWritesNothing) {
+  TempWorkDir dir;
+  std::filesystem::create_directory("TimeLog.txt");
+  EXPECT_FALSE(AppendTimeRecord("TimeLog.txt", 0, 10));
+}
+
+TEST(TimeLog, LongRunsShowMoreThanTwoDigitsOfMinutes) {
+  TempWorkDir dir;
+  languageTable.SetText(440, "D");
+  ASSERT_TRUE(AppendTimeRecord("TimeLog.txt", 0, 6000 * 60 + 7));
+  bool bom = false;
+  EXPECT_NE(ReadUtf16File("TimeLog.txt", &bom).find("D = 6000:07\r\n"), std::string::npos);
+}
+
+TEST(LocalTimeFormat, TwoDigitFieldsAndFourDigitYear) {
+  EXPECT_EQ(FormatDateTime({6, 12, 2026, 9, 5, 3}), "06.12.2026, 09:05:03");
+}
+
+}  // namespace
