@@ -79,6 +79,7 @@ void CChildView::InvalidateRegion(const Region& region) {
 }
 
 void CChildView::UpdateWindow() {
+  EnsureBuffer();
   if (dirty_.isEmpty()) return;
   const QRegion shown = dirty_;
   RenderDirty();

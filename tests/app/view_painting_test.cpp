@@ -1,0 +1,72 @@
+#include <QFont>
+
+#include "app/CChildView.h"
+#include "platform/qt/QtConvert.h"
+#include "support/AppFixture.h"
+
+namespace {
+
+class ViewPainting : public AppFixture {
+ protected:
+  void SetUp() override {
+    spyTypes = {0};
+    StartProgram();
+    View().resize(400, 300);
+    View().UpdateWindow();
+    calls.clear();
+  }
+};
+
+TEST_F(ViewPainting, DeviceContextOutsidePaintingDrawsAtOnceAndLeavesPendingWorkPending) {
+  View().InvalidateRect({0, 0, 10, 10});
+  {
+    std::unique_ptr<Dc> dc = View().GetDC();
+    dc->FillRect({100, 100, 120, 110}, {255, 0, 0});
+  }
+  EXPECT_EQ(View().BackBuffer().pixel(100, 100), qRgb(255, 0, 0));
+  EXPECT_EQ(View().BackBuffer().pixel(119, 109), qRgb(255, 0, 0));
+  EXPECT_EQ(View().BackBuffer().pixel(120, 110), qRgb(255, 255, 255));
+  EXPECT_TRUE(calls.empty()) << "releasing the context runs no task code";
+  View().UpdateWindow();
+  EXPECT_EQ(calls, (std::vector<std::string>{"Draw", "DrawMessages"}));
+  // Only the dirty part was erased.
+  EXPECT_EQ(View().BackBuffer().pixel(100, 100), qRgb(255, 0, 0));
+}
+
+TEST_F(ViewPainting, RegionsFillExactlyThePixelsTheyHitTest) {
+  const Region key({{10, 10}, {30, 10}, {30, 60}, {20, 60}, {20, 40}, {10, 40}});
+  {
+    std::unique_ptr<Dc> dc = View().GetDC();
+    dc->FillRgn(key, {0, 0, 0});
+  }
+  for (int y = 5; y < 65; ++y) {
+    for (int x = 5; x < 35; ++x) {
+      const bool black = View().BackBuffer().pixel(x, y) == qRgb(0, 0, 0);
+      EXPECT_EQ(black, key.Contains({x, y})) << x << "," << y;
+    }
+  }
+}
+
+TEST_F(ViewPainting, WaitShowsTheBusyCursorAndAdvancesTheClock) {
+  const uint32_t before = clock.NowMs();
+  View().Task().WaitMs(600);
+  EXPECT_EQ(clock.NowMs() - before, 600u);
+  EXPECT_EQ(View().cursor().shape(), Qt::ArrowCursor);
+  View().SetCursor(CursorKind::Hand);
+  EXPECT_EQ(View().cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST(FontConversion, DescriptionsBecomePixelSizedFonts) {
+  const QFont main = ToQFont(DefaultMainFontDesc());
+  EXPECT_EQ(main.pixelSize(), 13);
+  EXPECT_EQ(main.family(), "Arial");
+  EXPECT_EQ(main.weight(), QFont::Normal);
+  const QFont result = ToQFont(DefaultResultFontDesc());
+  EXPECT_EQ(result.weight(), QFont::Bold);
+  const FontDesc back = FromQFont(result);
+  EXPECT_EQ(back.height, -13);
+  EXPECT_EQ(back.weight, 700);
+  EXPECT_EQ(back.Face(), "Verdana");
+}
+
+}  // namespace
