@@ -1,9 +1,11 @@
 // The view's files and devices at start-up and shutdown.
 #include "app/CChildView.h"
+#include "settings/ProgramSettings.h"
+#include "text/LanguageTable.h"
 
 void CChildView::LoadStartupSettings() {}
 
-void CChildView::LoadStartupLanguage() {}
+void CChildView::LoadStartupLanguage() { languageTable.LoadLanguage(languageIndex); }
 
 void CChildView::SaveShutdownSettings() {}
 

@@ -1,5 +1,55 @@
 #include "text/LanguageTable.h"
 
+#include <filesystem>
+
+#include "platform/UiHost.h"
+#include "text/LanguageFile.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kExitNoLanguageFile = 4;
+
+const char* MissingFileMessage(int index) {
+  switch (index) {
+    case 0:
+      return "It is impossible to open english.lng file in <lang_files> folder! The program cannot work without this "
+             "file and will be closed. Try to reinstall program to guarantee presence of this file.";
+    case 1:
+      return "Es ist unmöglich, die Datei german.lng in der Mappe lang_files zu öffnen! Das Programm kann ohne diese "
+             "Datei nicht arbeiten und wird geschlossen sein. Versuchen Sie von neuem, das Programm zu installieren, "
+             "um die Anwesenheit dieser Datei zu garantieren.";
+    case 2:
+      return "Невозможно открыть файл russian.lng в папке lang_files! Программа не может работать без этого файла и "
+             "будет закрыта. Попробуйте заново инсталлировать программу, чтобы гарантировать присутствие этого файла.";
+    case 3:
+      return "It is impossible to open portuguese.lng file in <lang_files> folder! The program cannot work without "
+             "this file and will be closed. Try to reinstall program to guarantee presence of this file.";
+    case 4:
+      return "It is impossible to open custom.lng file in <lang_files> folder! The program cannot work without this "
+             "file and will be closed. Try to reinstall program to guarantee presence of this file.";
+    default:
+      return "It is impossible to open *.lng file in <lang_files> folder! The program cannot work without this file "
+             "and will be closed. Try to reinstall program to guarantee presence of this file.";
+  }
+}
+
+// lang_files/ in the current folder, then beside the program, then in the installed data folder.
+std::optional<std::vector<uint8_t>> ReadLanguageFile(const char* name) {
+  std::vector<fs::path> folders = {fs::path("lang_files")};
+  std::error_code ec;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec) folders.push_back(exe.parent_path() / "lang_files");
+  folders.push_back(fs::path(AURELO_DATA_DIR) / "lang_files");
+  for (const fs::path& folder : folders) {
+    if (auto bytes = ReadFileBytes((folder / name).string())) return bytes;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 const std::string& CLanguageTable::Text(int id) const {
   static const std::string empty;
   if (id < 0 || id >= kTextCount) return empty;
@@ -9,4 +59,15 @@ const std::string& CLanguageTable::Text(int id) const {
 void CLanguageTable::SetText(int id, std::string text) {
   if (id < 0 || id >= kTextCount) return;
   texts_[static_cast<size_t>(id)] = std::move(text);
+}
+
+void CLanguageTable::LoadLanguage(int index) {
+  std::optional<std::vector<uint8_t>> bytes;
+  if (index >= 0 && index < 5) bytes = ReadLanguageFile(kFileNames[index]);
+  if (!bytes) {
+    UiHost& host = GetUiHost();
+    host.MessageBox(MissingFileMessage(index), "Error!", MB_OK | MB_ICONEXCLAMATION);
+    host.ExitProcess(kExitNoLanguageFile);
+  }
+  texts_ = ParseLanguageFile(*bytes);
 }

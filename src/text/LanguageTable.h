@@ -12,6 +12,14 @@ class CLanguageTable {
   void SetText(int id, std::string text);
   void SetAll(const std::array<std::string, kTextCount>& texts) { texts_ = texts; }
 
+  // Reads the file of the language index into the texts. A missing file, or an index
+  // outside 0-4, shows its message and ends the program with exit code 4.
+  void LoadLanguage(int index);
+
+  // File names by language index, relative to the language folder.
+  static constexpr const char* kFileNames[5] = {"english.lng", "german.lng", "russian.lng", "portuguese.lng",
+                                                "custom.lng"};
+
  private:
   std::array<std::string, kTextCount> texts_{};
 };

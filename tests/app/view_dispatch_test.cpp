@@ -88,8 +88,10 @@ TEST_F(ViewDispatch, MenuItemsWithoutHandlerAreDisabled) {
 
 class TaskCreation : public AppFixture {
  protected:
-  void SetUp() override {
-    spyTypes = {0, 3, 8, 24, 28, 29};
+  void SetUp() override { spyTypes = {0, 3, 8, 24, 28, 29}; }
+  // Starts the program, then marks the texts of the task header and statistics lines.
+  void Start() {
+    StartProgram();
     for (int id : {426, 428, 431, 433, 434, 436}) languageTable.SetText(id, "T" + std::to_string(id));
   }
 };
@@ -97,7 +99,6 @@ class TaskCreation : public AppFixture {
 TEST_F(TaskCreation, StartupWritesHeaderSettingsAndTheStoredTask) {
   taskType = 24;  // a tool still gets its header at start-up
   StartProgram();
-  for (int id : {426, 428, 431, 433, 434, 436}) languageTable.SetText(id, "T" + std::to_string(id));
   ASSERT_EQ(resultsLog.size(), 8u);
   EXPECT_EQ(resultsLog[1], DashRule());
   EXPECT_EQ(resultsLog[2].substr(resultsLog[2].size() - 20), "CSequencerRealTime13");
@@ -106,7 +107,7 @@ TEST_F(TaskCreation, StartupWritesHeaderSettingsAndTheStoredTask) {
 }
 
 TEST_F(TaskCreation, NewTaskWritesOldStatisticsThenItsHeaderThenStarts) {
-  StartProgram();
+  Start();
   const size_t before = resultsLog.size();
   View().Task().tasksGiven = 5;
   View().Task().solvedFirst = 2;
@@ -139,7 +140,7 @@ TEST_F(TaskCreation, ToolsGetNoHeaderAndTheRunningMetronomeIsKept) {
 }
 
 TEST_F(TaskCreation, ChoosingTheCurrentTaskAgainMakesAFreshObject) {
-  StartProgram();
+  Start();
   Frame().OnCommand(32815);
   CAbstractT* first = &View().Task();
   first->tasksGiven = 1;
@@ -162,7 +163,7 @@ TEST_F(TaskCreation, StoredTaskTypesOutsideTheTableStartTypeZeroAndStayStored) {
 }
 
 TEST_F(TaskCreation, StatisticsOfAnUntouchedTaskAreZeros) {
-  StartProgram();
+  Start();
   const size_t before = resultsLog.size();
   View().Task().WriteStatistics();
   EXPECT_EQ(LogFrom(before), (std::vector<std::string>{std::string(36, ' '), "T428 = 0 / 0", "T431 = 0 / 0 / 0",
