@@ -122,7 +122,7 @@ void CMainFrame::BuildMenu(QMenu* parent, const std::vector<MenuEntry>& entries)
     if (entry.IsPopup()) {
       QMenu* menu = parent ? parent->addMenu(MenuText(entry)) : menuBar()->addMenu(MenuText(entry));
       connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateMenuEnabling);
-      connect(menu, &QMenu::hovered, this, &CMainFrame::OnMenuHover);
+      connect(menu->menuAction(), &QAction::hovered, this, [this] { ShowMenuPrompt(0); });
       menuEntries_.emplace_back(&entry, menu->menuAction());
       BuildMenu(menu, entry.children);
       continue;
@@ -130,6 +130,7 @@ void CMainFrame::BuildMenu(QMenu* parent, const std::vector<MenuEntry>& entries)
     QAction* action = parent->addAction(MenuText(entry));
     const int id = entry.commandId;
     connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    connect(action, &QAction::hovered, this, [this, id] { ShowMenuPrompt(id); });
     actions_[id] = action;
     menuEntries_.emplace_back(&entry, action);
   }
@@ -176,14 +177,10 @@ void CMainFrame::UpdateLockIndicators() {
 
 QString CMainFrame::MessagePaneText() const { return messagePane_ ? messagePane_->text() : QString(); }
 
-void CMainFrame::OnMenuHover(QAction* action) {
+void CMainFrame::ShowMenuPrompt(int commandId) {
   if (!messagePane_) return;
-  int id = 0;
-  for (const auto& [command, a] : actions_) {
-    if (a == action) id = command;
-  }
   // Prompts of the menu items belong to the Russian interface only.
-  messagePane_->setText(languageIndex == 2 ? ToQString(MenuPrompt(id)) : QString());
+  messagePane_->setText(languageIndex == 2 ? ToQString(MenuPrompt(commandId)) : QString());
 }
 
 void CMainFrame::PresetControlBar() {

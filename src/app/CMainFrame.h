@@ -37,6 +37,8 @@ class CMainFrame : public QMainWindow {
   std::time_t StartTime() const { return startTime_; }
   std::time_t EndTime() const { return endTime_; }
   QString MessagePaneText() const;
+  // The message pane while a menu item is highlighted: its prompt in Russian, else nothing.
+  void ShowMenuPrompt(int commandId);
   // Enables exactly the menu items that reach a handler.
   void UpdateMenuEnabling();
 
@@ -49,7 +51,6 @@ class CMainFrame : public QMainWindow {
   void BuildStatusBar();
   void PresetControlBar();
   void UpdateLockIndicators();
-  void OnMenuHover(QAction* action);
 
   CChildView* view_ = nullptr;
   CControlBar* controlBar_ = nullptr;

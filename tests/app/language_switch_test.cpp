@@ -1,0 +1,68 @@
+#include <QAction>
+
+#include "app/CChildView.h"
+#include "app/CControlBar.h"
+#include "app/CommandIds.h"
+#include "settings/ProgramSettings.h"
+#include "support/AppFixture.h"
+#include "text/LanguageTable.h"
+
+namespace {
+
+class LanguageSwitch : public AppFixture {
+ protected:
+  void SetUp() override {
+    spyTypes = {0};
+    StartProgram();
+    calls.clear();
+  }
+  QString Caption() { return Frame().windowTitle(); }
+  QString ItemText(int id) { return Frame().ActionFor(id)->text(); }
+};
+
+TEST_F(LanguageSwitch, EachLanguageChangesCaptionMenuAndBarAtOnce) {
+  EXPECT_EQ(ItemText(cmd::kSaveLog), "Save log of results as text file... (Ctrl+S)");
+  EXPECT_TRUE(Frame().ActionFor(cmd::kLangEnglish)->isChecked());
+  const QString english = ItemText(cmd::kShowLog);
+  const int commands[] = {cmd::kLangGerman, cmd::kLangRussian, cmd::kLangPortuguese, cmd::kLangCustom,
+                          cmd::kLangEnglish};
+  for (int i = 0; i < 5; ++i) {
+    const int index = (i + 1) % 5;
+    Frame().OnCommand(commands[i]);
+    EXPECT_EQ(languageIndex, index);
+    EXPECT_EQ(Caption().toStdString(), T(0));
+    EXPECT_EQ(ItemText(cmd::kShowLog).toStdString(), T(27));
+    EXPECT_EQ(ItemText(32966).toStdString(), T(66));
+    EXPECT_EQ(Frame().ControlBar().ControlText(1053), T(94));
+    EXPECT_EQ(Frame().ControlBar().ListItemText(cmd::kModeList, 10), T(110));
+    EXPECT_TRUE(Frame().ActionFor(commands[i])->isChecked());
+    // The language items keep their own names.
+    EXPECT_EQ(ItemText(cmd::kLangGerman), "German");
+    if (index >= 1 && index <= 3) {
+      EXPECT_NE(ItemText(cmd::kShowLog), english) << index;
+    }
+  }
+  // The task puts its texts in the new language each time.
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "SetTexts"), 5);
+}
+
+TEST_F(LanguageSwitch, RussianShowsMenuPromptsOthersLeaveThePaneEmpty) {
+  Frame().ActionFor(cmd::kShowLog)->hover();
+  EXPECT_EQ(Frame().MessagePaneText(), "");
+  Frame().OnCommand(cmd::kLangRussian);
+  Frame().ActionFor(cmd::kShowLog)->hover();
+  EXPECT_EQ(Frame().MessagePaneText(), "Показать журнал текущих результатов");
+  Frame().ActionFor(cmd::kExit)->hover();
+  EXPECT_EQ(Frame().MessagePaneText(), "Завершение работы. ВНИМАНИЕ! ЖУРНАЛ НЕ СОХРАНЯЕТСЯ АВТОМАТИЧЕСКИ!!!");
+  Frame().OnCommand(cmd::kLangEnglish);
+  Frame().ActionFor(cmd::kShowLog)->hover();
+  EXPECT_EQ(Frame().MessagePaneText(), "");
+}
+
+TEST_F(LanguageSwitch, KeepsTheLogInTheLanguageItWasWrittenIn) {
+  const std::vector<std::string> before = LogFrom(0);
+  Frame().OnCommand(cmd::kLangGerman);
+  EXPECT_EQ(LogFrom(0), before);
+}
+
+}  // namespace
