@@ -50,3 +50,9 @@ class SampleDialog : public CDialog {
     return t;
   }
 };
+
+// Ignores every command: only the host's End closes it.
+class StubbornDialog : public SampleDialog {
+ public:
+  void OnCommand(int id) override { commands.push_back(id); }
+};

@@ -60,12 +60,6 @@ TEST(ScriptedUiHost, WithoutAScriptTheUserPressesEscape) {
   EXPECT_FALSE(host.dialogs[0].leftOpenByScript);
 }
 
-// A dialog that stays open whatever is clicked.
-class StubbornDialog : public SampleDialog {
- public:
-  void OnCommand(int id) override { commands.push_back(id); }
-};
-
 TEST(ScriptedUiHost, AScriptThatLeavesTheDialogOpenIsFollowedByEscape) {
   ScriptedUiHost host;
   const ScopedUiHost scope(host);
