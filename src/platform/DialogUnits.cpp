@@ -19,10 +19,10 @@ int MulDiv(int number, int numerator, int denominator) {
 
 int AverageCharWidth(int widthOfLetters) { return (widthOfLetters / 26 + 1) / 2; }
 
-int DluToPixelsX(int dlu, const DialogBaseUnits& units) { return MulDiv(dlu, units.x, 4); }
-int DluToPixelsY(int dlu, const DialogBaseUnits& units) { return MulDiv(dlu, units.y, 8); }
+int DluToPixelsX(int dlu, const DialogBaseUnits& units) { return MulDiv(dlu, units.avgCharWidth, 4); }
+int DluToPixelsY(int dlu, const DialogBaseUnits& units) { return MulDiv(dlu, units.charHeight, 8); }
 
-Rect MapDialogRect(int x, int y, int width, int height, const DialogBaseUnits& units) {
+Rect DluRectToPixels(int x, int y, int width, int height, const DialogBaseUnits& units) {
   return {DluToPixelsX(x, units), DluToPixelsY(y, units), DluToPixelsX(x + width, units),
           DluToPixelsY(y + height, units)};
 }

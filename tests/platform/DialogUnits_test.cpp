@@ -26,11 +26,11 @@ TEST(DialogUnits, AverageWidthAndRectanglesAsTheDialogManagerComputesThem) {
   const DialogBaseUnits units{6, 13};
   EXPECT_EQ(DluToPixelsX(4, units), 6);
   EXPECT_EQ(DluToPixelsY(8, units), 13);
-  EXPECT_EQ(MapDialogRect(7, 51, 255, 24, units), (Rect{11, 83, 393, 122}));
+  EXPECT_EQ(DluRectToPixels(7, 51, 255, 24, units), (Rect{11, 83, 393, 122}));
   // The control bar's first button and its neighbour: edges convert on their own.
-  EXPECT_EQ(MapDialogRect(4, 2, 128, 14, units), (Rect{6, 3, 198, 26}));
-  EXPECT_EQ(MapDialogRect(136, 2, 84, 14, units), (Rect{204, 3, 330, 26}));
-  EXPECT_EQ(MapDialogRect(0, 0, 476, 80, {7, 16}), (Rect{0, 0, 833, 160}));
+  EXPECT_EQ(DluRectToPixels(4, 2, 128, 14, units), (Rect{6, 3, 198, 26}));
+  EXPECT_EQ(DluRectToPixels(136, 2, 84, 14, units), (Rect{204, 3, 330, 26}));
+  EXPECT_EQ(DluRectToPixels(0, 0, 476, 80, {7, 16}), (Rect{0, 0, 833, 160}));
 }
 
 TEST(DialogUnits, TheDialogFontGivesItsLetterAverageAndHeight) {
@@ -38,9 +38,9 @@ TEST(DialogUnits, TheDialogFontGivesItsLetterAverageAndHeight) {
   EXPECT_EQ(font.pointSize(), 8);
   const QFontMetrics metrics(font);
   const DialogBaseUnits units = DialogFontBaseUnits();
-  EXPECT_EQ(units.y, metrics.height());
+  EXPECT_EQ(units.charHeight, metrics.height());
   const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-  EXPECT_EQ(units.x, (letters / 26 + 1) / 2);
-  EXPECT_GE(units.x, 4);
-  EXPECT_LE(units.x, 10);
+  EXPECT_EQ(units.avgCharWidth, (letters / 26 + 1) / 2);
+  EXPECT_GE(units.avgCharWidth, 4);
+  EXPECT_LE(units.avgCharWidth, 10);
 }

@@ -39,13 +39,6 @@ TEST(CArchive, StoresLittleEndianAndLoadsTheSameFields) {
   EXPECT_EQ(r2, r);
 }
 
-TEST(CArchive, AFontRecordIs92Bytes) {
-  CArchive out;
-  FontDesc font = DefaultResultFontDesc();
-  out.Transfer(font);
-  EXPECT_EQ(out.Bytes().size(), FontDesc::kBytes);
-}
-
 TEST(CArchive, ReadingPastTheEndGivesZerosAndFails) {
   CArchive in(std::vector<uint8_t>{0x01, 0x02, 0x03});
   uint16_t first = 0;

@@ -15,4 +15,5 @@ DialogBaseUnits BaseUnitsOf(const QFont& font) {
   return {AverageCharWidth(letters), metrics.height()};
 }
 
+// Declared with the conversions, which need no Qt.
 DialogBaseUnits DialogFontBaseUnits() { return BaseUnitsOf(DialogFont()); }

@@ -7,5 +7,3 @@
 QFont DialogFont();
 // The base units of a font: average width of the 52 letters, character height.
 DialogBaseUnits BaseUnitsOf(const QFont& font);
-// The base units of DialogFont(). Needs a QGuiApplication.
-DialogBaseUnits DialogFontBaseUnits();

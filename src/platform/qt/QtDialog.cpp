@@ -64,11 +64,11 @@ QtDialog::~QtDialog() = default;
 
 void QtDialog::Build(const DialogBaseUnits& units) {
   const DialogTemplate& t = dialog_.Template();
-  const Rect client = MapDialogRect(0, 0, t.width, t.height, units);
+  const Rect client = DluRectToPixels(0, 0, t.width, t.height, units);
   setFixedSize(client.Width(), client.Height());
   for (const DialogControl& c : t.controls) {
     Control control = Create(c);
-    QRect geometry = ToQRect(MapDialogRect(c.x, c.y, c.w, c.h, units));
+    QRect geometry = ToQRect(DluRectToPixels(c.x, c.y, c.w, c.h, units));
     // A combo box's template height includes its dropped list.
     if (IsComboBox(c.kind)) geometry.setHeight(control.widget->sizeHint().height());
     control.widget->setGeometry(geometry);
