@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/ViewHost.h"
+#include "settings/CSettingsBank.h"
 #include "tasks/base/CAbstractT.h"
 
 class CControlBar;
@@ -99,6 +100,7 @@ class CChildView : public QWidget, public ViewHost {
   // Shows the buffer's rectangle on the screen now, without running task code.
   void ShowBuffer(const Rect& rect);
 
+  CSettingsBank settings_;
   std::unique_ptr<CAbstractT> task_;
   std::string workDir_;
   uint32_t clockStart_ = 0;

@@ -37,7 +37,8 @@ void CControlBar::Build() {
         w = b;
         break;
       }
-      case ControlKind::ComboBox: {
+      case ControlKind::ComboBox:
+      case ControlKind::EditableComboBox: {
         auto* box = new QComboBox(this);
         box->setFocusPolicy(Qt::NoFocus);
         connect(box, &QComboBox::activated, this, [this, id] { emit Command(id); });
@@ -52,7 +53,8 @@ void CControlBar::Build() {
         w = s;
         break;
       }
-      case ControlKind::Edit: {
+      case ControlKind::Edit:
+      case ControlKind::NumberEdit: {
         auto* e = new QLineEdit(ToQString(c.text), this);
         e->setReadOnly(true);
         e->setFocusPolicy(Qt::NoFocus);
@@ -60,10 +62,11 @@ void CControlBar::Build() {
         break;
       }
       case ControlKind::Label:
+      case ControlKind::RightLabel:
       case ControlKind::GroupBox:
       case ControlKind::ListBox: {
         auto* l = new QLabel(ToQString(c.text), this);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        l->setAlignment((c.kind == ControlKind::RightLabel ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         w = l;
         break;
       }

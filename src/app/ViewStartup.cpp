@@ -3,11 +3,15 @@
 #include "settings/ProgramSettings.h"
 #include "text/LanguageTable.h"
 
-void CChildView::LoadStartupSettings() {}
+namespace {
+constexpr const char* kSettingsFile = "AureloSettings.dat";
+}
+
+void CChildView::LoadStartupSettings() { settings_.LoadSettings(kSettingsFile); }
 
 void CChildView::LoadStartupLanguage() { languageTable.LoadLanguage(languageIndex); }
 
-void CChildView::SaveShutdownSettings() {}
+void CChildView::SaveShutdownSettings() { settings_.SaveSettings(kSettingsFile); }
 
 void CChildView::OpenMidi() {}
 

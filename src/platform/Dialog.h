@@ -4,7 +4,21 @@
 
 // Modal dialogs are described by a template in dialog units and run by the UI host,
 // which builds the real controls (or, in tests, in-memory ones) and reports clicks back.
-enum class ControlKind { Label, CheckBox, PushButton, DefaultPushButton, GroupBox, ListBox, ComboBox, Edit, Slider };
+// ComboBox is a drop-down list; EditableComboBox also takes typed text. NumberEdit takes digits only.
+enum class ControlKind {
+  Label,
+  CheckBox,
+  PushButton,
+  DefaultPushButton,
+  GroupBox,
+  ListBox,
+  ComboBox,
+  Edit,
+  Slider,
+  RightLabel,
+  NumberEdit,
+  EditableComboBox,
+};
 
 struct DialogControl {
   int id = 0;
@@ -25,15 +39,36 @@ struct DialogTemplate {
 enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
 
 // The live controls of a running dialog.
+// The host reports what the user does through CDialog::OnCommand(id): a click on a button
+// or check box, a new selection in a list or combo box, a move of a slider. Changes made
+// through the operations below report nothing.
 class DialogControls {
  public:
   virtual ~DialogControls() = default;
   virtual void SetCaption(const std::string& text) = 0;
+  // The text of a label, button, check box, group box or edit box; of a combo box, the text
+  // in its box (the selected item's text unless typed).
   virtual void SetText(int id, const std::string& text) = 0;
   virtual std::string Text(int id) const = 0;
   virtual bool Checked(int id) const = 0;
   virtual void SetChecked(int id, bool checked) = 0;
   virtual void End(int result) = 0;
+
+  // The operations below do nothing (and answer 0, -1 or true) for controls that lack them.
+  virtual void EnableControl(int /*id*/, bool /*enable*/) {}
+  virtual bool IsControlEnabled(int /*id*/) const { return true; }
+  // List and combo boxes: the items in the order added, and the selected index (-1: none).
+  // An editable combo box whose text matches no item has no selection.
+  virtual void ResetContent(int /*id*/) {}
+  virtual void AddString(int /*id*/, const std::string& /*text*/) {}
+  virtual int ItemCount(int /*id*/) const { return 0; }
+  virtual std::string ItemText(int /*id*/, int /*index*/) const { return {}; }
+  virtual void SetCurSel(int /*id*/, int /*index*/) {}
+  virtual int CurSel(int /*id*/) const { return -1; }
+  // Sliders: the range, then the position within it.
+  virtual void SetRange(int /*id*/, int /*min*/, int /*max*/) {}
+  virtual void SetPos(int /*id*/, int /*pos*/) {}
+  virtual int Pos(int /*id*/) const { return 0; }
 };
 
 class CDialog {

@@ -1,21 +1,28 @@
 #include "platform/DialogUnits.h"
 
-#include <QFont>
-#include <QFontMetricsF>
-#include <cmath>
+#include <cstdint>
+#include <limits>
 
-DialogBaseUnits DialogFontBaseUnits() {
-  QFont font("Sans Serif", 8);
-  const QFontMetricsF m(font);
-  return {m.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52.0,
-          static_cast<int>(std::lround(m.height()))};
+int MulDiv(int number, int numerator, int denominator) {
+  if (denominator == 0) return -1;
+  int64_t product = static_cast<int64_t>(number) * numerator;
+  int64_t divisor = denominator;
+  if (divisor < 0) {
+    product = -product;
+    divisor = -divisor;
+  }
+  const int64_t half = divisor / 2;
+  const int64_t result = product >= 0 ? (product + half) / divisor : (product - half) / divisor;
+  if (result > std::numeric_limits<int>::max() || result < -std::numeric_limits<int>::max()) return -1;
+  return static_cast<int>(result);
 }
 
-int DluToPixelsX(int dlu, const DialogBaseUnits& units) { return static_cast<int>(std::lround(dlu * units.avgCharWidth / 4.0)); }
-int DluToPixelsY(int dlu, const DialogBaseUnits& units) { return static_cast<int>(std::lround(dlu * units.charHeight / 8.0)); }
+int AverageCharWidth(int widthOfLetters) { return (widthOfLetters / 26 + 1) / 2; }
 
-Rect DluRectToPixels(int x, int y, int w, int h, const DialogBaseUnits& units) {
-  const int left = DluToPixelsX(x, units);
-  const int top = DluToPixelsY(y, units);
-  return {left, top, left + DluToPixelsX(w, units), top + DluToPixelsY(h, units)};
+int DluToPixelsX(int dlu, const DialogBaseUnits& units) { return MulDiv(dlu, units.avgCharWidth, 4); }
+int DluToPixelsY(int dlu, const DialogBaseUnits& units) { return MulDiv(dlu, units.charHeight, 8); }
+
+Rect DluRectToPixels(int x, int y, int width, int height, const DialogBaseUnits& units) {
+  return {DluToPixelsX(x, units), DluToPixelsY(y, units), DluToPixelsX(x + width, units),
+          DluToPixelsY(y + height, units)};
 }

@@ -1,22 +1,16 @@
 #include "platform/UiHost.h"
 
-#include <cstdlib>
-
-#include "platform/Dialog.h"
+#include "platform/qt/QtUiHost.h"
 
 namespace {
-class NullUiHost final : public UiHost {
- public:
-  int MessageBox(const std::string&, const std::string&, unsigned) override { return IDOK; }
-  int RunModal(CDialog&) override { return IDCANCEL; }
-  std::optional<std::string> FileDialog(const FileDialogRequest&) override { return std::nullopt; }
-  std::optional<FontDesc> ChooseFont(const FontDesc&) override { return std::nullopt; }
-  void OpenUrl(const std::string&) override {}
-  [[noreturn]] void ExitProcess(int code) override { std::exit(code); }
-};
-NullUiHost nullHost;
 UiHost* current = nullptr;
 }  // namespace
 
-UiHost& GetUiHost() { return current ? *current : nullHost; }
+UiHost& GetUiHost() {
+  if (current) return *current;
+  // Holds no Qt object itself; its requests need the QApplication the program creates first.
+  static QtUiHost qtHost;
+  return qtHost;
+}
+
 void SetUiHost(UiHost* host) { current = host; }

@@ -7,6 +7,7 @@
 
 #include "app/CMainFrame.h"
 #include "platform/Clock.h"
+#include "platform/ScriptedUiHost.h"
 #include "support/TempDir.h"
 
 // A whole program offscreen: frame, control bar, view and status bar, in a fresh working
@@ -25,10 +26,12 @@ class AppFixture : public ::testing::Test {
 
   TempWorkDir dir;
   VirtualClock clock{5000};
+  ScriptedUiHost host;
   std::vector<std::string> calls;
   std::vector<int> spyTypes;
 
  private:
   ScopedClock scopedClock_{clock};
+  ScopedUiHost scopedHost_{host};
   std::unique_ptr<CMainFrame> frame_;
 };

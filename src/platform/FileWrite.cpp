@@ -1,0 +1,97 @@
+#include "platform/FileWrite.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+
+namespace {
+
+// Closes the descriptor when it goes out of scope.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() { Close(); }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int Get() const { return fd_; }
+  bool Valid() const { return fd_ >= 0; }
+  bool Close() {
+    if (fd_ < 0) return true;
+    const bool ok = ::close(fd_) == 0;
+    fd_ = -1;
+    return ok;
+  }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, const uint8_t* data, size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, data, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    data += n;
+    size -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Creates a new file next to path with a name no other writer uses.
+FileDescriptor CreateTemporaryBeside(const std::string& path, std::string& tempPath) {
+  static std::atomic<unsigned> counter{0};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    tempPath = path + ".tmp." + std::to_string(::getpid()) + "." + std::to_string(counter.fetch_add(1));
+    const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return FileDescriptor(fd);
+  }
+  return FileDescriptor(-1);
+}
+
+// Makes the rename itself durable; a failure here does not undo the write.
+void SyncFolder(const std::string& folder) {
+  FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.Valid()) ::fsync(dir.Get());
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
+  if (path.empty()) return false;
+  std::string tempPath;
+  FileDescriptor file = CreateTemporaryBeside(path, tempPath);
+  if (!file.Valid()) return false;
+  const bool written = WriteAll(file.Get(), bytes.data(), bytes.size()) && ::fsync(file.Get()) == 0;
+  if (!file.Close() || !written || std::rename(tempPath.c_str(), path.c_str()) != 0) {
+    std::remove(tempPath.c_str());
+    return false;
+  }
+  SyncFolder(FolderOf(path));
+  return true;
+}
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, size_t maxBytes) {
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!file.Valid()) return std::nullopt;
+  std::vector<uint8_t> bytes;
+  uint8_t buffer[8192];
+  while (bytes.size() < maxBytes) {
+    const size_t want = std::min(sizeof buffer, maxBytes - bytes.size());
+    const ssize_t n = ::read(file.Get(), buffer, want);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return std::nullopt;
+    if (n == 0) break;
+    bytes.insert(bytes.end(), buffer, buffer + n);
+  }
+  return bytes;
+}

@@ -1,0 +1,183 @@
+#include "platform/qt/QtUiHost.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/Dialog.h"
+#include "platform/qt/DialogUnitsQt.h"
+#include "platform/qt/QtConvert.h"
+#include "platform/qt/QtDialog.h"
+
+namespace {
+
+bool HaveApplication() { return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr; }
+
+// The window a dialog belongs to: the active one, if any.
+QWidget* Owner() { return QApplication::activeWindow(); }
+
+unsigned Buttons(unsigned style) { return style & 0x0F; }
+
+// The answer of a box that was closed without a choice.
+int CancelAnswer(unsigned style) {
+  switch (Buttons(style)) {
+    case MB_OKCANCEL:
+      return IDCANCEL;
+    case MB_YESNO:
+      return IDNO;
+    default:
+      return IDOK;
+  }
+}
+
+QMessageBox::Icon IconOf(unsigned style) {
+  switch (style & 0xF0) {
+    case MB_ICONSTOP:
+      return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+      return QMessageBox::Question;
+    case MB_ICONEXCLAMATION:
+      return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
+  }
+}
+
+int AnswerOf(QMessageBox::StandardButton button, unsigned style) {
+  switch (button) {
+    case QMessageBox::Ok:
+      return IDOK;
+    case QMessageBox::Cancel:
+      return IDCANCEL;
+    case QMessageBox::Yes:
+      return IDYES;
+    case QMessageBox::No:
+      return IDNO;
+    default:
+      return CancelAnswer(style);
+  }
+}
+
+// Texts keep Windows line ends (CR LF); a label wants LF alone.
+QString WithLineFeeds(const std::string& text) {
+  QString s = ToQString(text);
+  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return s;
+}
+
+// The font dialog offers no effects and no choice of script.
+void HideEffectsAndScripts(QFontDialog& dialog) {
+  for (QCheckBox* effect : dialog.findChildren<QCheckBox*>()) effect->parentWidget()->hide();
+  for (QComboBox* script : dialog.findChildren<QComboBox*>()) script->hide();
+  for (QLabel* label : dialog.findChildren<QLabel*>()) {
+    if (qobject_cast<QComboBox*>(label->buddy())) label->hide();
+  }
+}
+
+QString WindowsPatternsToQt(const std::string& patterns) {
+  QStringList out;
+  for (const QString& pattern : ToQString(patterns).split(u';', Qt::SkipEmptyParts)) {
+    const QString p = pattern.trimmed();
+    out << (p == QStringLiteral("*.*") ? QStringLiteral("*") : p);
+  }
+  return out.join(u' ');
+}
+
+}  // namespace
+
+QStringList ToQtNameFilters(const std::string& filter) {
+  const QStringList parts = ToQString(filter).split(u'|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString description = parts[i].trimmed();
+    if (description.isEmpty()) continue;
+    // Qt takes the patterns from the parentheses at the end of the description.
+    if (description.endsWith(u')')) {
+      const qsizetype open = description.lastIndexOf(u'(');
+      if (open >= 0) description = description.left(open).trimmed();
+    }
+    filters << QStringLiteral("%1 (%2)").arg(description, WindowsPatternsToQt(FromQString(parts[i + 1])));
+  }
+  return filters;
+}
+
+int QtUiHost::MessageBox(const std::string& text, const std::string& caption, unsigned style) {
+  if (!HaveApplication()) {
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    return CancelAnswer(style);
+  }
+  QMessageBox box(IconOf(style), ToQString(caption), WithLineFeeds(text), QMessageBox::NoButton, Owner());
+  box.setTextFormat(Qt::PlainText);
+  switch (Buttons(style)) {
+    case MB_OKCANCEL:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Ok);
+      box.setEscapeButton(QMessageBox::Cancel);
+      break;
+    case MB_YESNO:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(QMessageBox::Yes);
+      box.setEscapeButton(QMessageBox::No);
+      break;
+    default:
+      box.setStandardButtons(QMessageBox::Ok);
+      box.setEscapeButton(QMessageBox::Ok);
+      break;
+  }
+  box.exec();
+  QAbstractButton* clicked = box.clickedButton();
+  return clicked ? AnswerOf(box.standardButton(clicked), style) : CancelAnswer(style);
+}
+
+int QtUiHost::RunModal(CDialog& dialog) {
+  if (!HaveApplication()) return IDCANCEL;
+  QtDialog window(dialog, units_ ? *units_ : DialogFontBaseUnits(), Owner());
+  return window.Run();
+}
+
+std::optional<std::string> QtUiHost::FileDialog(const FileDialogRequest& request) {
+  if (!HaveApplication()) return std::nullopt;
+  QFileDialog dialog(Owner(), ToQString(request.caption));
+  dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  const QStringList filters = ToQtNameFilters(request.filter);
+  if (!filters.isEmpty()) dialog.setNameFilters(filters);
+  if (!request.defaultExt.empty()) dialog.setDefaultSuffix(ToQString(request.defaultExt));
+  if (!request.defaultName.empty()) dialog.selectFile(ToQString(request.defaultName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return FromQString(dialog.selectedFiles().front());
+}
+
+std::optional<FontDesc> QtUiHost::ChooseFont(const FontDesc& current) {
+  if (!HaveApplication()) return std::nullopt;
+  QFontDialog dialog(ToQFont(current), Owner());
+  HideEffectsAndScripts(dialog);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const FontDesc picked = FromQFont(dialog.selectedFont());
+  FontDesc result = current;
+  result.faceName = picked.faceName;
+  result.height = picked.height;
+  result.weight = picked.weight;
+  result.italic = picked.italic;
+  return result;
+}
+
+void QtUiHost::OpenUrl(const std::string& url) {
+  if (HaveApplication()) QDesktopServices::openUrl(QUrl(ToQString(url)));
+}
+
+void QtUiHost::ExitProcess(int code) {
+  std::fflush(nullptr);
+  std::_Exit(code);
+}

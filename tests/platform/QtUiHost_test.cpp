@@ -1,0 +1,110 @@
+#include "platform/qt/QtUiHost.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include "platform/Dialog.h"
+#include "platform/ModalDriver.h"
+#include "platform/TestFolder.h"
+
+TEST(QtUiHost, IsTheDefaultHost) { EXPECT_NE(dynamic_cast<QtUiHost*>(&GetUiHost()), nullptr); }
+
+TEST(QtUiHost, MessageBoxesShowCaptionTextIconAndButtonsOfTheirStyle) {
+  QtUiHost host;
+  WhenModal<QMessageBox>([](QMessageBox* box) {
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("Error!"));
+    EXPECT_EQ(box->text(), QStringLiteral("first line\nsecond <line>"));
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_EQ(box->icon(), QMessageBox::Question);
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    box->button(QMessageBox::No)->click();
+  });
+  EXPECT_EQ(host.MessageBox("first line\r\nsecond <line>", "Error!", MB_YESNO | MB_ICONQUESTION), IDNO);
+
+  WhenModal<QMessageBox>([](QMessageBox* box) {
+    EXPECT_EQ(box->icon(), QMessageBox::Critical);
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+    PressKey(box, Qt::Key_Escape);
+  });
+  EXPECT_EQ(host.MessageBox("No language file", "Error!", MB_OK | MB_ICONSTOP), IDOK);
+
+  WhenModal<QMessageBox>([](QMessageBox* box) {
+    EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+    PressKey(box, Qt::Key_Escape);
+  });
+  EXPECT_EQ(host.MessageBox("Clear?", "", MB_OKCANCEL), IDCANCEL);
+}
+
+TEST(QtUiHost, WindowsFileFiltersBecomeQtNameFilters) {
+  EXPECT_EQ(ToQtNameFilters("Text files (*.txt)|*.txt|All files (*.*)|*.*"),
+            (QStringList{"Text files (*.txt)", "All files (*)"}));
+  EXPECT_EQ(ToQtNameFilters("Musical fragment|*.aro||"), QStringList{"Musical fragment (*.aro)"});
+  EXPECT_EQ(ToQtNameFilters("Texts|*.txt; *.log|All|*.*"), (QStringList{"Texts (*.txt *.log)", "All (*)"}));
+  EXPECT_TRUE(ToQtNameFilters("").isEmpty());
+  EXPECT_TRUE(ToQtNameFilters("no patterns").isEmpty());
+}
+
+TEST(QtUiHost, TheFileDialogAnswersTheChosenPath) {
+  QtUiHost host;
+  TestFolder folder;
+  const QString chosen = QString::fromStdString(folder.Path("report.txt"));
+  WhenModal<QFileDialog>([&chosen](QFileDialog* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Save log"));
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_EQ(dialog->nameFilters(), (QStringList{"Text files (*.txt)", "All files (*)"}));
+    EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("txt"));
+    dialog->selectFile(chosen);
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  FileDialogRequest request;
+  request.caption = "Save log";
+  request.filter = "Text files (*.txt)|*.txt|All files (*.*)|*.*";
+  request.defaultName = "Log 2024-01-01.txt";
+  request.defaultExt = "txt";
+  EXPECT_EQ(host.FileDialog(request), chosen.toStdString());
+
+  WhenModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+  request.save = false;
+  EXPECT_EQ(host.FileDialog(request), std::nullopt);
+}
+
+TEST(QtUiHost, TheFontDialogChangesFaceSizeAndStyleOnly) {
+  QtUiHost host;
+  FontDesc current = DefaultMainFontDesc();
+  current.charSet = 204;
+  current.underline = 1;
+  current.quality = 5;
+  WhenModal<QFontDialog>([](QFontDialog* dialog) {
+    const QList<QCheckBox*> effects = dialog->findChildren<QCheckBox*>();
+    EXPECT_FALSE(effects.isEmpty());
+    for (QCheckBox* effect : effects) EXPECT_FALSE(effect->isVisible());
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setPixelSize(20);
+    font.setBold(true);
+    font.setItalic(true);
+    dialog->setCurrentFont(font);
+    dialog->accept();
+  });
+  const std::optional<FontDesc> picked = host.ChooseFont(current);
+  ASSERT_TRUE(picked.has_value());
+  EXPECT_FALSE(picked->Face().empty());
+  EXPECT_EQ(picked->weight, 700);
+  EXPECT_EQ(picked->italic, 1);
+  EXPECT_EQ(picked->height, -20);
+  EXPECT_EQ(picked->charSet, 204);
+  EXPECT_EQ(picked->underline, 1);
+  EXPECT_EQ(picked->quality, 5);
+
+  WhenModal<QFontDialog>([](QFontDialog* dialog) { dialog->reject(); });
+  EXPECT_EQ(host.ChooseFont(current), std::nullopt);
+}
+
+TEST(QtUiHostDeathTest, ExitProcessEndsTheProcessWithTheCode) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(QtUiHost().ExitProcess(4), ::testing::ExitedWithCode(4), "");
+  EXPECT_EXIT(QtUiHost().ExitProcess(1), ::testing::ExitedWithCode(1), "");
+}
