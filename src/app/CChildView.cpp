@@ -87,10 +87,12 @@ void CChildView::BuildCommandTable() {
   commands_[kWebsite] = [] { GetUiHost().OpenUrl("https://aurelo.app/"); };
   commands_[kMakerPage] = [] { GetUiHost().OpenUrl("https://aurelo.app/software-for-musicians/"); };
   commands_[kSupport] = [] { GetUiHost().OpenUrl("mailto:support@aurelo.app?subject=Aurelo"); };
-  // Control-bar settings and the dialogs and files of the results log, the MIDI settings,
-  // the fonts and the help texts.
-  for (int id : {kTempoList, kModeList, kKeyList, kMaxDistanceList, kBlockExtramode, kFixIllumination, kSaveLog,
-                 kShowLog, kClearLog, kMidiSettings, kFontSettings, kResultFontSettings, kHelpBeginners, kHotKeys,
+  for (int id : {kTempoList, kModeList, kKeyList, kMaxDistanceList, kBlockExtramode}) {
+    commands_[id] = [this, id] { OnSettingChanged(id); };
+  }
+  commands_[kFixIllumination] = [this] { OnFixIllumination(); };
+  // The dialogs and files of the results log, the MIDI settings, the fonts and the help texts.
+  for (int id : {kSaveLog, kShowLog, kClearLog, kMidiSettings, kFontSettings, kResultFontSettings, kHelpBeginners, kHotKeys,
                  kAboutLogs, kAboutSequencer, kAboutMidiKeyboardTasks, kAboutVirtualKeyboardSequencer}) {
     commands_[id] = [this, id] { NotAvailable(id); };
   }

@@ -40,6 +40,8 @@ class CChildView : public QWidget, public ViewHost {
   bool IsCommandEnabled(int id) const;
   void OnTimer(int id);
   void OnMidiInData(uint32_t message);
+  // The volume slider repainted: once the volume is ready, its position goes to all channels.
+  void OnVolumeSliderDrawn();
   // Replaces the current task by a new one of the given type and starts it.
   void CreateTask(int type);
   // Updates the enabled state of the control-bar buttons from the task's flags.
@@ -86,6 +88,9 @@ class CChildView : public QWidget, public ViewHost {
   void ChangeLanguage(int index);
   void NotAvailable(int id);
   void OnSignatureSelected();
+  // Tempo, mode, key, maximum distance or key blocking changed on the control bar.
+  void OnSettingChanged(int id);
+  void OnFixIllumination();
   int SignatureSelection() const;
   // Start-up and shutdown files and devices.
   void LoadStartupSettings();

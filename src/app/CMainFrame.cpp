@@ -103,6 +103,7 @@ void CMainFrame::Create() {
     ApplyToControlBar();
   });
   connect(controlBar_, &CControlBar::Command, this, &CMainFrame::OnCommand);
+  connect(controlBar_, &CControlBar::SliderDrawn, view_, [this] { view_->OnVolumeSliderDrawn(); });
 
   BuildMenu(nullptr, MenuTable());
   BuildAccelerators();
