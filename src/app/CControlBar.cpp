@@ -10,9 +10,11 @@
 
 #include "app/ControlBarTemplate.h"
 #include "platform/DialogUnits.h"
+#include "platform/qt/DialogUnitsQt.h"
 #include "platform/qt/QtConvert.h"
 
 CControlBar::CControlBar(QWidget* parent) : QWidget(parent) {
+  setFont(DialogFont());
   Build();
   LayOut();
 }

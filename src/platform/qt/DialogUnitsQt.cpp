@@ -3,7 +3,9 @@
 #include <QFontMetrics>
 
 QFont DialogFont() {
-  QFont font(QStringLiteral("Sans Serif"), 8);
+  // Liberation Sans has the metrics of the classic dialog fonts, so templates laid out for
+  // them keep their texts inside their controls.
+  QFont font(QStringLiteral("Liberation Sans"), 8);
   font.setStyleHint(QFont::SansSerif);
   return font;
 }
