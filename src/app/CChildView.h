@@ -11,6 +11,7 @@
 #include "tasks/base/CAbstractT.h"
 
 class CControlBar;
+class QMouseEvent;
 class QTimer;
 
 // The main view: owns the current task and turns every command, mouse message, paint
@@ -81,6 +82,7 @@ class CChildView : public QWidget, public ViewHost {
   friend class ClientDc;
 
   void BuildCommandTable();
+  void OnMouseButton(QMouseEvent& event, bool doubleClick);
   void SetTimer(int id, int ms);
   void KillTimer(int id);
   void DeferredStart();

@@ -167,30 +167,25 @@ void CChildView::resizeEvent(QResizeEvent* event) {
   Invalidate();
 }
 
-void CChildView::mousePressEvent(QMouseEvent* event) {
-  MouseFlags flags = FlagsOf(*event);
-  Point p = PointOf(*event);
-  if (event->button() == Qt::LeftButton) {
+void CChildView::OnMouseButton(QMouseEvent& event, bool doubleClick) {
+  MouseFlags flags = FlagsOf(event);
+  Point p = PointOf(event);
+  if (event.button() == Qt::LeftButton) {
+    // A double click is a second click for the task.
     task_->OnLButtonDown(flags, p);
     task_->OnAnswerClick(flags, p);
-  } else if (event->button() == Qt::RightButton) {
+  } else if (event.button() == Qt::RightButton && doubleClick) {
+    task_->OnRButtonDblClk(flags, p);
+  } else if (event.button() == Qt::RightButton) {
     task_->OnRButtonDown(flags, p);
     task_->AllNotesOff();
   }
   UpdateControls();
 }
 
-void CChildView::mouseDoubleClickEvent(QMouseEvent* event) {
-  MouseFlags flags = FlagsOf(*event);
-  Point p = PointOf(*event);
-  if (event->button() == Qt::LeftButton) {
-    task_->OnLButtonDown(flags, p);
-    task_->OnAnswerClick(flags, p);
-  } else if (event->button() == Qt::RightButton) {
-    task_->OnRButtonDblClk(flags, p);
-  }
-  UpdateControls();
-}
+void CChildView::mousePressEvent(QMouseEvent* event) { OnMouseButton(*event, false); }
+
+void CChildView::mouseDoubleClickEvent(QMouseEvent* event) { OnMouseButton(*event, true); }
 
 void CChildView::mouseReleaseEvent(QMouseEvent* event) {
   MouseFlags flags = FlagsOf(*event);

@@ -1,18 +1,18 @@
 #include "settings/ProgramSettings.h"
 
 void ResetProgramSettings() {
-  languageIndex = 0;
-  askBeforeExit = 2;
+  languageIndex = firstStart::languageIndex;
+  askBeforeExit = firstStart::askBeforeExit;
   taskType = 0;
-  tempoIndex = 21;
-  modeIndex = 0;
-  keyIndex = 0;
+  tempoIndex = firstStart::tempoIndex;
+  modeIndex = firstStart::modeIndex;
+  keyIndex = firstStart::keyIndex;
   scaleRow = 0;
-  maxDistance = 5;
+  maxDistance = firstStart::maxDistance;
   blockExtramodeKeys = false;
   fixKeyIllumination = false;
-  volume = 100;
-  useHardwareMidiKeyboard = 1;
+  volume = firstStart::volume;
+  useHardwareMidiKeyboard = firstStart::useHardwareMidiKeyboard;
   mainFontDesc = DefaultMainFontDesc();
   resultFontDesc = DefaultResultFontDesc();
   windowRect = {};

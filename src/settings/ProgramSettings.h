@@ -4,21 +4,22 @@
 
 #include "platform/FontDesc.h"
 #include "platform/Geometry.h"
+#include "settings/SettingRanges.h"
 
 // The process-wide settings the shell owns, at their first-start values.
 // The settings file restores them at start-up and stores them at exit.
-inline uint8_t languageIndex = 0;
-inline uint8_t askBeforeExit = 2;
+inline uint8_t languageIndex = firstStart::languageIndex;
+inline uint8_t askBeforeExit = firstStart::askBeforeExit;
 inline uint16_t taskType = 0;
-inline int32_t tempoIndex = 21;
-inline int32_t modeIndex = 0;
-inline int32_t keyIndex = 0;
+inline int32_t tempoIndex = firstStart::tempoIndex;
+inline int32_t modeIndex = firstStart::modeIndex;
+inline int32_t keyIndex = firstStart::keyIndex;
 inline int32_t scaleRow = 0;
-inline int32_t maxDistance = 5;
+inline int32_t maxDistance = firstStart::maxDistance;
 inline bool blockExtramodeKeys = false;
 inline bool fixKeyIllumination = false;
-inline int32_t volume = 100;
-inline int32_t useHardwareMidiKeyboard = 1;
+inline int32_t volume = firstStart::volume;
+inline int32_t useHardwareMidiKeyboard = firstStart::useHardwareMidiKeyboard;
 inline FontDesc mainFontDesc = DefaultMainFontDesc();
 inline FontDesc resultFontDesc = DefaultResultFontDesc();
 inline Rect windowRect{};

@@ -1,24 +1,25 @@
 #pragma once
-#include <array>
 #include <cstdint>
+
+#include "tasks/base/MusicalTables.h"
 
 // How many entries the key and mode lists of the control bar have.
 inline constexpr int32_t kKeyCount = 12;
 inline constexpr int32_t kModeCount = 11;
 
-// The maximum distances between neighbouring tones the control bar offers, in semitones.
-inline constexpr std::array<int32_t, 10> maxDistanceValues = {2, 3, 4, 5, 7, 10, 12, 17, 24, 36};
-
 // The widest distance on the three-octave piano; a stored distance above it means nothing.
 inline constexpr int32_t kWidestDistance = 36;
 
-// First-start values that a stored value outside its range falls back to.
+// First-start values of the settings; a stored value outside its range falls back to them.
 namespace firstStart {
+inline constexpr uint8_t languageIndex = 0;
+inline constexpr uint8_t askBeforeExit = 2;
 inline constexpr int32_t tempoIndex = 21;
 inline constexpr int32_t modeIndex = 0;
 inline constexpr int32_t keyIndex = 0;
 inline constexpr int32_t maxDistance = 5;
 inline constexpr int32_t volume = 100;
+inline constexpr int32_t useHardwareMidiKeyboard = 1;
 }  // namespace firstStart
 
 // The loudest MIDI volume.
