@@ -20,21 +20,11 @@ CExitDialog::CExitDialog()
                }}) {}
 
 void CExitDialog::OnInitDialog() {
-  Controls().SetCaption(T(178));
-  Controls().SetText(1069, T(179));
-  Controls().SetText(kDontAskBox, T(180));
-  Controls().SetText(IDCANCEL, T(181));
-  Controls().SetText(IDOK, T(182));
+  SetTexts(T(178), {{1069, T(179)}, {kDontAskBox, T(180)}, {IDCANCEL, T(181)}, {IDOK, T(182)}});
   CDialog::OnInitDialog();
 }
 
-void CExitDialog::DoDataExchange(bool save) {
-  if (save) {
-    dontAsk = Controls().Checked(kDontAskBox) ? 1 : 0;
-  } else {
-    Controls().SetChecked(kDontAskBox, dontAsk != 0);
-  }
-}
+void CExitDialog::DoDataExchange(bool save) { ExchangeCheck(kDontAskBox, dontAsk, save); }
 
 void CExitDialog::OnCommand(int id) {
   if (id == IDCANCEL) DoDataExchange(true);

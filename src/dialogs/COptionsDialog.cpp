@@ -16,20 +16,11 @@ COptionsDialog::COptionsDialog()
                }}) {}
 
 void COptionsDialog::OnInitDialog() {
-  Controls().SetCaption(T(175));
-  Controls().SetText(kNoWarningBox, T(176));
-  Controls().SetText(IDCANCEL, T(9));
-  Controls().SetText(IDOK, T(12));
+  SetTexts(T(175), {{kNoWarningBox, T(176)}, {IDCANCEL, T(9)}, {IDOK, T(12)}});
   CDialog::OnInitDialog();
 }
 
-void COptionsDialog::DoDataExchange(bool save) {
-  if (save) {
-    noWarning = Controls().Checked(kNoWarningBox) ? 1 : 0;
-  } else {
-    Controls().SetChecked(kNoWarningBox, noWarning != 0);
-  }
-}
+void COptionsDialog::DoDataExchange(bool save) { ExchangeCheck(kNoWarningBox, noWarning, save); }
 
 void WarningSettings() {
   COptionsDialog dialog;

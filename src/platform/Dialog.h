@@ -1,5 +1,8 @@
 #pragma once
+#include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Modal dialogs are described by a template in dialog units and run by the UI host,
@@ -95,6 +98,19 @@ class CDialog {
  protected:
   DialogControls& Controls() { return *controls_; }
   void EndDialog(int result) { controls_->End(result); }
+  // Data exchange of a check box with a 0/1 member.
+  void ExchangeCheck(int id, int32_t& value, bool save) {
+    if (save) {
+      value = controls_->Checked(id) ? 1 : 0;
+    } else {
+      controls_->SetChecked(id, value != 0);
+    }
+  }
+  // Puts language texts on the caption and on controls: pairs of control id and text.
+  void SetTexts(const std::string& caption, std::initializer_list<std::pair<int, std::string>> texts) {
+    controls_->SetCaption(caption);
+    for (const auto& [id, text] : texts) controls_->SetText(id, text);
+  }
 
  private:
   DialogTemplate template_;
