@@ -9,6 +9,7 @@
 
 #include "SoundTestHosts.h"
 #include "settings/ProgramSettings.h"
+#include "sound/AudioEngine.h"
 #include "sound/MidiDevices.h"
 #include "sound/MidiSystem.h"
 #include "support/CapturingMidiOut.h"
@@ -239,6 +240,32 @@ TEST(RouteMidiInDataTest, Channel0NotesAreEchoedAndNoteOnsGoToTheTask) {
   RouteMidiInData(0x0000F8, task);  // clock
   EXPECT_EQ(out.Messages(), (Messages{0x403C90, 0x003C90, 0x403C80}));
   EXPECT_EQ(task.notes, (Messages{0x403C90, 0x003C90}));
+}
+
+}  // namespace
+
+namespace {
+
+// The real devices of this machine: the small sound font is always there, so output device 0
+// is the built-in synthesiser; a sound card and a MIDI sequencer may or may not be.
+TEST(RealMidiDevicesTest, OutputDevice0IsTheBuiltInSynthesiser) {
+  sound_test::RecordingUiHost ui;
+  useHardwareMidiKeyboard = 1;
+  try {
+    OpenMidiDevices();
+  } catch (const ExitRequested& exit) {
+    FAIL() << "exit " << exit.code;
+  }
+  EXPECT_LE(ui.shown.size(), 1u);  // at most the input's message
+  EXPECT_NE(OpenMidiOut(), nullptr);
+  EXPECT_NE(GetAudioEngine().GetMixer().GetSynth(), nullptr);
+  const bool silent = GetAudioEngine().Output() == nullptr;
+  EXPECT_EQ(SoundStatusText().empty(), !silent);
+  CloseMidiDevices();
+  EXPECT_EQ(OpenMidiOut(), nullptr);
+  EXPECT_EQ(GetAudioEngine().GetMixer().GetSynth(), nullptr);
+  ResetProgramSettings();
+  ResetMidiState();
 }
 
 }  // namespace
