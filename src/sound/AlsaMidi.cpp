@@ -51,7 +51,7 @@ class PortsIn final : public MidiInDevice {
     auto external = Make();
     const std::vector<unsigned> ports = OfferedPorts(*external);
     if (!ports.empty()) {
-      external->openPort(ports.front(), kOwnInputPort);
+      external->openPort(ports.front(), "Aurelo keyboard");
       external_ = std::move(external);
     }
   }
