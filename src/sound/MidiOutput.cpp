@@ -1,24 +1,36 @@
 #include "sound/MidiOutput.h"
 
-#include <atomic>
+#include <mutex>
 
 namespace {
-std::atomic<MidiOutDevice*> output{nullptr};
+// Guards the device pointer for the whole of each send, so that the device can be
+// closed on the user-interface thread while the timer thread is sending.
+std::mutex outputLock;
+MidiOutDevice* output = nullptr;
+}  // namespace
+
+MidiOutDevice* OpenMidiOut() {
+  std::lock_guard lock(outputLock);
+  return output;
 }
 
-MidiOutDevice* OpenMidiOut() { return output.load(); }
-void SetMidiOut(MidiOutDevice* device) { output.store(device); }
+void SetMidiOut(MidiOutDevice* device) {
+  std::lock_guard lock(outputLock);
+  output = device;
+}
 
 void SendShortMsg(uint32_t message) {
-  if (MidiOutDevice* d = output.load()) d->ShortMsg(message);
+  std::lock_guard lock(outputLock);
+  if (output) output->ShortMsg(message);
 }
 
 void ResetMidiOut() {
-  if (MidiOutDevice* d = output.load()) d->Reset();
+  std::lock_guard lock(outputLock);
+  if (output) output->Reset();
 }
 
 void SendVolumeToAllChannels(int32_t volume) {
-  for (uint32_t channel = 0; channel < 16; ++channel) {
+  for (uint32_t channel = 0; channel < midi::kChannelCount; ++channel) {
     SendShortMsg(midi::Pack(midi::kControlChange + channel, midi::kChannelVolume, static_cast<uint32_t>(volume)));
   }
 }

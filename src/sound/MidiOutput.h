@@ -1,19 +1,56 @@
 #pragma once
 #include <array>
+#include <atomic>
+#include <cstddef>
 #include <cstdint>
 
-// MIDI status bytes and controllers.
+// MIDI status bytes, controllers and the fields of a packed short message.
 namespace midi {
 inline constexpr uint8_t kNoteOff = 0x80;
 inline constexpr uint8_t kNoteOn = 0x90;
+inline constexpr uint8_t kPolyPressure = 0xA0;
 inline constexpr uint8_t kControlChange = 0xB0;
 inline constexpr uint8_t kProgramChange = 0xC0;
+inline constexpr uint8_t kChannelPressure = 0xD0;
+inline constexpr uint8_t kPitchBend = 0xE0;
+inline constexpr uint8_t kSystem = 0xF0;
+inline constexpr uint8_t kSongPosition = 0xF2;
+inline constexpr uint8_t kTimeCodeQuarter = 0xF1;
+inline constexpr uint8_t kSongSelect = 0xF3;
+inline constexpr uint8_t kStatusBit = 0x80;
+inline constexpr uint8_t kKindMask = 0xF0;
+inline constexpr uint8_t kChannelMask = 0x0F;
+inline constexpr uint8_t kDataMask = 0x7F;
+
 inline constexpr uint8_t kChannelVolume = 7;
+inline constexpr uint8_t kAllSoundOff = 120;
+inline constexpr uint8_t kAllNotesOff = 123;
+
+inline constexpr int kChannelCount = 16;
 inline constexpr int kPercussionChannel = 9;
 
 // Packs a short message: status in bits 0-7, data 1 in bits 8-15, data 2 in bits 16-23.
 constexpr uint32_t Pack(uint32_t status, uint32_t data1 = 0, uint32_t data2 = 0) {
   return (status & 0xFF) | ((data1 & 0xFF) << 8) | ((data2 & 0xFF) << 16);
+}
+constexpr uint8_t Status(uint32_t message) { return static_cast<uint8_t>(message & 0xFF); }
+constexpr uint8_t Data1(uint32_t message) { return static_cast<uint8_t>((message >> 8) & kDataMask); }
+constexpr uint8_t Data2(uint32_t message) { return static_cast<uint8_t>((message >> 16) & kDataMask); }
+constexpr uint8_t Kind(uint32_t message) { return static_cast<uint8_t>(message & kKindMask); }
+constexpr int Channel(uint32_t message) { return static_cast<int>(message & kChannelMask); }
+// Number of bytes of the short message that starts with this status byte (1-3).
+constexpr int MessageLength(uint8_t status) {
+  switch (status & kKindMask) {
+    case kProgramChange:
+    case kChannelPressure:
+      return 2;
+    case kSystem:
+      if (status == kSongPosition) return 3;
+      if (status == kTimeCodeQuarter || status == kSongSelect) return 2;
+      return 1;
+    default:
+      return 3;
+  }
 }
 }  // namespace midi
 
@@ -26,17 +63,52 @@ class MidiOutDevice {
   virtual void Reset() = 0;
 };
 
-// Process-wide MIDI state.
-inline std::array<int32_t, 16> channelVelocity = {127, 127, 127, 127, 127, 127, 127, 127,
-                                                  127, 127, 127, 127, 127, 127, 127, 127};
-inline std::array<int32_t, 16> channelProgram{};
-inline std::array<int32_t, 16> lastNoteWord{};
-inline int32_t metronomeDrumNote = 37;
-inline int32_t activeChannel = 0;
+// Sixteen per-channel values that the user-interface thread and the timer thread both use.
+// Reads and writes of one element are atomic; the table copies like a plain array.
+class MidiChannelTable {
+ public:
+  using Values = std::array<int32_t, midi::kChannelCount>;
+  explicit MidiChannelTable(int32_t initial = 0) { fill(initial); }
+  MidiChannelTable(const MidiChannelTable& other) { *this = Values(other); }
+  MidiChannelTable& operator=(const MidiChannelTable& other) { return *this = Values(other); }
+  MidiChannelTable& operator=(const Values& values) {
+    for (size_t i = 0; i < values.size(); ++i) values_[i].store(values[i]);
+    return *this;
+  }
+  operator Values() const {
+    Values out{};
+    for (size_t i = 0; i < out.size(); ++i) out[i] = values_[i].load();
+    return out;
+  }
+  // The channel number is taken modulo 16, so no index leaves the table.
+  std::atomic<int32_t>& operator[](size_t channel) { return values_[channel & midi::kChannelMask]; }
+  const std::atomic<int32_t>& operator[](size_t channel) const { return values_[channel & midi::kChannelMask]; }
+  void fill(int32_t value) {
+    for (auto& v : values_) v.store(value);
+  }
+  static constexpr size_t size() { return midi::kChannelCount; }
+  auto begin() { return values_.begin(); }
+  auto end() { return values_.end(); }
+  auto begin() const { return values_.begin(); }
+  auto end() const { return values_.end(); }
+
+ private:
+  std::array<std::atomic<int32_t>, midi::kChannelCount> values_;
+};
+
+// Process-wide MIDI state, shared by the user-interface thread and the timer thread.
+inline MidiChannelTable channelVelocity{127};
+inline MidiChannelTable channelProgram{0};
+// The last note PlayNote started on each channel, shifted left by 8.
+inline MidiChannelTable lastNoteWord{0};
+inline std::atomic<int32_t> metronomeDrumNote{37};
+inline std::atomic<int32_t> activeChannel{0};
 inline bool midiInFailed = false;
 
-// The open output device; nothing is sent while none is open. The caller keeps ownership.
+// The open output device, nullptr while none is open.
 MidiOutDevice* OpenMidiOut();
+// Installs the output (nullptr: none). The caller keeps ownership; once this returns,
+// no send to the previous device is still running, so the caller may delete it.
 void SetMidiOut(MidiOutDevice* device);
 // Sends one short message to the open output; silently nothing without one.
 void SendShortMsg(uint32_t message);

@@ -1,105 +1,101 @@
 #include "sound/TimerService.h"
 
+#include <sys/prctl.h>
+
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <map>
-#include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace {
 
-// One thread per periodic timer, ticking on absolute deadlines of the monotonic clock.
-class ThreadTimerService final : public TimerService {
+using SteadyClock = std::chrono::steady_clock;
+
+// A late tick is caught up (no drift); after a stall of this many periods the timer
+// starts counting from now instead of firing a burst.
+constexpr int kMaxCatchUpPeriods = 10;
+
+// One timer thread for all timers, like the system's multimedia timer: each timer ticks on
+// absolute deadlines of the monotonic clock, so the error of one tick never adds to the next.
+class TimerThread final : public TimerService {
  public:
-  ~ThreadTimerService() override {
-    std::map<uint32_t, std::unique_ptr<Timer>> all;
+  ~TimerThread() override {
     {
       std::lock_guard lock(mutex_);
-      all.swap(timers_);
+      quit_ = true;
     }
-    for (auto& [id, timer] : all) Stop(*timer);
+    wake_.notify_all();
+    if (thread_.joinable()) thread_.join();
   }
 
   uint32_t SetEvent(uint32_t periodMs, Callback callback, void* user) override {
-    auto timer = std::make_unique<Timer>();
-    Timer* t = timer.get();
-    t->period = std::chrono::milliseconds(periodMs == 0 ? 1 : periodMs);
-    t->callback = callback;
-    t->user = user;
-    uint32_t id;
-    {
-      std::lock_guard lock(mutex_);
-      id = nextId_++;
-      timers_[id] = std::move(timer);
-    }
-    t->thread = std::thread([t] { Run(*t); });
-    return id;
+    std::lock_guard lock(mutex_);
+    if (!thread_.joinable()) thread_ = std::thread([this] { Run(); });
+    if (++nextId_ == 0) ++nextId_;
+    const auto period = std::chrono::milliseconds(std::max<uint32_t>(periodMs, 1));
+    timers_.push_back({nextId_, period, SteadyClock::now() + period, callback, user});
+    wake_.notify_all();
+    return nextId_;
   }
 
   void KillEvent(uint32_t id) override {
-    std::unique_ptr<Timer> timer;
-    {
-      std::lock_guard lock(mutex_);
-      auto it = timers_.find(id);
-      if (it == timers_.end()) return;
-      timer = std::move(it->second);
-      timers_.erase(it);
-    }
-    if (timer->thread.get_id() == std::this_thread::get_id()) {
-      // Killed from its own callback: the thread ends after the callback returns.
-      timer->stop = true;
-      timer->thread.detach();
-      Timer* raw = timer.release();
-      raw->selfOwned = true;
-      return;
-    }
-    Stop(*timer);
+    std::unique_lock lock(mutex_);
+    std::erase_if(timers_, [id](const Timer& t) { return t.id == id; });
+    if (std::this_thread::get_id() == thread_.get_id()) return;  // from a callback
+    idle_.wait(lock, [&] { return running_ != id; });
   }
 
  private:
   struct Timer {
-    std::chrono::milliseconds period{1};
-    Callback callback = nullptr;
-    void* user = nullptr;
-    std::thread thread;
-    std::atomic<bool> stop{false};
-    std::atomic<bool> selfOwned{false};
-    std::mutex m;
-    std::condition_variable cv;
+    uint32_t id;
+    SteadyClock::duration period;
+    SteadyClock::time_point deadline;
+    Callback callback;
+    void* user;
   };
 
-  static void Stop(Timer& t) {
-    {
-      std::lock_guard lock(t.m);
-      t.stop = true;
-    }
-    t.cv.notify_all();
-    if (t.thread.joinable()) t.thread.join();
-  }
-
-  static void Run(Timer& t) {
-    auto deadline = std::chrono::steady_clock::now() + t.period;
-    while (true) {
-      {
-        std::unique_lock lock(t.m);
-        if (t.cv.wait_until(lock, deadline, [&] { return t.stop.load(); })) break;
+  void Run() {
+    prctl(PR_SET_TIMERSLACK, 1UL);  // wake within microseconds of each deadline
+    std::unique_lock lock(mutex_);
+    while (!quit_) {
+      auto next = std::min_element(timers_.begin(), timers_.end(),
+                                   [](const Timer& a, const Timer& b) { return a.deadline < b.deadline; });
+      if (next == timers_.end()) {
+        wake_.wait(lock);
+        continue;
       }
-      t.callback(t.user);
-      if (t.stop) break;
-      deadline += t.period;
+      const auto now = SteadyClock::now();
+      if (now < next->deadline) {
+        wake_.wait_until(lock, next->deadline);
+        continue;
+      }
+      next->deadline += next->period;
+      if (now - next->deadline > kMaxCatchUpPeriods * next->period) next->deadline = now + next->period;
+      const Timer due = *next;
+      running_ = due.id;
+      lock.unlock();
+      due.callback(due.user);
+      lock.lock();
+      running_ = 0;
+      idle_.notify_all();
     }
-    if (t.selfOwned) delete &t;
   }
 
   std::mutex mutex_;
-  std::map<uint32_t, std::unique_ptr<Timer>> timers_;
-  uint32_t nextId_ = 1;
+  std::condition_variable wake_;
+  std::condition_variable idle_;
+  std::vector<Timer> timers_;
+  std::thread thread_;
+  uint32_t nextId_ = 0;
+  uint32_t running_ = 0;
+  bool quit_ = false;
 };
 
-ThreadTimerService& RealService() {
-  static ThreadTimerService service;
+TimerThread& RealService() {
+  static TimerThread service;
   return service;
 }
 

@@ -1,31 +1,164 @@
 // Sending notes and timer playback of the task base.
+#include <array>
+#include <mutex>
+
+#include "platform/ViewHost.h"
 #include "settings/ProgramSettings.h"
 #include "sound/MidiOutput.h"
 #include "sound/TempoTables.h"
 #include "sound/TimerService.h"
+#include "sound/UiThread.h"
 #include "tasks/base/CAbstractT.h"
 
+namespace {
+
+constexpr int32_t kLowestKey = 0;
+constexpr int32_t kHighestKey = 36;
+constexpr int32_t kKeyToNote = 36;
+constexpr int32_t kSoftClickKey = 37;
+constexpr int32_t kWeakClickKey = 38;
+constexpr int32_t kAccentClickKey = 39;
+constexpr int32_t kSoftClickNote = 37;
+constexpr int32_t kSoftClickVelocity = 63;
+constexpr int32_t kWeakClickVelocity = 79;
+constexpr int32_t kAccentClickVelocity = 127;
+constexpr int32_t kFullVelocity = 127;
+constexpr int32_t kTicksPerQuarter = 12;
+constexpr int32_t kTicksPerEighth = 6;
+constexpr int32_t kFirstEighthSignature = 8;
+constexpr size_t kLampCount = 9;
+constexpr size_t kOneBeatLamps = 8;
+
+// Keeps the note-off/note-on pair of PlayNote and its lastNoteWord update together
+// when the user-interface thread and the timer thread play at the same time.
+std::mutex playNoteLock;
+
+// Counts timer runs: every start and every stop begins a new one. Lamp painting posted
+// by a run is dropped once its run is over, so it never reaches a stopped or deleted task.
+std::atomic<uint32_t> playbackRun{0};
+
+// Sets callbackRunning for the lifetime of one timer callback.
+struct CallbackRunningScope {
+  CallbackRunningScope() { callbackRunning = true; }
+  ~CallbackRunningScope() { callbackRunning = false; }
+  CallbackRunningScope(const CallbackRunningScope&) = delete;
+  CallbackRunningScope& operator=(const CallbackRunningScope&) = delete;
+};
+
+bool IsEighthSignature(int32_t signature) { return signature >= kFirstEighthSignature; }
+
+// The highest beat index of a bar under the signature.
+int32_t LastBeatOfBar(int32_t signature) {
+  return IsEighthSignature(signature) ? signature - kFirstEighthSignature : signature;
+}
+
+int32_t TicksPerBeat(int32_t signature) { return IsEighthSignature(signature) ? kTicksPerEighth : kTicksPerQuarter; }
+
+// One step of the beat counter, wrapping to the first beat of the bar.
+int32_t NextBeat(int32_t beat, int32_t signature) { return beat + 1 > LastBeatOfBar(signature) ? 0 : beat + 1; }
+
+int32_t ClickKey(int32_t beat) { return beat == 0 ? kAccentClickKey : kWeakClickKey; }
+
+// Plays the events of the tick in array order; while recording, the recorded channel is left out.
+void PlayEventsAt(CAbstractT& task, int32_t tick, bool skipRecordedChannel) {
+  for (const NoteEvent& e : task.events) {
+    if (e.tick != tick) continue;
+    if (skipRecordedChannel && e.channel == activeChannel && task.recording) continue;
+    task.PlayNote(e.key, e.channel);
+  }
+}
+
+// The end of the playback length: the callback of tick lastTick - 1 is the last one.
+void StopAtEnd(CAbstractT& task, int32_t tick) {
+  if (tick < task.lastTick - 1) return;
+  task.StopTimer();
+  task.beatInBar = 0;
+  task.playing = false;
+  task.recording = false;
+}
+
+void FragmentTick(CAbstractT& task) {
+  const int32_t tick = ++task.currentTick;
+  if (tick > task.lastTick) {
+    task.StopTimer();
+    return;
+  }
+  PlayEventsAt(task, tick, false);
+  StopAtEnd(task, tick);
+}
+
+void SequencerTick(CAbstractT& task) {
+  const int32_t tick = ++task.currentTick;
+  const int32_t signature = task.signatureIndex;
+  if (tick % TicksPerBeat(signature) == 0) {
+    const int32_t beat = NextBeat(task.beatInBar, signature);
+    task.beatInBar = beat;
+    task.PlayNote(ClickKey(beat), 0);
+  }
+  PlayEventsAt(task, tick, true);
+  StopAtEnd(task, tick);
+}
+
+// Paints the lamps on the user-interface thread, if the run that lit them still goes on.
+void PostLamps(CAbstractT& task, const std::array<Brush, kLampCount>& colours, size_t count) {
+  const uint32_t run = playbackRun.load();
+  CAbstractT* target = &task;
+  PostToUiThread([target, colours, count, run] {
+    if (playbackRun.load() != run) return;
+    std::unique_ptr<Dc> dc = GetViewHost().GetDC();
+    if (!dc) return;
+    for (size_t i = 0; i < count; ++i) dc->FillRect(target->beatLamps[i], colours[i]);
+  });
+}
+
+void MetronomeBeat(CAbstractT& task) {
+  const int32_t signature = task.signatureIndex;
+  std::array<Brush, kLampCount> colours{};
+  if (signature == 0 || signature == kFirstEighthSignature) {
+    colours.fill(task.lightGreyBrush);
+    colours[0] = task.redBrush;
+    PostLamps(task, colours, kOneBeatLamps);
+    task.PlayNote(kAccentClickKey, 0);
+    return;
+  }
+  const int32_t beat = task.beatInBar;
+  for (size_t i = 0; i < kLampCount; ++i) {
+    const bool lit = static_cast<int32_t>(i) == beat;
+    colours[i] = !lit ? task.lightGreyBrush : beat == 0 ? task.redBrush : task.greenBrush;
+  }
+  PostLamps(task, colours, kLampCount);
+  task.PlayNote(ClickKey(beat), 0);
+  task.beatInBar = NextBeat(beat, signature);
+}
+
+}  // namespace
+
 void CAbstractT::PlayNote(int32_t key, int32_t channel) {
-  if (key >= 0 && key <= 36) {
-    const auto ch = static_cast<uint32_t>(channel & 0x0F);
-    const uint32_t lastNote = static_cast<uint32_t>(lastNoteWord[ch]) >> 8;
+  if (key >= kLowestKey && key <= kHighestKey) {
+    const auto ch = static_cast<uint32_t>(channel) & midi::kChannelMask;
+    const auto note = static_cast<uint32_t>(key + kKeyToNote);
+    std::lock_guard lock(playNoteLock);
+    const uint32_t lastNote = static_cast<uint32_t>(lastNoteWord[ch].load()) >> 8;
     SendShortMsg(midi::Pack(midi::kNoteOff + ch, lastNote, 0));
-    lastNoteWord[ch] = (key + 36) << 8;
-    SendShortMsg(midi::Pack(midi::kNoteOn + ch, static_cast<uint32_t>(key + 36),
-                            static_cast<uint32_t>(channelVelocity[ch])));
-  } else if (key >= 37 && key <= 39) {
-    const int32_t note = key == 37 ? 37 : metronomeDrumNote;
-    const int32_t velocity = key == 37 ? 63 : key == 38 ? 79 : 127;
+    lastNoteWord[ch] = static_cast<int32_t>(note << 8);
+    SendShortMsg(midi::Pack(midi::kNoteOn + ch, note, static_cast<uint32_t>(channelVelocity[ch].load())));
+  } else if (key >= kSoftClickKey && key <= kAccentClickKey) {
+    const int32_t note = key == kSoftClickKey ? kSoftClickNote : metronomeDrumNote.load();
+    const int32_t velocity = key == kSoftClickKey   ? kSoftClickVelocity
+                             : key == kWeakClickKey ? kWeakClickVelocity
+                                                    : kAccentClickVelocity;
     const uint32_t ch = midi::kPercussionChannel;
     SendShortMsg(midi::Pack(midi::kNoteOn + ch, static_cast<uint32_t>(note), static_cast<uint32_t>(velocity)));
     SendShortMsg(midi::Pack(midi::kNoteOff + ch, static_cast<uint32_t>(note), 0));
   }
 }
 
-void CAbstractT::NoteOn(int32_t key) { SendShortMsg(midi::Pack(midi::kNoteOn, static_cast<uint32_t>(key + 36), 127)); }
+void CAbstractT::NoteOn(int32_t key) {
+  SendShortMsg(midi::Pack(midi::kNoteOn, static_cast<uint32_t>(key + kKeyToNote), kFullVelocity));
+}
 
 void CAbstractT::NoteOff(int32_t key) {
-  SendShortMsg(midi::Pack(midi::kNoteOff, static_cast<uint32_t>(key + 36), 127));
+  SendShortMsg(midi::Pack(midi::kNoteOff, static_cast<uint32_t>(key + kKeyToNote), kFullVelocity));
 }
 
 void CAbstractT::AllNotesOff() { ResetMidiOut(); }
@@ -33,12 +166,12 @@ void CAbstractT::AllNotesOff() { ResetMidiOut(); }
 void CAbstractT::StartTimer(uint32_t periodMs) {
   currentTick = 0;
   if (timerRunning) GetTimerService().KillEvent(timerId);
-  {
-    std::lock_guard lock(eventsLock);
-    if (!recording) {
-      for (const NoteEvent& e : events) {
-        if (e.tick == 0) PlayNote(e.key, e.channel);
-      }
+  ++playbackRun;
+  // The new timer's first callback takes eventsLock too, so it sees timerId and timerRunning set.
+  std::lock_guard lock(eventsLock);
+  if (!recording) {
+    for (const NoteEvent& e : events) {
+      if (e.tick == 0) PlayNote(e.key, e.channel);
     }
   }
   timerId = GetTimerService().SetEvent(periodMs, &CAbstractT::TimerCallback, this);
@@ -49,9 +182,11 @@ void CAbstractT::StartTimerAtTempo() {
   StartTimer(static_cast<uint32_t>(msPerTick[static_cast<size_t>(ClampTempoIndex(tempoIndex))]));
 }
 
+// Never call it holding eventsLock from the user-interface thread: it waits for a running callback.
 void CAbstractT::StopTimer() {
   if (!timerRunning) return;
   GetTimerService().KillEvent(timerId);
+  ++playbackRun;
   timerRunning = false;
   recording = false;
   currentTick = 0;
@@ -59,19 +194,35 @@ void CAbstractT::StopTimer() {
 }
 
 void CAbstractT::ComputeLength() {
+  int32_t last = lastTick;
   for (const NoteEvent& e : events) {
-    if (lastTick <= e.tick) lastTick = e.tick + 1;
+    if (last <= e.tick) last = e.tick + 1;
   }
-  const int32_t b = ticksPerBar[static_cast<size_t>(signatureIndex & 15)];
-  if (lastTick % b == 0) {
-    barCount = lastTick / b;
+  const int32_t ticks = ticksPerBar[static_cast<size_t>(signatureIndex) & (ticksPerBar.size() - 1)];
+  if (last % ticks == 0) {
+    barCount = last / ticks;
   } else {
-    barCount = lastTick / b + 1;
-    lastTick = barCount * b;
+    barCount = last / ticks + 1;
+    last = barCount * ticks;
   }
+  lastTick = last;
 }
 
 void CAbstractT::TimerCallback(void* user) {
-  // The playback modes are stepped here; see the timer playback of the sound layer.
-  (void)user;
+  CallbackRunningScope running;
+  auto& task = *static_cast<CAbstractT*>(user);
+  std::lock_guard lock(task.eventsLock);
+  switch (task.playbackMode) {
+    case kFragmentPlayback:
+      FragmentTick(task);
+      break;
+    case kSequencerPlayback:
+      SequencerTick(task);
+      break;
+    case kMetronomePlayback:
+      MetronomeBeat(task);
+      break;
+    default:
+      break;
+  }
 }

@@ -1,0 +1,118 @@
+#include "sound/MidiDevices.h"
+
+#include <memory>
+
+#include "platform/UiHost.h"
+#include "settings/ProgramSettings.h"
+#include "sound/AudioEngine.h"
+#include "sound/MidiSystem.h"
+#include "sound/UiThread.h"
+#include "tasks/base/CAbstractT.h"
+#include "text/LanguageTable.h"
+#include "text/StrFormat.h"
+
+namespace {
+
+constexpr int kTextNoInput = 373;
+constexpr int kTextInputFailed = 374;
+constexpr int kTextNoOutput = 375;
+constexpr int kTextOutputFailed = 376;
+constexpr int kTextOutputEnd = 378;
+constexpr int kExitNoMidiOutput = 1;
+constexpr const char* kErrorCaption = "Error!";
+
+std::unique_ptr<MidiOutDevice> output;
+std::unique_ptr<MidiInDevice> input;
+std::function<void(uint32_t)> receiver;  // user-interface thread only
+
+void ShowError(const std::string& text) { GetUiHost().MessageBox(text, kErrorCaption, MB_OK | MB_ICONEXCLAMATION); }
+
+// On the input's thread: hands the message to the user-interface thread.
+void QueueToUi(uint32_t message) {
+  PostToUiThread([message] {
+    if (receiver) receiver(message);
+  });
+}
+
+// A failing input only disables the keyboard for this run, whatever the failure is.
+void OpenInput(MidiSystem& system) {
+  int count = 0;
+  try {
+    count = system.InputCount();
+  } catch (...) {
+    count = 0;
+  }
+  if (count <= 0) {
+    midiInFailed = true;
+    ShowError(T(kTextNoInput));
+    return;
+  }
+  std::unique_ptr<MidiInDevice> device;
+  try {
+    device = system.OpenInput(0, &QueueToUi);
+  } catch (...) {
+    device.reset();
+  }
+  if (!device) {
+    midiInFailed = true;
+    ShowError(T(kTextInputFailed));
+    return;
+  }
+  device->Start();
+  input = std::move(device);
+}
+
+void OpenOutput(MidiSystem& system) {
+  int errorText = 0;
+  std::unique_ptr<MidiOutDevice> device;
+  try {
+    if (system.OutputCount() <= 0) {
+      errorText = kTextNoOutput;
+    } else {
+      device = system.OpenOutput(0);
+      if (!device) errorText = kTextOutputFailed;
+    }
+  } catch (...) {
+    device.reset();
+    errorText = kTextNoOutput;
+  }
+  if (errorText != 0) {
+    ShowError(StrFormat("%s %s", T(errorText).c_str(), T(kTextOutputEnd).c_str()));
+    GetUiHost().ExitProcess(kExitNoMidiOutput);
+  }
+  output = std::move(device);
+  SetMidiOut(output.get());
+}
+
+}  // namespace
+
+void OpenMidiDevices() {
+  MidiSystem& system = GetMidiSystem();
+  if (useHardwareMidiKeyboard) OpenInput(system);
+  OpenOutput(system);
+  SendShortMsg(midi::Pack(midi::kProgramChange, 0));
+  SendVolumeToAllChannels(volume);
+}
+
+void CloseMidiDevices() {
+  SetMidiOut(nullptr);
+  output.reset();
+  if (input) {
+    input->Stop();
+    input.reset();
+  }
+}
+
+void SetMidiInReceiver(std::function<void(uint32_t)> r) { receiver = std::move(r); }
+
+void RouteMidiInData(uint32_t message, CAbstractT& task) {
+  const uint8_t status = midi::Status(message);
+  if (status == midi::kNoteOn) {
+    SendShortMsg(message);
+    task.OnMidiInNote(message);
+  } else if (status == midi::kNoteOff) {
+    SendShortMsg(message);
+  }
+}
+
+std::string SoundStatusText() { return GetAudioEngine().StatusText(); }

@@ -1,0 +1,23 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class CAbstractT;
+
+// The main view's MIDI handling.
+
+// Deferred start: opens the input (with the hardware keyboard option) and output device 0,
+// then sends program change 0 on channel 0 and the volume on all channels. Without an output
+// device it shows the error and ends the process with exit code 1.
+void OpenMidiDevices();
+// Destruction of the view: closes the output and, when it is open, the input.
+void CloseMidiDevices();
+// The receiver of incoming short messages (the view's MIDI-in data handler); it is called on
+// the user-interface thread. An empty function drops them.
+void SetMidiInReceiver(std::function<void(uint32_t)> receiver);
+// Routing of one incoming short message: note-on and note-off of channel 0 are echoed to
+// the output unchanged, and the note-on is handed to the task's OnMidiInNote; nothing else is.
+void RouteMidiInData(uint32_t message, CAbstractT& task);
+// One line for the status bar when there is no sound (no audio device); empty otherwise.
+std::string SoundStatusText();

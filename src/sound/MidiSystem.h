@@ -1,0 +1,32 @@
+#pragma once
+#include <memory>
+
+#include "sound/MidiOutput.h"
+
+// Receives each incoming short message on the input's own thread.
+using MidiInSink = void (*)(uint32_t message);
+
+// An open MIDI input; it delivers messages between Start and Stop. Destroying it closes it.
+class MidiInDevice {
+ public:
+  virtual ~MidiInDevice() = default;
+  virtual void Start() = 0;
+  virtual void Stop() = 0;
+};
+
+// The system's MIDI devices: count them, open device n. Opening may throw.
+class MidiSystem {
+ public:
+  virtual ~MidiSystem() = default;
+  virtual int OutputCount() = 0;
+  // nullptr when the device cannot be opened.
+  virtual std::unique_ptr<MidiOutDevice> OpenOutput(int index) = 0;
+  virtual int InputCount() = 0;
+  virtual std::unique_ptr<MidiInDevice> OpenInput(int index, MidiInSink sink) = 0;
+};
+
+// Output device 0 is the built-in synthesiser when a sound font is found, the ALSA sequencer
+// output ports follow; input device 0 is the first ALSA input port, with the program's own port.
+MidiSystem& GetMidiSystem();
+// Installs a MIDI system (tests script one); nullptr restores the real one.
+void SetMidiSystem(MidiSystem* system);

@@ -1,0 +1,65 @@
+#pragma once
+#include <atomic>
+#include <cstdint>
+
+#include "sound/MidiOutput.h"
+#include "sound/Synth.h"
+#include "sound/TimedMidiQueue.h"
+#include "sound/WaveSource.h"
+
+// What the audio output plays: the built-in synthesiser (when there is one) plus the wave
+// source. While an audio thread renders it, messages are timed to the sample: each is
+// played one audio period after it was sent, at its own position inside the block.
+class Mixer {
+ public:
+  explicit Mixer(WaveSource& wave) : wave_(wave) {}
+
+  // Only while no audio thread renders.
+  void SetSynth(Synth* synth) { synth_ = synth; }
+  Synth* GetSynth() const { return synth_; }
+  WaveSource& Wave() { return wave_; }
+
+  // Timed delivery with the given latency (an audio thread renders), or none: each message
+  // then reaches the synthesiser at once. Switching it off plays what is still queued.
+  void SetTimed(bool timed, int latencyFrames);
+
+  // From any thread.
+  void Send(uint32_t message);
+  void Reset();
+
+  // Renders frames into the buffers (overwriting them). The audio thread passes the
+  // monotonic time of the block's first frame; queued messages go to their sample positions.
+  void Render(float* left, float* right, int frames, int64_t blockStartNs);
+  // The audio driver's callback: renders with the block time taken from the steady clock.
+  void RenderNow(float* left, float* right, int frames);
+  // Renders without timing (tests, and offline use): queued messages are played at once.
+  void RenderOffline(float* left, float* right, int frames);
+
+  static int64_t NowNs();
+  static constexpr double kNsPerFrame = 1e9 / Synth::kSampleRate;
+
+ private:
+  void Deliver(const TimedMidiMessage& m);
+  void RenderSynth(float* left, float* right, int frames);
+  void FlushQueue();
+
+  WaveSource& wave_;
+  Synth* synth_ = nullptr;
+  TimedMidiQueue queue_;
+  std::atomic<bool> timed_{false};
+  std::atomic<int64_t> latencyNs_{0};
+  // Smoothed time of the next block's first frame (audio thread only).
+  int64_t nextBlockNs_ = 0;
+  bool blockClockValid_ = false;
+};
+
+// The built-in synthesiser as a MIDI output device.
+class MixerMidiOut final : public MidiOutDevice {
+ public:
+  explicit MixerMidiOut(Mixer& mixer) : mixer_(mixer) {}
+  void ShortMsg(uint32_t message) override { mixer_.Send(message); }
+  void Reset() override { mixer_.Reset(); }
+
+ private:
+  Mixer& mixer_;
+};

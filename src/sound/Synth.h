@@ -1,0 +1,32 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "sound/FluidHandles.h"
+
+// The built-in General MIDI synthesiser: FluidSynth with one sound font, loaded with
+// dynamic sample loading so that only the samples of the instruments in use are in memory.
+class Synth {
+ public:
+  static constexpr double kSampleRate = 44100.0;
+  // Output gain: an eight-note chord at full velocity and volume stays below full scale.
+  static constexpr double kGain = 0.4;
+
+  // The synthesiser with the sound font, or nullptr when either cannot be made.
+  static std::unique_ptr<Synth> Create(const std::string& soundFontPath);
+
+  // Plays one short message with the meaning it has on a hardware synthesiser.
+  void Apply(uint32_t message);
+  // Silences every note on all 16 channels; programs and controllers stay.
+  void Silence();
+  // Adds the next frames of sound to the two buffers.
+  void RenderAdd(float* left, float* right, int frames);
+
+  fluid_synth_t* Handle() const { return synth_.get(); }
+
+ private:
+  Synth(FluidSettingsPtr settings, FluidSynthPtr synth);
+  FluidSettingsPtr settings_;
+  FluidSynthPtr synth_;
+};

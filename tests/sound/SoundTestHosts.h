@@ -1,0 +1,80 @@
+#pragma once
+#include <QImage>
+#include <QPainter>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/UiHost.h"
+#include "platform/ViewHost.h"
+
+// Small stand-ins for the tests of the sound layer.
+namespace sound_test {
+
+// Thrown by the UI host's ExitProcess, which must not return.
+struct ExitRequested {
+  int code;
+};
+
+struct ShownMessage {
+  std::string text;
+  std::string caption;
+  unsigned style;
+};
+
+// Records message boxes and turns the process exit into an exception.
+class RecordingUiHost final : public UiHost {
+ public:
+  RecordingUiHost() { SetUiHost(this); }
+  ~RecordingUiHost() override { SetUiHost(nullptr); }
+  int MessageBox(const std::string& text, const std::string& caption, unsigned style) override {
+    shown.push_back({text, caption, style});
+    return 1;
+  }
+  int RunModal(CDialog&) override { return 2; }
+  std::optional<std::string> FileDialog(const FileDialogRequest&) override { return std::nullopt; }
+  std::optional<FontDesc> ChooseFont(const FontDesc&) override { return std::nullopt; }
+  void OpenUrl(const std::string&) override {}
+  [[noreturn]] void ExitProcess(int code) override { throw ExitRequested{code}; }
+  std::vector<ShownMessage> shown;
+};
+
+// A device context that draws into an image of the test.
+struct PainterHolder {
+  explicit PainterHolder(QImage& image) : painter(&image) {}
+  QPainter painter;
+};
+class ImageDc final : private PainterHolder, public Dc {
+ public:
+  explicit ImageDc(QImage& image) : PainterHolder(image), Dc(painter) {}
+};
+
+// A view whose device contexts draw into one image; everything else does nothing.
+class ImageViewHost final : public ViewHost {
+ public:
+  ImageViewHost() : image(400, 300, QImage::Format_RGB32) {
+    image.fill(Qt::black);
+    SetViewHost(this);
+  }
+  ~ImageViewHost() override { SetViewHost(nullptr); }
+  Rect ClientRect() const override { return {0, 0, 400, 300}; }
+  void Invalidate() override {}
+  void InvalidateRect(const Rect&) override {}
+  void InvalidateRegion(const Region&) override {}
+  void UpdateWindow() override {}
+  std::unique_ptr<Dc> GetDC() override { return std::make_unique<ImageDc>(image); }
+  void SetCursor(CursorKind) override {}
+  void PostToUi(std::function<void()> task) override { task(); }
+  void SetControlText(int, const std::string&) override {}
+  std::string ControlText(int) const override { return {}; }
+  void EnableControl(int, bool) override {}
+  bool IsControlEnabled(int) const override { return false; }
+  void SetClockStart(uint32_t) override {}
+  uint32_t ClockStart() const override { return 0; }
+  // The colour at the centre of a rectangle.
+  QRgb ColourIn(const Rect& r) const { return image.pixel((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+  QImage image;
+};
+
+}  // namespace sound_test

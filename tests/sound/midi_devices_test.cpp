@@ -1,0 +1,271 @@
+// Opening and closing the MIDI devices, and the routing of incoming messages,
+// with a scripted MIDI system and a recording UI host.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QThread>
+#include <stdexcept>
+#include <thread>
+
+#include "SoundTestHosts.h"
+#include "settings/ProgramSettings.h"
+#include "sound/AudioEngine.h"
+#include "sound/MidiDevices.h"
+#include "sound/MidiSystem.h"
+#include "support/CapturingMidiOut.h"
+#include "tasks/base/CAbstractT.h"
+#include "text/LanguageTable.h"
+
+namespace {
+
+using sound_test::ExitRequested;
+using Messages = std::vector<uint32_t>;
+
+// Records what the system's MIDI layer delivers and what it is asked.
+struct ScriptedLog {
+  int outputsOpened = 0;
+  int inputCountAsked = 0;
+  bool inputStarted = false;
+  bool inputClosed = false;
+  MidiInSink sink = nullptr;
+  std::vector<uint32_t> sent;
+};
+
+class ScriptedOut final : public MidiOutDevice {
+ public:
+  explicit ScriptedOut(ScriptedLog& log) : log_(log) {}
+  void ShortMsg(uint32_t message) override { log_.sent.push_back(message); }
+  void Reset() override { log_.sent.push_back(CapturingMidiOut::kReset); }
+
+ private:
+  ScriptedLog& log_;
+};
+
+class ScriptedIn final : public MidiInDevice {
+ public:
+  explicit ScriptedIn(ScriptedLog& log) : log_(log) {}
+  ~ScriptedIn() override { log_.inputClosed = true; }
+  void Start() override { log_.inputStarted = true; }
+  void Stop() override { log_.inputStarted = false; }
+
+ private:
+  ScriptedLog& log_;
+};
+
+class ScriptedMidiSystem final : public MidiSystem {
+ public:
+  ScriptedMidiSystem() { SetMidiSystem(this); }
+  ~ScriptedMidiSystem() override { SetMidiSystem(nullptr); }
+  int OutputCount() override {
+    if (throwOnOutput) throw std::runtime_error("driver");
+    return outputs;
+  }
+  std::unique_ptr<MidiOutDevice> OpenOutput(int index) override {
+    if (!outputOpens || index != 0) return nullptr;
+    ++log.outputsOpened;
+    return std::make_unique<ScriptedOut>(log);
+  }
+  int InputCount() override {
+    ++log.inputCountAsked;
+    if (throwOnInput) throw std::runtime_error("no sequencer");
+    return inputs;
+  }
+  std::unique_ptr<MidiInDevice> OpenInput(int index, MidiInSink sink) override {
+    if (!inputOpens || index != 0) return nullptr;
+    log.sink = sink;
+    return std::make_unique<ScriptedIn>(log);
+  }
+
+  int outputs = 1;
+  bool outputOpens = true;
+  bool throwOnOutput = false;
+  int inputs = 2;
+  bool inputOpens = true;
+  bool throwOnInput = false;
+  ScriptedLog log;
+};
+
+class OpenMidiDevicesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetMidiState();
+    useHardwareMidiKeyboard = 0;
+    volume = 90;
+    languageTable.SetText(373, "No MIDI input.");
+    languageTable.SetText(374, "MIDI input failed.");
+    languageTable.SetText(375, "No MIDI output.");
+    languageTable.SetText(376, "MIDI output failed.");
+    languageTable.SetText(378, "The program ends.");
+  }
+  void TearDown() override {
+    CloseMidiDevices();
+    ResetProgramSettings();
+    ResetMidiState();
+  }
+  // Runs OpenMidiDevices; the exit code it asked for, or -1 when it returned.
+  int Open() {
+    try {
+      OpenMidiDevices();
+    } catch (const ExitRequested& exit) {
+      return exit.code;
+    }
+    return -1;
+  }
+
+  ScriptedMidiSystem system_;
+  sound_test::RecordingUiHost ui_;
+};
+
+TEST_F(OpenMidiDevicesTest, SuccessSendsProgramZeroThenVolumeOnAllChannels) {
+  EXPECT_EQ(Open(), -1);
+  Messages expected{0x0000C0};
+  for (uint32_t ch = 0; ch < 16; ++ch) expected.push_back(0x5A07B0 + ch);
+  EXPECT_EQ(system_.log.sent, expected);
+  EXPECT_TRUE(ui_.shown.empty());
+  SendShortMsg(0x7F3C90);
+  EXPECT_EQ(system_.log.sent.back(), 0x7F3C90u);
+}
+
+TEST_F(OpenMidiDevicesTest, NoOutputDeviceEndsWithExitCode1) {
+  system_.outputs = 0;
+  EXPECT_EQ(Open(), 1);
+  ASSERT_EQ(ui_.shown.size(), 1u);
+  EXPECT_EQ(ui_.shown[0].text, "No MIDI output. The program ends.");
+  EXPECT_EQ(ui_.shown[0].caption, "Error!");
+  EXPECT_EQ(ui_.shown[0].style & MB_ICONEXCLAMATION, MB_ICONEXCLAMATION);
+  EXPECT_EQ(system_.log.outputsOpened, 0);
+}
+
+TEST_F(OpenMidiDevicesTest, FailedOpenEndsWithExitCode1) {
+  system_.outputOpens = false;
+  EXPECT_EQ(Open(), 1);
+  ASSERT_EQ(ui_.shown.size(), 1u);
+  EXPECT_EQ(ui_.shown[0].text, "MIDI output failed. The program ends.");
+}
+
+TEST_F(OpenMidiDevicesTest, ExceptionWhileOpeningIsAMissingOutput) {
+  system_.throwOnOutput = true;
+  EXPECT_EQ(Open(), 1);
+  ASSERT_EQ(ui_.shown.size(), 1u);
+  EXPECT_EQ(ui_.shown[0].text, "No MIDI output. The program ends.");
+}
+
+TEST_F(OpenMidiDevicesTest, WithoutTheKeyboardOptionNoInputIsOpened) {
+  system_.inputs = 0;
+  EXPECT_EQ(Open(), -1);
+  EXPECT_EQ(system_.log.inputCountAsked, 0);
+  EXPECT_TRUE(ui_.shown.empty());
+  EXPECT_FALSE(midiInFailed);
+}
+
+TEST_F(OpenMidiDevicesTest, InputFailuresAreShownAndTheProgramGoesOn) {
+  useHardwareMidiKeyboard = 1;
+  struct Case {
+    int inputs;
+    bool opens;
+    bool throws;
+    const char* text;
+  };
+  for (const Case& c : {Case{0, true, false, "No MIDI input."}, Case{2, false, false, "MIDI input failed."},
+                        Case{2, true, true, "No MIDI input."}}) {
+    SCOPED_TRACE(c.text);
+    ResetMidiState();
+    ui_.shown.clear();
+    system_.log = {};
+    system_.inputs = c.inputs;
+    system_.inputOpens = c.opens;
+    system_.throwOnInput = c.throws;
+    EXPECT_EQ(Open(), -1);
+    EXPECT_TRUE(midiInFailed);
+    ASSERT_EQ(ui_.shown.size(), 1u);
+    EXPECT_EQ(ui_.shown[0].text, c.text);
+    EXPECT_EQ(ui_.shown[0].caption, "Error!");
+    EXPECT_EQ(system_.log.outputsOpened, 1);
+    CloseMidiDevices();
+  }
+}
+
+TEST_F(OpenMidiDevicesTest, InputIsStartedAndClosedWithTheDevices) {
+  useHardwareMidiKeyboard = 1;
+  EXPECT_EQ(Open(), -1);
+  EXPECT_TRUE(system_.log.inputStarted);
+  EXPECT_FALSE(midiInFailed);
+  CloseMidiDevices();
+  EXPECT_FALSE(system_.log.inputStarted);
+  EXPECT_TRUE(system_.log.inputClosed);
+  const size_t sent = system_.log.sent.size();
+  SendShortMsg(0x7F3C90);
+  EXPECT_EQ(system_.log.sent.size(), sent);
+}
+
+TEST_F(OpenMidiDevicesTest, IncomingMessagesReachTheReceiverOnTheUiThread) {
+  useHardwareMidiKeyboard = 1;
+  ASSERT_EQ(Open(), -1);
+  ASSERT_NE(system_.log.sink, nullptr);
+  std::vector<uint32_t> received;
+  std::vector<bool> onUiThread;
+  SetMidiInReceiver([&](uint32_t m) {
+    received.push_back(m);
+    onUiThread.push_back(QThread::currentThread() == QCoreApplication::instance()->thread());
+  });
+  std::thread keyboard([sink = system_.log.sink] {
+    sink(0x403C90);
+    sink(0x003C80);
+  });
+  keyboard.join();
+  EXPECT_TRUE(received.empty());  // queued, not called on the keyboard's thread
+  QCoreApplication::processEvents();
+  EXPECT_EQ(received, (std::vector<uint32_t>{0x403C90, 0x003C80}));
+  EXPECT_EQ(onUiThread, (std::vector<bool>{true, true}));
+  SetMidiInReceiver(nullptr);
+}
+
+// A task that records the notes handed to it.
+class NoteTask final : public CAbstractT {
+ public:
+  void OnMidiInNote(MidiMessage message) override { notes.push_back(message); }
+  std::vector<uint32_t> notes;
+};
+
+TEST(RouteMidiInDataTest, Channel0NotesAreEchoedAndNoteOnsGoToTheTask) {
+  CapturingMidiOut out;
+  NoteTask task;
+  RouteMidiInData(0x403C90, task);  // note-on, channel 0
+  RouteMidiInData(0x003C90, task);  // note-on with velocity 0 is still a note-on
+  RouteMidiInData(0x403C80, task);  // note-off: echoed only
+  RouteMidiInData(0x403C91, task);  // channel 2
+  RouteMidiInData(0x403C81, task);
+  RouteMidiInData(0x4007B0, task);  // controller
+  RouteMidiInData(0x00403C, task);  // running status
+  RouteMidiInData(0x0000F8, task);  // clock
+  EXPECT_EQ(out.Messages(), (Messages{0x403C90, 0x003C90, 0x403C80}));
+  EXPECT_EQ(task.notes, (Messages{0x403C90, 0x003C90}));
+}
+
+}  // namespace
+
+namespace {
+
+// The real devices of this machine: the small sound font is always there, so output device 0
+// is the built-in synthesiser; a sound card and a MIDI sequencer may or may not be.
+TEST(RealMidiDevicesTest, OutputDevice0IsTheBuiltInSynthesiser) {
+  sound_test::RecordingUiHost ui;
+  useHardwareMidiKeyboard = 1;
+  try {
+    OpenMidiDevices();
+  } catch (const ExitRequested& exit) {
+    FAIL() << "exit " << exit.code;
+  }
+  EXPECT_LE(ui.shown.size(), 1u);  // at most the input's message
+  EXPECT_NE(OpenMidiOut(), nullptr);
+  EXPECT_NE(GetAudioEngine().GetMixer().GetSynth(), nullptr);
+  const bool silent = GetAudioEngine().Output() == nullptr;
+  EXPECT_EQ(SoundStatusText().empty(), !silent);
+  CloseMidiDevices();
+  EXPECT_EQ(OpenMidiOut(), nullptr);
+  EXPECT_EQ(GetAudioEngine().GetMixer().GetSynth(), nullptr);
+  ResetProgramSettings();
+  ResetMidiState();
+}
+
+}  // namespace
