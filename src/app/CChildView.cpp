@@ -14,7 +14,7 @@
 #include "platform/Clock.h"
 #include "platform/UiHost.h"
 #include "settings/ProgramSettings.h"
-#include "sound/MidiOutput.h"
+#include "sound/MidiDevices.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
 
@@ -39,6 +39,8 @@ CChildView::CChildView(QWidget* parent) : QWidget(parent) {
 }
 
 CChildView::~CChildView() {
+  // A view that goes without its window's destruction (a failed start) still lets go of MIDI.
+  CloseMidi();
   for (auto& [id, timer] : timers_) delete timer;
   timers_.clear();
   // The task goes without writing its statistics.
@@ -211,11 +213,6 @@ void CChildView::NotAvailable(int id) {
 }
 
 void CChildView::OnMidiInData(uint32_t message) {
-  const uint32_t status = message & 0xFF;
-  if (status == midi::kNoteOn) {
-    SendShortMsg(message);
-    task_->OnMidiInNote(message);
-  } else if (status == midi::kNoteOff) {
-    SendShortMsg(message);
-  }
+  RouteMidiInData(message, *task_);
+  UpdateControls();
 }

@@ -28,6 +28,8 @@ class CChildView : public QWidget, public ViewHost {
   void SetControlBar(CControlBar* bar) { controlBar_ = bar; }
   // Called by the frame when it needs the caption, menu and control bar texts applied again.
   void SetApplyTexts(std::function<void()> applyTexts) { applyTexts_ = std::move(applyTexts); }
+  // Shows a line in the status bar's message pane.
+  void SetShowStatus(std::function<void(const std::string&)> showStatus) { showStatus_ = std::move(showStatus); }
 
   // Window creation: the deferred-start timer; texts on caption and menu.
   void OnCreate();
@@ -112,8 +114,10 @@ class CChildView : public QWidget, public ViewHost {
   std::string workDir_;
   uint32_t clockStart_ = 0;
   bool volumeReady_ = false;
+  bool midiOpen_ = false;
   CControlBar* controlBar_ = nullptr;
   std::function<void()> applyTexts_;
+  std::function<void(const std::string&)> showStatus_;
   std::map<int, std::function<void()>> commands_;
   std::map<int, QTimer*> timers_;
   QImage buffer_;

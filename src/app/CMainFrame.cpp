@@ -98,6 +98,9 @@ void CMainFrame::Create() {
   setCentralWidget(central);
   setFocusProxy(view_);
   view_->SetControlBar(controlBar_);
+  view_->SetShowStatus([this](const std::string& text) {
+    if (messagePane_) messagePane_->setText(ToQString(text));
+  });
   view_->SetApplyTexts([this] {
     ApplyToMenu();
     ApplyToControlBar();

@@ -6,6 +6,7 @@
 #include "app/CChildView.h"
 #include "app/CControlBar.h"
 #include "platform/qt/QtConvert.h"
+#include "sound/UiThread.h"
 
 namespace {
 
@@ -107,9 +108,7 @@ void CChildView::SetCursor(CursorKind cursor) {
   }
 }
 
-void CChildView::PostToUi(std::function<void()> task) {
-  QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
-}
+void CChildView::PostToUi(std::function<void()> task) { PostToUiThread(std::move(task)); }
 
 void CChildView::SetControlText(int id, const std::string& text) {
   if (controlBar_) controlBar_->SetControlText(id, text);

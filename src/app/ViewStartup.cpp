@@ -1,6 +1,7 @@
 // The view's files and devices at start-up and shutdown.
 #include "app/CChildView.h"
 #include "settings/ProgramSettings.h"
+#include "sound/MidiDevices.h"
 #include "text/LanguageTable.h"
 
 namespace {
@@ -13,8 +14,20 @@ void CChildView::LoadStartupLanguage() { languageTable.LoadLanguage(languageInde
 
 void CChildView::SaveShutdownSettings() { settings_.SaveSettings(kSettingsFile); }
 
-void CChildView::OpenMidi() {}
+void CChildView::OpenMidi() {
+  // The receiver first, so that no message arriving during the opening is lost.
+  SetMidiInReceiver([this](uint32_t message) { OnMidiInData(message); });
+  midiOpen_ = true;
+  OpenMidiDevices();
+  const std::string status = SoundStatusText();
+  if (!status.empty() && showStatus_) showStatus_(status);
+}
 
-void CChildView::CloseMidi() {}
+void CChildView::CloseMidi() {
+  if (!midiOpen_) return;
+  midiOpen_ = false;
+  SetMidiInReceiver(nullptr);
+  CloseMidiDevices();
+}
 
 int CChildView::SignatureSelection() const { return task_->signatureIndex; }

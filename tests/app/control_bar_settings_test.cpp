@@ -105,3 +105,54 @@ TEST_F(StoredDistance, ValueOutsideTheListLeavesNoSelectionAndKeepsTheValue) {
 }
 
 }  // namespace
+
+namespace {
+
+class VolumeSlider : public AppFixture {
+ protected:
+  void SetUp() override {
+    spyTypes = {0};
+    StartProgram();
+  }
+  std::vector<uint32_t> VolumeMessages(uint32_t value) {
+    std::vector<uint32_t> out;
+    for (uint32_t channel = 0; channel < 16; ++channel) out.push_back(0xB0 + channel + (7 << 8) + (value << 16));
+    return out;
+  }
+};
+
+TEST_F(VolumeSlider, DeferredStartOpensTheOutputWithProgramAndVolume) {
+  View().OnTimer(cmd::kTimerDeferredStart);
+  std::vector<uint32_t> expected = {0x00C0};
+  const std::vector<uint32_t> volumes = VolumeMessages(100);
+  expected.insert(expected.end(), volumes.begin(), volumes.end());
+  EXPECT_EQ(midi.log.sent, expected);
+  EXPECT_EQ(Frame().ControlBar().SliderPos(cmd::kVolumeSlider), 100);
+}
+
+TEST_F(VolumeSlider, RepaintsSendTheVolumeOnlyOnceReady) {
+  View().OnTimer(cmd::kTimerDeferredStart);
+  midi.log.sent.clear();
+  Frame().ControlBar().SetSliderPos(cmd::kVolumeSlider, 64);
+  View().OnVolumeSliderDrawn();
+  EXPECT_TRUE(midi.log.sent.empty()) << "the first 100 ms after the start ignore the slider";
+  View().OnTimer(cmd::kTimerVolumeReady);
+  View().OnVolumeSliderDrawn();
+  View().OnVolumeSliderDrawn();  // a repaint with the same position sends again
+  std::vector<uint32_t> expected = VolumeMessages(64);
+  expected.insert(expected.end(), expected.begin(), expected.end());
+  EXPECT_EQ(midi.log.sent, expected);
+  EXPECT_EQ(volume, 64);
+}
+
+TEST_F(VolumeSlider, MuteAndTheRightButtonResetTheOutput) {
+  View().OnTimer(cmd::kTimerDeferredStart);
+  midi.log.sent.clear();
+  View().Task().CAbstractT::AllNotesOff();
+  EXPECT_EQ(midi.log.sent, (std::vector<uint32_t>{CapturingMidiOut::kReset}));
+  midi.log.sent.clear();
+  View().Task().CAbstractT::StopTimer();  // never ran: nothing at all
+  EXPECT_TRUE(midi.log.sent.empty());
+}
+
+}  // namespace

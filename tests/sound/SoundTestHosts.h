@@ -2,43 +2,13 @@
 #include <QImage>
 #include <QPainter>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "platform/UiHost.h"
 #include "platform/ViewHost.h"
 
 // Small stand-ins for the tests of the sound layer.
 namespace sound_test {
-
-// Thrown by the UI host's ExitProcess, which must not return.
-struct ExitRequested {
-  int code;
-};
-
-struct ShownMessage {
-  std::string text;
-  std::string caption;
-  unsigned style;
-};
-
-// Records message boxes and turns the process exit into an exception.
-class RecordingUiHost final : public UiHost {
- public:
-  RecordingUiHost() { SetUiHost(this); }
-  ~RecordingUiHost() override { SetUiHost(nullptr); }
-  int MessageBox(const std::string& text, const std::string& caption, unsigned style) override {
-    shown.push_back({text, caption, style});
-    return 1;
-  }
-  int RunModal(CDialog&) override { return 2; }
-  std::optional<std::string> FileDialog(const FileDialogRequest&) override { return std::nullopt; }
-  std::optional<FontDesc> ChooseFont(const FontDesc&) override { return std::nullopt; }
-  void OpenUrl(const std::string&) override {}
-  [[noreturn]] void ExitProcess(int code) override { throw ExitRequested{code}; }
-  std::vector<ShownMessage> shown;
-};
 
 // A device context that draws into an image of the test.
 struct PainterHolder {

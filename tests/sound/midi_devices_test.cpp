@@ -7,83 +7,18 @@
 #include <stdexcept>
 #include <thread>
 
-#include "SoundTestHosts.h"
 #include "settings/ProgramSettings.h"
 #include "sound/AudioEngine.h"
 #include "sound/MidiDevices.h"
-#include "sound/MidiSystem.h"
+#include "platform/ScriptedUiHost.h"
+#include "support/ScriptedMidiSystem.h"
 #include "support/CapturingMidiOut.h"
 #include "tasks/base/CAbstractT.h"
 #include "text/LanguageTable.h"
 
 namespace {
 
-using sound_test::ExitRequested;
 using Messages = std::vector<uint32_t>;
-
-// Records what the system's MIDI layer delivers and what it is asked.
-struct ScriptedLog {
-  int outputsOpened = 0;
-  int inputCountAsked = 0;
-  bool inputStarted = false;
-  bool inputClosed = false;
-  MidiInSink sink = nullptr;
-  std::vector<uint32_t> sent;
-};
-
-class ScriptedOut final : public MidiOutDevice {
- public:
-  explicit ScriptedOut(ScriptedLog& log) : log_(log) {}
-  void ShortMsg(uint32_t message) override { log_.sent.push_back(message); }
-  void Reset() override { log_.sent.push_back(CapturingMidiOut::kReset); }
-
- private:
-  ScriptedLog& log_;
-};
-
-class ScriptedIn final : public MidiInDevice {
- public:
-  explicit ScriptedIn(ScriptedLog& log) : log_(log) {}
-  ~ScriptedIn() override { log_.inputClosed = true; }
-  void Start() override { log_.inputStarted = true; }
-  void Stop() override { log_.inputStarted = false; }
-
- private:
-  ScriptedLog& log_;
-};
-
-class ScriptedMidiSystem final : public MidiSystem {
- public:
-  ScriptedMidiSystem() { SetMidiSystem(this); }
-  ~ScriptedMidiSystem() override { SetMidiSystem(nullptr); }
-  int OutputCount() override {
-    if (throwOnOutput) throw std::runtime_error("driver");
-    return outputs;
-  }
-  std::unique_ptr<MidiOutDevice> OpenOutput(int index) override {
-    if (!outputOpens || index != 0) return nullptr;
-    ++log.outputsOpened;
-    return std::make_unique<ScriptedOut>(log);
-  }
-  int InputCount() override {
-    ++log.inputCountAsked;
-    if (throwOnInput) throw std::runtime_error("no sequencer");
-    return inputs;
-  }
-  std::unique_ptr<MidiInDevice> OpenInput(int index, MidiInSink sink) override {
-    if (!inputOpens || index != 0) return nullptr;
-    log.sink = sink;
-    return std::make_unique<ScriptedIn>(log);
-  }
-
-  int outputs = 1;
-  bool outputOpens = true;
-  bool throwOnOutput = false;
-  int inputs = 2;
-  bool inputOpens = true;
-  bool throwOnInput = false;
-  ScriptedLog log;
-};
 
 class OpenMidiDevicesTest : public ::testing::Test {
  protected:
@@ -106,14 +41,15 @@ class OpenMidiDevicesTest : public ::testing::Test {
   int Open() {
     try {
       OpenMidiDevices();
-    } catch (const ExitRequested& exit) {
+    } catch (const ProcessExit& exit) {
       return exit.code;
     }
     return -1;
   }
 
   ScriptedMidiSystem system_;
-  sound_test::RecordingUiHost ui_;
+  ScriptedUiHost ui_;
+  ScopedUiHost scopedUi_{ui_};
 };
 
 TEST_F(OpenMidiDevicesTest, SuccessSendsProgramZeroThenVolumeOnAllChannels) {
@@ -121,7 +57,7 @@ TEST_F(OpenMidiDevicesTest, SuccessSendsProgramZeroThenVolumeOnAllChannels) {
   Messages expected{0x0000C0};
   for (uint32_t ch = 0; ch < 16; ++ch) expected.push_back(0x5A07B0 + ch);
   EXPECT_EQ(system_.log.sent, expected);
-  EXPECT_TRUE(ui_.shown.empty());
+  EXPECT_TRUE(ui_.messageBoxes.empty());
   SendShortMsg(0x7F3C90);
   EXPECT_EQ(system_.log.sent.back(), 0x7F3C90u);
 }
@@ -129,32 +65,32 @@ TEST_F(OpenMidiDevicesTest, SuccessSendsProgramZeroThenVolumeOnAllChannels) {
 TEST_F(OpenMidiDevicesTest, NoOutputDeviceEndsWithExitCode1) {
   system_.outputs = 0;
   EXPECT_EQ(Open(), 1);
-  ASSERT_EQ(ui_.shown.size(), 1u);
-  EXPECT_EQ(ui_.shown[0].text, "No MIDI output. The program ends.");
-  EXPECT_EQ(ui_.shown[0].caption, "Error!");
-  EXPECT_EQ(ui_.shown[0].style & MB_ICONEXCLAMATION, MB_ICONEXCLAMATION);
+  ASSERT_EQ(ui_.messageBoxes.size(), 1u);
+  EXPECT_EQ(ui_.messageBoxes[0].text, "No MIDI output. The program ends.");
+  EXPECT_EQ(ui_.messageBoxes[0].caption, "Error!");
+  EXPECT_EQ(ui_.messageBoxes[0].style & MB_ICONEXCLAMATION, MB_ICONEXCLAMATION);
   EXPECT_EQ(system_.log.outputsOpened, 0);
 }
 
 TEST_F(OpenMidiDevicesTest, FailedOpenEndsWithExitCode1) {
   system_.outputOpens = false;
   EXPECT_EQ(Open(), 1);
-  ASSERT_EQ(ui_.shown.size(), 1u);
-  EXPECT_EQ(ui_.shown[0].text, "MIDI output failed. The program ends.");
+  ASSERT_EQ(ui_.messageBoxes.size(), 1u);
+  EXPECT_EQ(ui_.messageBoxes[0].text, "MIDI output failed. The program ends.");
 }
 
 TEST_F(OpenMidiDevicesTest, ExceptionWhileOpeningIsAMissingOutput) {
   system_.throwOnOutput = true;
   EXPECT_EQ(Open(), 1);
-  ASSERT_EQ(ui_.shown.size(), 1u);
-  EXPECT_EQ(ui_.shown[0].text, "No MIDI output. The program ends.");
+  ASSERT_EQ(ui_.messageBoxes.size(), 1u);
+  EXPECT_EQ(ui_.messageBoxes[0].text, "No MIDI output. The program ends.");
 }
 
 TEST_F(OpenMidiDevicesTest, WithoutTheKeyboardOptionNoInputIsOpened) {
   system_.inputs = 0;
   EXPECT_EQ(Open(), -1);
   EXPECT_EQ(system_.log.inputCountAsked, 0);
-  EXPECT_TRUE(ui_.shown.empty());
+  EXPECT_TRUE(ui_.messageBoxes.empty());
   EXPECT_FALSE(midiInFailed);
 }
 
@@ -170,16 +106,16 @@ TEST_F(OpenMidiDevicesTest, InputFailuresAreShownAndTheProgramGoesOn) {
                         Case{2, true, true, "No MIDI input."}}) {
     SCOPED_TRACE(c.text);
     ResetMidiState();
-    ui_.shown.clear();
+    ui_.messageBoxes.clear();
     system_.log = {};
     system_.inputs = c.inputs;
     system_.inputOpens = c.opens;
     system_.throwOnInput = c.throws;
     EXPECT_EQ(Open(), -1);
     EXPECT_TRUE(midiInFailed);
-    ASSERT_EQ(ui_.shown.size(), 1u);
-    EXPECT_EQ(ui_.shown[0].text, c.text);
-    EXPECT_EQ(ui_.shown[0].caption, "Error!");
+    ASSERT_EQ(ui_.messageBoxes.size(), 1u);
+    EXPECT_EQ(ui_.messageBoxes[0].text, c.text);
+    EXPECT_EQ(ui_.messageBoxes[0].caption, "Error!");
     EXPECT_EQ(system_.log.outputsOpened, 1);
     CloseMidiDevices();
   }
@@ -249,14 +185,15 @@ namespace {
 // The real devices of this machine: the small sound font is always there, so output device 0
 // is the built-in synthesiser; a sound card and a MIDI sequencer may or may not be.
 TEST(RealMidiDevicesTest, OutputDevice0IsTheBuiltInSynthesiser) {
-  sound_test::RecordingUiHost ui;
+  ScriptedUiHost ui;
+  ScopedUiHost scopedUi(ui);
   useHardwareMidiKeyboard = 1;
   try {
     OpenMidiDevices();
-  } catch (const ExitRequested& exit) {
+  } catch (const ProcessExit& exit) {
     FAIL() << "exit " << exit.code;
   }
-  EXPECT_LE(ui.shown.size(), 1u);  // at most the input's message
+  EXPECT_LE(ui.messageBoxes.size(), 1u);  // at most the input's message
   EXPECT_NE(OpenMidiOut(), nullptr);
   EXPECT_NE(GetAudioEngine().GetMixer().GetSynth(), nullptr);
   const bool silent = GetAudioEngine().Output() == nullptr;

@@ -8,6 +8,7 @@
 #include "app/CMainFrame.h"
 #include "platform/Clock.h"
 #include "platform/ScriptedUiHost.h"
+#include "support/ScriptedMidiSystem.h"
 #include "support/TempDir.h"
 
 // A whole program offscreen: frame, control bar, view and status bar, in a fresh working
@@ -27,6 +28,8 @@ class AppFixture : public ::testing::Test {
   TempWorkDir dir;
   VirtualClock clock{5000};
   ScriptedUiHost host;
+  // The MIDI devices the deferred start opens; what the program sends lands in midi.log.sent.
+  ScriptedMidiSystem midi;
   std::vector<std::string> calls;
   std::vector<int> spyTypes;
 
