@@ -69,7 +69,12 @@ class CChildView : public QWidget, public ViewHost {
   std::string ControlText(int id) const override;
   void EnableControl(int id, bool enable) override;
   bool IsControlEnabled(int id) const override;
+  void CreateButton(int id, const std::string& text, const Rect& rect) override;
+  void MoveControl(int id, const Rect& rect) override;
+  void DestroyControl(int id) override;
   void SetClockStart(uint32_t ms) override { clockStart_ = ms; }
+  // A control the task created in the view, or nullptr.
+  QWidget* ChildControl(int id) const;
   uint32_t ClockStart() const override { return clockStart_; }
 
  protected:
@@ -120,6 +125,7 @@ class CChildView : public QWidget, public ViewHost {
   std::function<void(const std::string&)> showStatus_;
   std::map<int, std::function<void()>> commands_;
   std::map<int, QTimer*> timers_;
+  std::map<int, QWidget*> childControls_;
   QImage buffer_;
   QRegion dirty_;
   QPainter* activePainter_ = nullptr;

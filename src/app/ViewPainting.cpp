@@ -2,6 +2,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPushButton>
 
 #include "app/CChildView.h"
 #include "app/CControlBar.h"
@@ -111,16 +112,61 @@ void CChildView::SetCursor(CursorKind cursor) {
 void CChildView::PostToUi(std::function<void()> task) { PostToUiThread(std::move(task)); }
 
 void CChildView::SetControlText(int id, const std::string& text) {
-  if (controlBar_) controlBar_->SetControlText(id, text);
+  if (auto* button = qobject_cast<QPushButton*>(ChildControl(id))) {
+    button->setText(ToQString(text));
+  } else if (controlBar_) {
+    controlBar_->SetControlText(id, text);
+  }
 }
 
-std::string CChildView::ControlText(int id) const { return controlBar_ ? controlBar_->ControlText(id) : std::string(); }
+std::string CChildView::ControlText(int id) const {
+  if (auto* button = qobject_cast<QPushButton*>(ChildControl(id))) return FromQString(button->text());
+  return controlBar_ ? controlBar_->ControlText(id) : std::string();
+}
 
 void CChildView::EnableControl(int id, bool enable) {
-  if (controlBar_) controlBar_->EnableControl(id, enable);
+  if (QWidget* child = ChildControl(id)) {
+    child->setEnabled(enable);
+  } else if (controlBar_) {
+    controlBar_->EnableControl(id, enable);
+  }
 }
 
-bool CChildView::IsControlEnabled(int id) const { return controlBar_ && controlBar_->IsControlEnabled(id); }
+bool CChildView::IsControlEnabled(int id) const {
+  if (QWidget* child = ChildControl(id)) return child->isEnabled();
+  return controlBar_ && controlBar_->IsControlEnabled(id);
+}
+
+QWidget* CChildView::ChildControl(int id) const {
+  const auto it = childControls_.find(id);
+  return it == childControls_.end() ? nullptr : it->second;
+}
+
+void CChildView::CreateButton(int id, const std::string& text, const Rect& rect) {
+  DestroyControl(id);
+  auto* button = new QPushButton(ToQString(text), this);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setGeometry(ToQRect(rect));
+  connect(button, &QPushButton::clicked, this, [this, id] { OnCommand(id); });
+  button->show();
+  childControls_[id] = button;
+}
+
+void CChildView::MoveControl(int id, const Rect& rect) {
+  if (QWidget* child = ChildControl(id)) {
+    child->setGeometry(ToQRect(rect));
+    child->update();
+  }
+}
+
+void CChildView::DestroyControl(int id) {
+  const auto it = childControls_.find(id);
+  if (it == childControls_.end()) return;
+  // The control may be the one whose click is being handled.
+  it->second->hide();
+  it->second->deleteLater();
+  childControls_.erase(it);
+}
 
 void CChildView::EnsureBuffer() {
   const QSize wanted = size().expandedTo(QSize(1, 1));

@@ -16,6 +16,9 @@ class NoViewHost final : public ViewHost {
   std::string ControlText(int) const override { return {}; }
   void EnableControl(int, bool) override {}
   bool IsControlEnabled(int) const override { return false; }
+  void CreateButton(int, const std::string&, const Rect&) override {}
+  void MoveControl(int, const Rect&) override {}
+  void DestroyControl(int) override {}
   void SetClockStart(uint32_t ms) override { clockStart_ = ms; }
   uint32_t ClockStart() const override { return clockStart_; }
 

@@ -35,6 +35,12 @@ class ViewHost {
   virtual void EnableControl(int id, bool enable) = 0;
   virtual bool IsControlEnabled(int id) const = 0;
 
+  // Controls the task creates in the view itself (ids 106-113). Their texts and enabled
+  // state go through the operations above; clicks reach the view's command dispatch.
+  virtual void CreateButton(int id, const std::string& text, const Rect& rect) = 0;
+  virtual void MoveControl(int id, const Rect& rect) = 0;
+  virtual void DestroyControl(int id) = 0;
+
   // The millisecond time at which the first task of the current count was given.
   virtual void SetClockStart(uint32_t ms) = 0;
   virtual uint32_t ClockStart() const = 0;

@@ -1,4 +1,5 @@
 #include <QFont>
+#include <QPushButton>
 
 #include "app/CChildView.h"
 #include "platform/qt/QtConvert.h"
@@ -67,6 +68,27 @@ TEST(FontConversion, DescriptionsBecomePixelSizedFonts) {
   EXPECT_EQ(back.height, -13);
   EXPECT_EQ(back.weight, 700);
   EXPECT_EQ(back.Face(), "Verdana");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ViewPainting, TaskButtonsLiveInTheViewAndReachTheTask) {
+  ViewHost& host = GetViewHost();
+  host.CreateButton(107, "Open", {10, 200, 110, 230});
+  auto* button = qobject_cast<QPushButton*>(View().ChildControl(107));
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->geometry(), QRect(10, 200, 100, 30));
+  EXPECT_EQ(host.ControlText(107), "Open");
+  button->click();
+  EXPECT_EQ(calls, (std::vector<std::string>{"OnTaskButton1"}));
+  host.EnableControl(107, false);
+  EXPECT_FALSE(host.IsControlEnabled(107));
+  host.MoveControl(107, {0, 0, 50, 20});
+  EXPECT_EQ(button->geometry(), QRect(0, 0, 50, 20));
+  host.DestroyControl(107);
+  EXPECT_EQ(View().ChildControl(107), nullptr);
 }
 
 }  // namespace

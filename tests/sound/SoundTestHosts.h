@@ -40,6 +40,9 @@ class ImageViewHost final : public ViewHost {
   std::string ControlText(int) const override { return {}; }
   void EnableControl(int, bool) override {}
   bool IsControlEnabled(int) const override { return false; }
+  void CreateButton(int, const std::string&, const Rect&) override {}
+  void MoveControl(int, const Rect&) override {}
+  void DestroyControl(int) override {}
   void SetClockStart(uint32_t) override {}
   uint32_t ClockStart() const override { return 0; }
   // The colour at the centre of a rectangle.
