@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "log/LocalTime.h"
-#include "platform/Utf.h"
+#include "log/Utf16Le.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
 
@@ -16,10 +16,7 @@ struct FileCloser {
 
 void WriteUtf16(std::FILE* f, const std::string& text) {
   std::string bytes;
-  for (char16_t unit : Utf8ToUtf16(text)) {
-    bytes += static_cast<char>(unit & 0xFF);
-    bytes += static_cast<char>(unit >> 8);
-  }
+  AppendUtf16Le(bytes, text);
   std::fwrite(bytes.data(), 1, bytes.size(), f);
 }
 

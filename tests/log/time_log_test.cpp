@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "log/LocalTime.h"
+#include "log/LogTestSupport.h"
 #include "log/TimeLog.h"
 #include "platform/Utf.h"
 #include "support/TempDir.h"
@@ -23,25 +24,13 @@ std::string ReadUtf16File(const std::string& path, bool* hasBom) {
   return Utf16ToUtf8(units);
 }
 
-std::time_t Local(int year, int month, int day, int hour, int minute, int second) {
-  std::tm tm{};
-  tm.tm_year = year - 1900;
-  tm.tm_mon = month - 1;
-  tm.tm_mday = day;
-  tm.tm_hour = hour;
-  tm.tm_min = minute;
-  tm.tm_sec = second;
-  tm.tm_isdst = -1;
-  return std::mktime(&tm);
-}
-
 TEST(TimeLog, FirstRecordGetsTheTitleLaterOnesOnlyTheirLines) {
   TempWorkDir dir;
   languageTable.SetText(437, "Aurelo time log");
   languageTable.SetText(438, "Started");
   languageTable.SetText(439, "Closed");
   languageTable.SetText(440, "Duration");
-  const std::time_t start = Local(2026, 12, 6, 9, 12, 40);
+  const std::time_t start = LocalTimeT(2026, 12, 6, 9, 12, 40);
   ASSERT_TRUE(AppendTimeRecord("TimeLog.txt", start, start + 3143));
   ASSERT_TRUE(AppendTimeRecord("TimeLog.txt", start, start + 3725));
   bool bom = false;
