@@ -11,6 +11,8 @@
 #include "app/TaskTable.h"
 #include "dialogs/COptionsDialog.h"
 #include "log/LogLines.h"
+#include "log/LogView.h"
+#include "log/ReportFile.h"
 #include "platform/Clock.h"
 #include "platform/UiHost.h"
 #include "settings/ProgramSettings.h"
@@ -93,8 +95,11 @@ void CChildView::BuildCommandTable() {
     commands_[id] = [this, id] { OnSettingChanged(id); };
   }
   commands_[kFixIllumination] = [this] { OnFixIllumination(); };
-  // The dialogs and files of the results log, the MIDI settings, the fonts and the help texts.
-  for (int id : {kSaveLog, kShowLog, kClearLog, kMidiSettings, kFontSettings, kResultFontSettings, kHelpBeginners, kHotKeys,
+  commands_[kSaveLog] = [this] { SaveLogAsText(*task_); };
+  commands_[kShowLog] = [this] { ShowLog(*task_); };
+  commands_[kClearLog] = [this] { ClearLog(*task_); };
+  // The MIDI settings, the fonts and the help texts.
+  for (int id : {kMidiSettings, kFontSettings, kResultFontSettings, kHelpBeginners, kHotKeys,
                  kAboutLogs, kAboutSequencer, kAboutMidiKeyboardTasks, kAboutVirtualKeyboardSequencer}) {
     commands_[id] = [this, id] { NotAvailable(id); };
   }

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMouseEvent>
+#include <filesystem>
 
 #include "app/CChildView.h"
 #include "app/CControlBar.h"
@@ -213,6 +214,36 @@ TEST_F(ViewTimers, TimeMeterCountsFromTheFirstTaskOnly) {
   View().SetClockStart(clock.NowMs() + 10000);
   View().OnTimer(cmd::kTimerTimeMeter);
   EXPECT_EQ(elapsedTimeText, "00:00");
+}
+
+}  // namespace
+
+namespace {
+
+class LogCommands : public AppFixture {
+ protected:
+  void SetUp() override {
+    spyTypes = {0};
+    StartProgram();
+  }
+};
+
+TEST_F(LogCommands, SaveShowAndClearReachTheirDialogs) {
+  const std::string report = (dir.Path() / "report.txt").string();
+  host.fileAnswers.push_back(report);
+  Frame().OnCommand(cmd::kSaveLog);
+  ASSERT_EQ(host.fileRequests.size(), 1u);
+  EXPECT_EQ(host.fileRequests[0].defaultExt, "txt");
+  EXPECT_TRUE(std::filesystem::exists(report));
+
+  Frame().OnCommand(cmd::kShowLog);
+  ASSERT_EQ(host.dialogs.size(), 1u);
+  EXPECT_EQ(host.dialogs[0].templateId, 214);
+
+  host.dialogActions.push_back(ScriptedUiHost::Press(IDOK));
+  Frame().OnCommand(cmd::kClearLog);
+  EXPECT_EQ(host.dialogs.back().templateId, 218);
+  EXPECT_EQ(resultsLog.size(), 8u);
 }
 
 }  // namespace
