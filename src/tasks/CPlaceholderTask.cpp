@@ -4,6 +4,7 @@
 
 CPlaceholderTask::CPlaceholderTask(std::string className, int32_t mode) : className_(std::move(className)) {
   playbackMode = mode;
+  title = className_;
 }
 
 void CPlaceholderTask::Start() {
