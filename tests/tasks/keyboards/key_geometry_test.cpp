@@ -81,12 +81,4 @@ TEST(KeyGeometry, OneOctaveKeepsTheFirstOctaveAndEndsInARectangle) {
   EXPECT_EQ(one.messageArea, (Rect{0, 172, 1000, 500}));
 }
 
-TEST(KeyGeometry, BlackKeysByPitchClass) {
-  std::vector<int> black;
-  for (int key = 0; key < 37; ++key) {
-    if (IsBlackKey(key)) black.push_back(key);
-  }
-  EXPECT_EQ(black, (std::vector<int>{1, 3, 6, 8, 10, 13, 15, 18, 20, 22, 25, 27, 30, 32, 34}));
-}
-
 }  // namespace

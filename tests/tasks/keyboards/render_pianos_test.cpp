@@ -15,5 +15,17 @@ TEST(RenderPianos, DISABLED_WritesPictures) {
     const std::string size = std::to_string(w) + "x" + std::to_string(h);
     EXPECT_TRUE(PaintPiano(three, w, h).save(QString::fromStdString("/tmp/keys-37-" + size + ".png")));
     EXPECT_TRUE(PaintPiano(one, w, h).save(QString::fromStdString("/tmp/keys-13-" + size + ".png")));
+    // Marks as tasks and the flash draw them: green, red, pressed white and black keys.
+    QImage marked = PaintPiano(three, w, h);
+    {
+      QPainter painter(&marked);
+      Dc dc(painter);
+      three.MarkKey(dc, 2, three.greenBrush);
+      three.MarkKey(dc, 3, three.redBrush);
+      three.MarkKey(dc, 4, three.lightGreyBrush);
+      three.MarkKey(dc, 6, three.darkGreyBrush);
+      three.MarkKey(dc, 36, three.greenBrush);
+    }
+    EXPECT_TRUE(marked.save(QString::fromStdString("/tmp/keys-37-marked-" + size + ".png")));
   }
 }
