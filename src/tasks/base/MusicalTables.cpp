@@ -1,6 +1,9 @@
 #include "tasks/base/MusicalTables.h"
 
 #include <cstddef>
+#include <cstdlib>
+
+#include "settings/ProgramSettings.h"
 
 namespace {
 // Intervals above the tonic of the four scale families.
@@ -10,9 +13,9 @@ constexpr std::array<std::array<int, 7>, 4> kFamilies = {{
     {0, 2, 3, 5, 7, 8, 11},  // harmonic minor
     {0, 2, 4, 5, 7, 8, 11},  // harmonic major
 }};
-}  // namespace
 
-void FillScaleTable(ScaleTable& table) {
+constexpr ScaleTable BuildScaleTable() {
+  ScaleTable table{};
   for (int row = 0; row < 48; ++row) {
     const int tonic = row % 12;
     const auto& intervals = kFamilies[static_cast<std::size_t>(row / 12)];
@@ -23,7 +26,34 @@ void FillScaleTable(ScaleTable& table) {
       table[static_cast<std::size_t>(row)][static_cast<std::size_t>(key)] = in;
     }
   }
+  return table;
 }
+
+constexpr ScaleTable kScaleTable = BuildScaleTable();
+
+int32_t ClampKeyCount(int32_t keyCount) { return keyCount < 1 ? 1 : keyCount > 37 ? 37 : keyCount; }
+
+// rand() mod keyCount until accepted. Only called when some key below keyCount is accepted.
+template <class Accept>
+int32_t DrawUntil(int32_t keyCount, Accept accept) {
+  int32_t key = 0;
+  do {
+    key = std::rand() % keyCount;
+  } while (!accept(key));
+  return key;
+}
+
+template <class Accept>
+bool AnyKeyAccepted(int32_t keyCount, Accept accept) {
+  for (int32_t key = 0; key < keyCount; ++key) {
+    if (accept(key)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void FillScaleTable(ScaleTable& table) { table = kScaleTable; }
 
 int32_t ScaleRowOf(int32_t mode, int32_t key) {
   if (mode < 0 || mode > 10 || key < 0 || key > 11) return 0;
@@ -32,4 +62,29 @@ int32_t ScaleRowOf(int32_t mode, int32_t key) {
   static constexpr std::array<int32_t, 7> kDegreeBelow = {0, 2, 4, 5, 7, 9, 11};
   if (mode < 7) return ((key - kDegreeBelow[static_cast<std::size_t>(mode)]) % 12 + 12) % 12;
   return 12 * (mode - 6) + key;
+}
+
+bool InScaleRow(int32_t row, int32_t key) {
+  if (key < 0 || key > 36) return false;
+  if (row < 0 || row > 47) return true;
+  return kScaleTable[static_cast<std::size_t>(row)][static_cast<std::size_t>(key)] == 1;
+}
+
+bool InScale(int32_t key) { return InScaleRow(scaleRow, key); }
+
+int32_t RandomScaleKey(int32_t keyCount) {
+  keyCount = ClampKeyCount(keyCount);
+  const auto inScale = [](int32_t key) { return InScale(key); };
+  if (!AnyKeyAccepted(keyCount, inScale)) return std::rand() % keyCount;
+  return DrawUntil(keyCount, inScale);
+}
+
+int32_t RandomScaleKeyNear(int32_t keyCount, int32_t previous) {
+  keyCount = ClampKeyCount(keyCount);
+  const auto fits = [previous](int32_t key) {
+    const int32_t distance = key > previous ? key - previous : previous - key;
+    return InScale(key) && distance <= maxDistance;
+  };
+  if (!AnyKeyAccepted(keyCount, fits)) return RandomScaleKey(keyCount);
+  return DrawUntil(keyCount, fits);
 }

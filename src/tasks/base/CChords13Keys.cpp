@@ -1,0 +1,20 @@
+#include "tasks/base/CChords13Keys.h"
+
+#include <cstddef>
+
+#include "settings/ProgramSettings.h"
+#include "sound/TempoTables.h"
+
+namespace {
+// Key 0 of this piano sounds as key 12 of the three-octave range, MIDI note 48.
+constexpr int32_t kChordOctave = 12;
+constexpr int32_t kChordChannel = 0;
+}  // namespace
+
+void CChords13Keys::OnLButtonDown(MouseFlags&, Point& point) {
+  PressKey(point, [this](int32_t key) {
+    CAbstractT::PlayNote(key + kChordOctave, kChordChannel);
+    WaitMs(static_cast<uint32_t>(msPerBeat[static_cast<std::size_t>(ClampTempoIndex(tempoIndex))]));
+    AllNotesOff();
+  });
+}

@@ -1,0 +1,112 @@
+#include "tasks/base/CPianoBase.h"
+
+#include <cstddef>
+#include <vector>
+
+#include "platform/Clock.h"
+#include "platform/ViewHost.h"
+#include "settings/ProgramSettings.h"
+#include "sound/MidiOutput.h"
+
+namespace {
+
+constexpr uint32_t kFlashMs = 50;
+
+const Region kNoRegion;
+
+Region RegionOf(const KeyOutline& outline) {
+  return Region(std::vector<Point>(outline.corners.begin(), outline.corners.begin() + outline.count));
+}
+
+Region RegionOf(const Rect& r) {
+  if (r.IsEmpty()) return {};
+  return Region({{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}});
+}
+
+}  // namespace
+
+CPianoBase::CPianoBase(int32_t keyCount)
+    : keyCount_(keyCount < 1 ? 1 : keyCount > kThreeOctaveKeys ? kThreeOctaveKeys : keyCount) {}
+
+void CPianoBase::OnRButtonDown(MouseFlags&, Point& point) { ShowCursorAt(point); }
+void CPianoBase::OnRButtonUp(MouseFlags&, Point& point) { ShowCursorAt(point); }
+void CPianoBase::OnRButtonDblClk(MouseFlags&, Point& point) { ShowCursorAt(point); }
+void CPianoBase::OnLButtonUp(MouseFlags&, Point& point) { ShowCursorAt(point); }
+void CPianoBase::OnMouseMove(MouseFlags&, Point& point) { ShowCursorAt(point); }
+
+void CPianoBase::OnLButtonDown(MouseFlags&, Point& point) {
+  PressKey(point, [this](int32_t key) { PlayNote(key, activeChannel); });
+}
+
+void CPianoBase::Draw(Dc& dc) {
+  const PianoLayout layout = LayOutPiano(clientRect, keyCount_);
+  for (int32_t key = 0; key < keyCount_; ++key) {
+    keyRegions_[static_cast<std::size_t>(key)] = RegionOf(layout.keys[static_cast<std::size_t>(key)]);
+  }
+  messageRegion_ = RegionOf(layout.messageArea);
+  fillerRegion_ = RegionOf(layout.filler);
+
+  for (int32_t key = 0; key < keyCount_; ++key) {
+    if (IsBlackKey(key)) {
+      dc.FillRgn(KeyRegion(key), blackBrush);
+    } else {
+      dc.FrameRgn(KeyRegion(key), blackBrush, 1, 1);
+    }
+  }
+  dc.FillRgn(messageRegion_, paleGreyBrush);
+  dc.FillRgn(fillerRegion_, paleGreyBrush);
+}
+
+bool CPianoBase::IsKeyEnabled(int32_t key) const {
+  if (key < 0 || key >= keyCount_) return false;
+  const bool blocked = scaleRow != -1 && blockExtramodeKeys && playbackMode == kNoPlayback && !InScale(key);
+  return !blocked;
+}
+
+int32_t CPianoBase::KeyAt(Point point) const {
+  for (int32_t key = 0; key < keyCount_; ++key) {
+    if (IsKeyEnabled(key) && KeyRegion(key).Contains(point)) return key;
+  }
+  return -1;
+}
+
+const Region& CPianoBase::KeyRegion(int32_t key) const {
+  if (key < 0 || key >= keyCount_) return kNoRegion;
+  return keyRegions_[static_cast<std::size_t>(key)];
+}
+
+void CPianoBase::MarkKey(Dc& dc, int32_t key, Brush brush) const {
+  dc.FillRgn(KeyRegion(key), brush);
+  dc.FrameRgn(KeyRegion(key), blackBrush, 1, 1);
+}
+
+void CPianoBase::DrawKeyNormal(Dc& dc, int32_t key) const {
+  if (IsBlackKey(key)) {
+    dc.FillRgn(KeyRegion(key), blackBrush);
+  } else {
+    MarkKey(dc, key, whiteBrush);
+  }
+}
+
+void CPianoBase::PressKey(Point point, const std::function<void(int32_t key)>& sound) {
+  pressedKey = KeyAt(point);
+  if (pressedKey < 0) return;
+  const int32_t key = pressedKey;
+  lastKey = key;
+  GetViewHost().SetCursor(handCursor);
+  sound(key);
+  // The flash is drawn and shown, held for 50 ms, then taken back.
+  DrawOnView([&](Dc& dc) { MarkKey(dc, key, IsBlackKey(key) ? darkGreyBrush : lightGreyBrush); });
+  flashStart = flashNow = timeGetTime();
+  while (flashNow - flashStart < kFlashMs) {
+    CurrentClock().WaitMs(kFlashMs - (flashNow - flashStart));
+    flashNow = timeGetTime();
+  }
+  DrawOnView([&](Dc& dc) { DrawKeyNormal(dc, key); });
+}
+
+void CPianoBase::ShowCursorAt(Point point) { GetViewHost().SetCursor(KeyAt(point) >= 0 ? handCursor : arrowCursor); }
+
+void CPianoBase::DrawOnView(const std::function<void(Dc&)>& draw) {
+  if (std::unique_ptr<Dc> dc = GetViewHost().GetDC()) draw(*dc);
+}

@@ -1,0 +1,62 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "platform/Region.h"
+#include "tasks/base/CAbstractT.h"
+#include "tasks/base/KeyGeometry.h"
+
+// What the one-octave and the three-octave on-screen pianos share: the key regions, made
+// anew at every paint from the client size; the user's key press, which sounds the key and
+// flashes it; and the keys the program marks itself, which never sound.
+class CPianoBase : public CAbstractT {
+ public:
+  ~CPianoBase() override = default;
+
+  // The cursor over the keys: the hand over an enabled key, the arrow elsewhere.
+  void OnRButtonDown(MouseFlags& flags, Point& point) override;
+  void OnRButtonUp(MouseFlags& flags, Point& point) override;
+  void OnRButtonDblClk(MouseFlags& flags, Point& point) override;
+  void OnLButtonUp(MouseFlags& flags, Point& point) override;
+  void OnMouseMove(MouseFlags& flags, Point& point) override;
+  // A key press: sets pressedKey (-1 when no enabled key was hit), sounds the key on the
+  // active channel and flashes it for 50 ms.
+  void OnLButtonDown(MouseFlags& flags, Point& point) override;
+  // Rebuilds the regions from clientRect and paints keys, message area and filler.
+  void Draw(Dc& dc) override;
+
+  int32_t KeyCount() const { return keyCount_; }
+  // Whether the key takes clicks: blocked only when "Block all extramode keys out" is on,
+  // a mode is chosen, the object plays nothing by timer and the key is off the scale.
+  bool IsKeyEnabled(int32_t key) const;
+  // The enabled key under the point, or -1.
+  int32_t KeyAt(Point point) const;
+
+  // Keys as the program shows them. They work through the regions of the last paint.
+  const Region& KeyRegion(int32_t key) const;
+  const Region& MessageRegion() const { return messageRegion_; }
+  // The pale area right of the one-octave piano's keys; empty on the three-octave piano.
+  const Region& FillerRegion() const { return fillerRegion_; }
+  // Fills the key with the brush (greenBrush for a right answer, redBrush for a revealed
+  // one) and frames it in black.
+  void MarkKey(Dc& dc, int32_t key, Brush brush) const;
+  // The key's resting look: white framed in black, or black.
+  void DrawKeyNormal(Dc& dc, int32_t key) const;
+
+ protected:
+  explicit CPianoBase(int32_t keyCount);
+
+  // The steps of OnLButtonDown, with the sounding of the hit key (step 2.2) given.
+  void PressKey(Point point, const std::function<void(int32_t key)>& sound);
+
+ private:
+  void ShowCursorAt(Point point);
+  // Draws on a device context of the view, released at once so the drawing is seen.
+  static void DrawOnView(const std::function<void(Dc&)>& draw);
+
+  const int32_t keyCount_;
+  std::array<Region, kThreeOctaveKeys> keyRegions_;
+  Region messageRegion_;
+  Region fillerRegion_;
+};

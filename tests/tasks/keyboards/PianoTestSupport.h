@@ -1,0 +1,48 @@
+#pragma once
+#include <QImage>
+#include <QPainter>
+#include <cstdint>
+#include <functional>
+#include <ostream>
+#include <vector>
+
+#include "platform/Clock.h"
+#include "platform/Dc.h"
+#include "sound/MidiOutput.h"
+#include "tasks/base/CPianoBase.h"
+
+// An output that keeps every short message; a reset is kept as kReset.
+class CapturedMidi final : public MidiOutDevice {
+ public:
+  static constexpr uint32_t kReset = 0xFFFFFFFF;
+  CapturedMidi() { SetMidiOut(this); }
+  ~CapturedMidi() override { SetMidiOut(nullptr); }
+  void ShortMsg(uint32_t message) override { messages.push_back(message); }
+  void Reset() override { messages.push_back(kReset); }
+  std::vector<uint32_t> messages;
+};
+
+// A virtual clock that lets a test look at the screen while the program waits.
+class WatchedClock final : public Clock {
+ public:
+  uint32_t NowMs() override { return now; }
+  void WaitMs(uint32_t ms) override {
+    if (onWait) onWait(ms);
+    now += ms;
+  }
+  uint32_t now = 1000;
+  std::function<void(uint32_t ms)> onWait;
+};
+
+// Paints the piano into an image of the given client size, on the window colour.
+inline QImage PaintPiano(CPianoBase& piano, int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(qRgb(255, 255, 255));
+  QPainter painter(&image);
+  Dc dc(painter);
+  piano.clientRect = {0, 0, width, height};
+  piano.Draw(dc);
+  return image;
+}
+
+inline void PrintTo(const Point& p, std::ostream* os) { *os << "(" << p.x << ", " << p.y << ")"; }
