@@ -48,15 +48,13 @@ void Dc::FillRgn(const Region& region, Brush brush) {
 
 void Dc::FrameRgn(const Region& region, Brush brush, int width, int height) {
   if (region.IsEmpty()) return;
-  painter_.save();
-  painter_.setRenderHint(QPainter::Antialiasing, false);
-  QPen pen(ToQColor(brush));
-  pen.setWidth(std::max(width, height));
-  pen.setJoinStyle(Qt::MiterJoin);
-  painter_.setPen(pen);
-  painter_.setBrush(Qt::NoBrush);
-  painter_.drawPolygon(ToPolygon(region), Qt::OddEvenFill);
-  painter_.restore();
+  // The frame lies inside the region: its pixels that have a neighbour outside it within
+  // width pixels across or height pixels down.
+  const QRegion inside(ToPolygon(region), Qt::OddEvenFill);
+  const QRegion core = inside & inside.translated(width, 0) & inside.translated(-width, 0) &
+                       inside.translated(0, height) & inside.translated(0, -height);
+  const QRegion frame = inside - core;
+  for (const QRect& r : frame) painter_.fillRect(r, ToQColor(brush));
   Touch(region.Bounds());
 }
 
