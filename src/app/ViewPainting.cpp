@@ -6,6 +6,7 @@
 
 #include "app/CChildView.h"
 #include "app/CControlBar.h"
+#include "platform/qt/ImageDc.h"
 #include "platform/qt/QtConvert.h"
 #include "sound/UiThread.h"
 
@@ -40,21 +41,16 @@ QRegion ToQRegion(const Region& region) {
   return QRegion(polygon, Qt::OddEvenFill) + QRegion(ToQRect(region.Bounds()));
 }
 
-struct PainterOn {
-  explicit PainterOn(QImage& image) : painter(&image) {}
-  QPainter painter;
-};
-
 }  // namespace
 
 // A device context got outside painting: draws into the back buffer and shows what it
 // touched when it is released.
-class ClientDc : private PainterOn, public Dc {
+class ClientDc : private detail::PainterOnImage, public Dc {
  public:
-  explicit ClientDc(CChildView& view) : PainterOn(view.buffer_), Dc(PainterOn::painter), view_(view) {}
+  explicit ClientDc(CChildView& view) : PainterOnImage(view.buffer_), Dc(PainterOnImage::painter), view_(view) {}
   ~ClientDc() override {
     const Rect touched = Touched();
-    PainterOn::painter.end();
+    PainterOnImage::painter.end();
     view_.ShowBuffer(touched);
   }
 

@@ -1,35 +1,26 @@
 #include "platform/ViewHost.h"
 
-namespace {
+#include <atomic>
 
-class NoViewHost final : public ViewHost {
- public:
-  Rect ClientRect() const override { return {}; }
-  void Invalidate() override {}
-  void InvalidateRect(const Rect&) override {}
-  void InvalidateRegion(const Region&) override {}
-  void UpdateWindow() override {}
-  std::unique_ptr<Dc> GetDC() override { return nullptr; }
-  void SetCursor(CursorKind) override {}
-  void PostToUi(std::function<void()> task) override { task(); }
-  void SetControlText(int, const std::string&) override {}
-  std::string ControlText(int) const override { return {}; }
-  void EnableControl(int, bool) override {}
-  bool IsControlEnabled(int) const override { return false; }
-  void CreateButton(int, const std::string&, const Rect&) override {}
-  void MoveControl(int, const Rect&) override {}
-  void DestroyControl(int) override {}
-  void SetClockStart(uint32_t ms) override { clockStart_ = ms; }
-  uint32_t ClockStart() const override { return clockStart_; }
+#include "platform/qt/ImageDc.h"
 
- private:
-  uint32_t clockStart_ = 0;
+struct NullViewHost::Scratch {
+  QImage image{1, 1, QImage::Format_RGB32};
 };
 
-NoViewHost noView;
-ViewHost* current = nullptr;
+NullViewHost::NullViewHost() : scratch_(std::make_unique<Scratch>()) {}
+NullViewHost::~NullViewHost() = default;
 
+std::unique_ptr<Dc> NullViewHost::GetDC() { return std::make_unique<ImageDc>(scratch_->image); }
+
+namespace {
+std::atomic<ViewHost*> current{nullptr};
 }  // namespace
 
-ViewHost& GetViewHost() { return current ? *current : noView; }
-void SetViewHost(ViewHost* host) { current = host; }
+ViewHost& GetViewHost() {
+  static NullViewHost noView;
+  ViewHost* host = current.load();
+  return host ? *host : noView;
+}
+
+void SetViewHost(ViewHost* host) { current.store(host); }

@@ -46,6 +46,36 @@ class ViewHost {
   virtual uint32_t ClockStart() const = 0;
 };
 
+// A host without a window: drawing goes to a scratch image, posted work runs at once, the
+// rest does nothing. It stands in while no view exists; tests derive their hosts from it.
+class NullViewHost : public ViewHost {
+ public:
+  NullViewHost();
+  ~NullViewHost() override;
+  Rect ClientRect() const override { return {}; }
+  void Invalidate() override {}
+  void InvalidateRect(const Rect&) override {}
+  void InvalidateRegion(const Region&) override {}
+  void UpdateWindow() override {}
+  std::unique_ptr<Dc> GetDC() override;
+  void SetCursor(CursorKind) override {}
+  void PostToUi(std::function<void()> task) override { task(); }
+  void SetControlText(int, const std::string&) override {}
+  std::string ControlText(int) const override { return {}; }
+  void EnableControl(int, bool) override {}
+  bool IsControlEnabled(int) const override { return false; }
+  void CreateButton(int, const std::string&, const Rect&) override {}
+  void MoveControl(int, const Rect&) override {}
+  void DestroyControl(int) override {}
+  void SetClockStart(uint32_t ms) override { clockStart_ = ms; }
+  uint32_t ClockStart() const override { return clockStart_; }
+
+ private:
+  struct Scratch;
+  std::unique_ptr<Scratch> scratch_;
+  uint32_t clockStart_ = 0;
+};
+
 // The host of the current view; a host that does nothing while no view exists.
 ViewHost& GetViewHost();
 void SetViewHost(ViewHost* host);

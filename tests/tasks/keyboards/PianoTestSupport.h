@@ -8,19 +8,8 @@
 
 #include "platform/Clock.h"
 #include "platform/Dc.h"
-#include "sound/MidiOutput.h"
+#include "support/CapturingMidiOut.h"
 #include "tasks/base/CPianoBase.h"
-
-// An output that keeps every short message; a reset is kept as kReset.
-class CapturedMidi final : public MidiOutDevice {
- public:
-  static constexpr uint32_t kReset = 0xFFFFFFFF;
-  CapturedMidi() { SetMidiOut(this); }
-  ~CapturedMidi() override { SetMidiOut(nullptr); }
-  void ShortMsg(uint32_t message) override { messages.push_back(message); }
-  void Reset() override { messages.push_back(kReset); }
-  std::vector<uint32_t> messages;
-};
 
 // A virtual clock that lets a test look at the screen while the program waits.
 class WatchedClock final : public Clock {

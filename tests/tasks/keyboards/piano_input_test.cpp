@@ -18,7 +18,7 @@
 namespace {
 
 using Messages = std::vector<uint32_t>;
-constexpr uint32_t kReset = CapturedMidi::kReset;
+constexpr uint32_t kReset = CapturingMidiOut::kReset;
 
 // A piano hosted by the real view, 1000 x 500 pixels, with its MIDI output captured.
 class PianoInView : public AppFixture {
@@ -47,9 +47,13 @@ class PianoInView : public AppFixture {
   }
   QRgb Pixel(int x, int y) { return View().BackBuffer().pixel(x, y); }
   // The messages sent since the last call.
-  Messages Sent() { return std::exchange(midi.messages, {}); }
+  Messages Sent() {
+    Messages sent = midi.Messages();
+    midi.Clear();
+    return sent;
+  }
 
-  CapturedMidi midi;
+  CapturingMidiOut midi;
 };
 
 TEST_F(PianoInView, ClickSoundsTheKeyAndTheNextClickCutsIt) {
