@@ -3,6 +3,10 @@
 #include <array>
 
 #include "tasks/CPlaceholderTask.h"
+#include "tasks/melody/MonoMelodyTest13_0.h"
+#include "tasks/melody/MonoMelodyTest13_N.h"
+#include "tasks/melody/MonoMelodyTest37_0.h"
+#include "tasks/melody/MonoMelodyTest37_N.h"
 
 namespace {
 
@@ -78,6 +82,30 @@ void SetTaskMaker(std::function<std::unique_ptr<CAbstractT>(int type)> maker) { 
 std::unique_ptr<CAbstractT> MakeTask(int type) {
   const TaskTypeInfo& info = TaskTypeAt(type);
   if (taskMaker) return taskMaker(info.type);
+  switch (info.type) {
+    case 0:
+      return std::make_unique<MonoMelodyTest13_0>();
+    case 1:
+      return std::make_unique<MonoMelodyTest13_1>();
+    case 2:
+      return std::make_unique<MonoMelodyTest13_2>();
+    case 3:
+      return std::make_unique<MonoMelodyTest13_4>();
+    case 4:
+      return std::make_unique<MonoMelodyTest13_8>();
+    case 5:
+      return std::make_unique<MonoMelodyTest37_0>();
+    case 6:
+      return std::make_unique<MonoMelodyTest37_1>();
+    case 7:
+      return std::make_unique<MonoMelodyTest37_2>();
+    case 8:
+      return std::make_unique<MonoMelodyTest37_4>();
+    case 9:
+      return std::make_unique<MonoMelodyTest37_8>();
+    default:
+      break;
+  }
   // Task families are added here as they are built; until then a placeholder names the class.
   return std::make_unique<CPlaceholderTask>(info.className, PlaybackModeOf(info.type));
 }
