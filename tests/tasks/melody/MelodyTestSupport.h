@@ -43,14 +43,6 @@ class TextRecorder final : public QPaintDevice {
   QPaintEngine* paintEngine() const override { return &engine_; }
   std::vector<DrawnText> texts;
 
-  // The first text that contains the part, or nullptr.
-  const DrawnText* Find(const std::string& part) const {
-    for (const DrawnText& t : texts) {
-      if (t.text.find(part) != std::string::npos) return &t;
-    }
-    return nullptr;
-  }
-
  protected:
   int metric(PaintDeviceMetric m) const override {
     switch (m) {
@@ -118,6 +110,14 @@ inline std::vector<DrawnText> PaintedTexts(CAbstractT& task, int width, int heig
   return recorder.texts;
 }
 
+// The text drawn exactly so, or nullptr.
+inline const DrawnText* FindText(const std::vector<DrawnText>& texts, const std::string& text) {
+  for (const DrawnText& t : texts) {
+    if (t.text == text) return &t;
+  }
+  return nullptr;
+}
+
 // A note heard: channel, MIDI note, when it began and when it ended (a note-off of the
 // same note or a reset), if it has ended yet.
 struct Sounded {
@@ -156,15 +156,21 @@ class MelodyApp : public AppFixture {
   static constexpr int kWidth = 1000;
   static constexpr int kHeight = 500;
 
-  // Starts the program with the stored task type; the deferred start opens MIDI and starts it.
+  // The first time starts the program with the task type stored (the deferred start opens
+  // MIDI and starts the task); later the task is chosen from the menu.
   void Open(int type) {
-    SetTaskMaker({});
-    taskType = static_cast<uint16_t>(type);
-    StartProgram();
-    View().resize(kWidth, kHeight);
-    View().OnTimer(cmd::kTimerDeferredStart);
-    out = std::make_unique<CapturingMidiOut>();
+    if (!out) {
+      SetTaskMaker({});
+      taskType = static_cast<uint16_t>(type);
+      StartProgram();
+      View().resize(kWidth, kHeight);
+      View().OnTimer(cmd::kTimerDeferredStart);
+      out = std::make_unique<CapturingMidiOut>();
+    } else {
+      Command(TaskTypeAt(type).commandId);
+    }
     View().UpdateWindow();
+    out->Clear();
     logStart = resultsLog.size();
   }
   void TearDown() override { out.reset(); }

@@ -1,6 +1,5 @@
 // The melody repetition tasks driven through the real program: control-bar commands, clicks
 // on the keys of the view, the notes sent, the hint box, the counters, the panel and the log.
-#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <set>
@@ -168,8 +167,8 @@ TEST_P(MelodySeries, SolvedAtEachAttemptThenRevealedThenLogged) {
       {T(434) + " = 1", QColor(192, 0, 0)},
   }};
   for (const auto& [text, colour] : expected) {
-    const auto found = std::find_if(panel.begin(), panel.end(), [&](const DrawnText& t) { return t.text == text; });
-    ASSERT_NE(found, panel.end()) << text;
+    const DrawnText* found = FindText(panel, text);
+    ASSERT_NE(found, nullptr) << text;
     EXPECT_EQ(found->colour, colour) << text;
     EXPECT_EQ(found->at.x(), x) << text;
   }
