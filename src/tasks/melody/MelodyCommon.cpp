@@ -85,6 +85,13 @@ void CountNewTask(CAbstractT& task) {
   ++task.tasksGiven;
 }
 
+void CloseTask(CAbstractT& task, int hint) {
+  SetHint(hint);
+  task.newTaskEnabled = true;
+  task.listenAgainEnabled = false;
+  EnableKeyAndMode(true);
+}
+
 void CountSolved(CAbstractT& task) {
   switch (task.attempt) {
     case 1:

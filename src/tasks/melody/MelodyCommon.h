@@ -103,6 +103,9 @@ void SetTaskTexts(CAbstractT& task, int startHint, int titleId);
 
 // The start of the time meter at the first task of a count, then one more task given.
 void CountNewTask(CAbstractT& task);
+// Closes the task: the hint, "Listen to a new task" instead of "Listen again", key and
+// mode free again.
+void CloseTask(CAbstractT& task, int hint);
 // A right answer, counted by the attempt it came at.
 void CountSolved(CAbstractT& task);
 // Tasks given less solved; one less while a task is still being answered.
@@ -132,5 +135,33 @@ void DrawPanel(Dc& dc, std::span<const PanelLine> lines, std::span<const Point> 
 // The legend below the keys: line 1 empty, the texts from line 2 on, in the task's message
 // font, black on the transparent background.
 void DrawLegend(CAbstractT& task, Dc& dc, std::span<const int> textIds);
+
+// After a replay: counted, the message line blanked, the panel shown; "Listen again" is
+// disabled after the last replay allowed.
+template <class Task>
+void CountReplay(Task& task) {
+  ++task.repeatsTotal;
+  ++task.repeatsInTask;
+  DrawOnView([&task](Dc& dc) {
+    BlankMessage(dc, task.MessageLineAt(), task.resultFont);
+    task.ShowStatistics(dc);
+  });
+  if (task.repeatsInTask >= kMostReplays) task.listenAgainEnabled = false;
+}
+
+// A wrong answer raises the attempt and says so in red on the message line. While attempts
+// are left the hint box says so too and false is returned. After the third wrong attempt
+// the attempt is 0 again and true is returned: the task is over and its answer to be shown.
+template <class Task>
+bool WrongAnswer(Task& task, bool firstStep, int wrongLater2, int wrongLater3) {
+  const Verdict verdict = WrongVerdict(++task.attempt, firstStep, wrongLater2, wrongLater3);
+  if (task.attempt > 3) task.attempt = 0;
+  DrawOnView([&task, &verdict](Dc& dc) {
+    ShowMessage(dc, task.MessageLineAt(), task.resultFont, kMessageRed, verdict.message);
+  });
+  if (task.attempt == 0) return true;
+  SetHint(verdict.hint);
+  return false;
+}
 
 }  // namespace melody

@@ -56,13 +56,7 @@ class MelodyRound {
   // A replay leaves the attempt and the keys entered so far as they are.
   void ListenAgain() {
     Play();
-    ++task_.repeatsTotal;
-    ++task_.repeatsInTask;
-    DrawOnView([this](Dc& dc) {
-      BlankMessage(dc, task_.MessageLineAt(), task_.resultFont);
-      task_.ShowStatistics(dc);
-    });
-    if (task_.repeatsInTask >= kMostReplays) task_.listenAgainEnabled = false;
+    CountReplay(task_);
   }
 
   // The key just pressed (pressedKey), compared with the next tone of the melody.
@@ -100,16 +94,9 @@ class MelodyRound {
     task_.AllNotesOff();
   }
 
-  void Close(int hint) {
-    SetHint(hint);
-    task_.newTaskEnabled = true;
-    task_.listenAgainEnabled = false;
-    EnableKeyAndMode(true);
-  }
-
   void Solved(int32_t tone) {
     CountSolved(task_);
-    Close(text::kHintSolved);
+    CloseTask(task_, text::kHintSolved);
     task_.attempt = 0;
     DrawOnView([this, tone](Dc& dc) {
       ShowMessage(dc, task_.MessageLineAt(), task_.resultFont, kMessageGreen, text::kSolved);
@@ -123,16 +110,8 @@ class MelodyRound {
   // n: the 1-based place in the melody of the wrong key.
   void Wrong(size_t n) {
     if constexpr (N > 1) task_.enteredCount = 0;
-    const Verdict verdict = WrongVerdict(++task_.attempt, n == 1, Task::kWrongLaterTone2, Task::kWrongLaterTone3);
-    if (task_.attempt > 3) task_.attempt = 0;
-    DrawOnView([this, &verdict](Dc& dc) {
-      ShowMessage(dc, task_.MessageLineAt(), task_.resultFont, kMessageRed, verdict.message);
-    });
-    if (task_.attempt != 0) {
-      SetHint(verdict.hint);
-      return;
-    }
-    Close(verdict.hint);
+    if (!WrongAnswer(task_, n == 1, Task::kWrongLaterTone2, Task::kWrongLaterTone3)) return;
+    CloseTask(task_, text::kHintRevealed);
     Reveal();
   }
 

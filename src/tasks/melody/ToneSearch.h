@@ -77,13 +77,7 @@ class ToneSearch {
       task_.WaitMs(Beat());
       task_.AllNotesOff();
     }
-    ++task_.repeatsTotal;
-    ++task_.repeatsInTask;
-    DrawOnView([this](Dc& dc) {
-      BlankMessage(dc, task_.MessageLineAt(), task_.resultFont);
-      task_.ShowStatistics(dc);
-    });
-    if (task_.repeatsInTask >= kMostReplays) task_.listenAgainEnabled = false;
+    CountReplay(task_);
   }
 
   // A key pressed in an open task arms the confirmation; nothing is judged here.
@@ -136,12 +130,9 @@ class ToneSearch {
 
  private:
   void Close(int hint) {
-    SetHint(hint);
-    task_.newTaskEnabled = true;
-    task_.listenAgainEnabled = false;
+    CloseTask(task_, hint);
     task_.confirmAllowed = false;
     GetViewHost().EnableControl(kTaskButton, false);
-    EnableKeyAndMode(true);
   }
 
   // The green mark stays until the next task.
@@ -160,16 +151,8 @@ class ToneSearch {
   void Wrong() {
     task_.confirmAllowed = false;
     GetViewHost().EnableControl(kTaskButton, false);
-    const Verdict verdict = WrongVerdict(++task_.attempt, true, 0, 0);
-    if (task_.attempt > 3) task_.attempt = 0;
-    DrawOnView([this, &verdict](Dc& dc) {
-      ShowMessage(dc, task_.MessageLineAt(), task_.resultFont, kMessageRed, verdict.message);
-    });
-    if (task_.attempt != 0) {
-      SetHint(verdict.hint);
-      return;
-    }
-    Close(verdict.hint);
+    if (!WrongAnswer(task_, true, 0, 0)) return;
+    Close(text::kHintRevealed);
     task_.WaitMs(Beat());
     task_.PlayNote(task_.targetKey, kToneChannel);
     DrawOnView([this](Dc& dc) { task_.MarkKey(dc, task_.targetKey, task_.redBrush); });
