@@ -3,6 +3,10 @@
 #include <array>
 
 #include "tasks/CPlaceholderTask.h"
+#include "tasks/melody/MonoMelodyTest13_0.h"
+#include "tasks/melody/MonoMelodyTest13_N.h"
+#include "tasks/melody/MonoMelodyTest37_0.h"
+#include "tasks/melody/MonoMelodyTest37_N.h"
 
 namespace {
 
@@ -56,6 +60,18 @@ int PlaybackModeOf(int type) {
 
 std::function<std::unique_ptr<CAbstractT>(int)> taskMaker;
 
+template <class Task>
+std::unique_ptr<CAbstractT> Make() {
+  return std::make_unique<Task>();
+}
+
+// The tone search and melody repetition tasks, types 0-9.
+constexpr std::array<std::unique_ptr<CAbstractT> (*)(), 10> kMelodyTasks = {
+    &Make<MonoMelodyTest13_0>, &Make<MonoMelodyTest13_1>, &Make<MonoMelodyTest13_2>, &Make<MonoMelodyTest13_4>,
+    &Make<MonoMelodyTest13_8>, &Make<MonoMelodyTest37_0>, &Make<MonoMelodyTest37_1>, &Make<MonoMelodyTest37_2>,
+    &Make<MonoMelodyTest37_4>, &Make<MonoMelodyTest37_8>,
+};
+
 }  // namespace
 
 const TaskTypeInfo& TaskTypeAt(int type) {
@@ -78,6 +94,7 @@ void SetTaskMaker(std::function<std::unique_ptr<CAbstractT>(int type)> maker) { 
 std::unique_ptr<CAbstractT> MakeTask(int type) {
   const TaskTypeInfo& info = TaskTypeAt(type);
   if (taskMaker) return taskMaker(info.type);
+  if (info.type < static_cast<int>(kMelodyTasks.size())) return kMelodyTasks[static_cast<size_t>(info.type)]();
   // Task families are added here as they are built; until then a placeholder names the class.
   return std::make_unique<CPlaceholderTask>(info.className, PlaybackModeOf(info.type));
 }

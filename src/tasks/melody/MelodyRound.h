@@ -1,0 +1,144 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <tuple>
+
+#include "settings/ProgramSettings.h"
+#include "tasks/melody/MelodyCommon.h"
+
+namespace melody {
+
+// One round of a melody repetition task: play a random melody of N tones, take the keys
+// the student presses, three attempts, then the melody shown in red. The same on both
+// pianos. Task is a concrete melody class: it holds `tones` (N keys) and, for N > 1,
+// `enteredCount`, its texts `kKind` and `kTitle`, and kLeavesToneSounding where a single
+// tone is not stopped after its beat; its family base gives the message line, the
+// wrong-later-tone texts and the statistics panel.
+template <class Task>
+class MelodyRound {
+ public:
+  static constexpr size_t N = std::tuple_size_v<decltype(Task::tones)>;
+
+  explicit MelodyRound(Task& task) : task_(task) {}
+
+  // The controls the task uses (the maximum distance only for a melody), then its texts.
+  void Start() {
+    EnableTaskControls(N > 1);
+    task_.SetTexts();
+  }
+
+  void SetTexts() { SetTaskTexts(task_, Task::kKind.startHint, Task::kTitle); }
+
+  // A reset of the counters also ends an open task: key and mode may change again.
+  void ResetStatistics() {
+    const bool wasOpen = !task_.newTaskEnabled;
+    task_.CAbstractT::ResetStatistics();
+    if (wasOpen) EnableKeyAndMode(true);
+  }
+
+  void ListenNew() {
+    EnableKeyAndMode(false);
+    CountNewTask(task_);
+    DrawOnView([this](Dc& dc) {
+      BlankMessage(dc, task_.MessageLineAt(), task_.resultFont);
+      // Marks of the task before (right keys, a revealed melody) go.
+      for (int32_t key : task_.tones) task_.DrawKeyNormal(dc, key);
+    });
+    GenerateMelody(task_.KeyCount(), task_.tones);
+    Play();
+    task_.attempt = 1;
+    if constexpr (N > 1) task_.enteredCount = 0;
+    task_.newTaskEnabled = false;
+    task_.listenAgainEnabled = true;
+    SetHint(Task::kKind.hintAfterNew);
+  }
+
+  // A replay leaves the attempt and the keys entered so far as they are.
+  void ListenAgain() {
+    Play();
+    CountReplay(task_);
+  }
+
+  // The key just pressed (pressedKey), compared with the next tone of the melody.
+  void AnswerClick() {
+    if (task_.pressedKey == -1 || task_.attempt < 1 || task_.attempt > 3) return;
+    size_t n = 1;
+    if constexpr (N > 1) {
+      n = static_cast<size_t>(++task_.enteredCount);
+      // The previous right tone loses its green mark.
+      if (n >= 2) DrawOnView([this, n](Dc& dc) { task_.DrawKeyNormal(dc, task_.tones[n - 2]); });
+    }
+    const int32_t tone = task_.tones[n - 1];
+    if (task_.pressedKey != tone) {
+      Wrong(n);
+    } else if (n < N) {
+      DrawOnView([this, tone](Dc& dc) {
+        ShowMessage(dc, task_.MessageLineAt(), task_.resultFont, kMessageGreen, text::kRightSoFar);
+        task_.MarkKey(dc, tone, task_.greenBrush);
+      });
+    } else {
+      Solved(tone);
+    }
+    DrawOnView([this](Dc& dc) { task_.ShowStatistics(dc); });
+  }
+
+ private:
+  // Each tone for one beat, cut by the next; all notes off after the last.
+  void Play() {
+    const uint32_t beat = Beat();
+    for (int32_t key : task_.tones) {
+      task_.PlayNote(key, kToneChannel);
+      if (kLeavesToneSounding) return;
+      task_.WaitMs(beat);
+    }
+    task_.AllNotesOff();
+  }
+
+  void Solved(int32_t tone) {
+    CountSolved(task_);
+    CloseTask(task_, text::kHintSolved);
+    task_.attempt = 0;
+    DrawOnView([this, tone](Dc& dc) {
+      ShowMessage(dc, task_.MessageLineAt(), task_.resultFont, kMessageGreen, text::kSolved);
+      task_.MarkKey(dc, tone, task_.greenBrush);
+    });
+    task_.WaitMs(Beat());
+    DrawOnView([this, tone](Dc& dc) { task_.DrawKeyNormal(dc, tone); });
+    task_.AllNotesOff();
+  }
+
+  // n: the 1-based place in the melody of the wrong key.
+  void Wrong(size_t n) {
+    if constexpr (N > 1) task_.enteredCount = 0;
+    if (!WrongAnswer(task_, n == 1, Task::kWrongLaterTone2, Task::kWrongLaterTone3)) return;
+    CloseTask(task_, text::kHintRevealed);
+    Reveal();
+  }
+
+  // The melody once more, its keys marked red one after another. The keys stay red until
+  // the next task when "Fix key illumination" is on (a single tone always does).
+  void Reveal() {
+    const uint32_t beat = Beat();
+    task_.WaitMs(beat);
+    for (int32_t key : task_.tones) {
+      if constexpr (N == 1) task_.PlayNote(key, kToneChannel);
+      DrawOnView([this, key](Dc& dc) { task_.MarkKey(dc, key, task_.redBrush); });
+      if constexpr (N > 1) task_.PlayNote(key, kToneChannel);
+      task_.WaitMs(beat);
+      if (N > 1 && !fixKeyIllumination) DrawOnView([this, key](Dc& dc) { task_.DrawKeyNormal(dc, key); });
+    }
+    task_.AllNotesOff();
+  }
+
+  static constexpr bool kLeavesToneSounding = [] {
+    if constexpr (requires { Task::kLeavesToneSounding; }) {
+      return Task::kLeavesToneSounding;
+    } else {
+      return false;
+    }
+  }();
+
+  Task& task_;
+};
+
+}  // namespace melody
