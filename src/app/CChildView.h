@@ -70,6 +70,8 @@ class CChildView : public QWidget, public ViewHost {
   void EnableControl(int id, bool enable) override;
   bool IsControlEnabled(int id) const override;
   void CreateButton(int id, const std::string& text, const Rect& rect) override;
+  void CreateList(int id, const Rect& rect, const std::vector<std::string>& items, int selected) override;
+  int ListSelection(int id) const override;
   void MoveControl(int id, const Rect& rect) override;
   void DestroyControl(int id) override;
   void SetClockStart(uint32_t ms) override { clockStart_ = ms; }

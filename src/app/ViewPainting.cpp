@@ -1,6 +1,7 @@
 // The view's back buffer, device contexts, invalidation, cursors and mouse input.
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QComboBox>
 #include <QPainter>
 #include <QPushButton>
 
@@ -146,6 +147,23 @@ void CChildView::CreateButton(int id, const std::string& text, const Rect& rect)
   connect(button, &QPushButton::clicked, this, [this, id] { OnCommand(id); });
   button->show();
   childControls_[id] = button;
+}
+
+void CChildView::CreateList(int id, const Rect& rect, const std::vector<std::string>& items, int selected) {
+  DestroyControl(id);
+  auto* list = new QComboBox(this);
+  list->setFocusPolicy(Qt::NoFocus);
+  for (const std::string& item : items) list->addItem(ToQString(item));
+  list->setCurrentIndex(selected < list->count() ? selected : -1);
+  list->setGeometry(ToQRect(rect));
+  connect(list, &QComboBox::activated, this, [this, id] { OnCommand(id); });
+  list->show();
+  childControls_[id] = list;
+}
+
+int CChildView::ListSelection(int id) const {
+  auto* list = qobject_cast<QComboBox*>(ChildControl(id));
+  return list ? list->currentIndex() : -1;
 }
 
 void CChildView::MoveControl(int id, const Rect& rect) {

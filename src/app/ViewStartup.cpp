@@ -30,4 +30,7 @@ void CChildView::CloseMidi() {
   CloseMidiDevices();
 }
 
-int CChildView::SignatureSelection() const { return task_->signatureIndex; }
+int CChildView::SignatureSelection() const {
+  const int selected = ListSelection(106);
+  return selected >= 0 && selected < 16 ? selected : task_->signatureIndex.load();
+}

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Cursor.h"
 #include "platform/Dc.h"
@@ -38,6 +39,10 @@ class ViewHost {
   // Controls the task creates in the view itself (ids 106-113). Their texts and enabled
   // state go through the operations above; clicks reach the view's command dispatch.
   virtual void CreateButton(int id, const std::string& text, const Rect& rect) = 0;
+  // A drop-down list; a choice by the user reaches the dispatch as command id.
+  virtual void CreateList(int id, const Rect& rect, const std::vector<std::string>& items, int selected) = 0;
+  // The selected item of such a list, -1 for none or no such list.
+  virtual int ListSelection(int id) const = 0;
   virtual void MoveControl(int id, const Rect& rect) = 0;
   virtual void DestroyControl(int id) = 0;
 
@@ -65,6 +70,8 @@ class NullViewHost : public ViewHost {
   void EnableControl(int, bool) override {}
   bool IsControlEnabled(int) const override { return false; }
   void CreateButton(int, const std::string&, const Rect&) override {}
+  void CreateList(int, const Rect&, const std::vector<std::string>&, int) override {}
+  int ListSelection(int) const override { return -1; }
   void MoveControl(int, const Rect&) override {}
   void DestroyControl(int) override {}
   void SetClockStart(uint32_t ms) override { clockStart_ = ms; }
