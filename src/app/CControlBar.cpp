@@ -106,6 +106,11 @@ void CControlBar::SetControlText(int id, const std::string& text) {
   if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(s);
   else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(s);
   else if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(s);
+  // A list box selects the item of that text, as tasks that change a setting show it.
+  else if (auto* c = qobject_cast<QComboBox*>(w)) {
+    const int index = c->findText(s, Qt::MatchExactly);
+    if (index >= 0) c->setCurrentIndex(index);
+  }
 }
 
 std::string CControlBar::ControlText(int id) const {

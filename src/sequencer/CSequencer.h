@@ -1,0 +1,60 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "tasks/base/CAbstractT.h"
+
+// The fragment's title and author, shared by the sequencers, the player and the fragment
+// files: UTF-8, every blank already replaced by "_".
+inline std::string fragmentTitle;
+inline std::string fragmentAuthor;
+
+// What the recording sequencers and the player add to their task base: the file and
+// recording settings of the fragment and the fragment file commands. The commands work on
+// the task object they are mixed into, which the caller hands in.
+class CSequencer {
+ public:
+  // Empties the fragment's title and author and makes channel 0 the recording channel.
+  CSequencer();
+  virtual ~CSequencer() = default;
+  CSequencer(const CSequencer&) = delete;
+  CSequencer& operator=(const CSequencer&) = delete;
+
+  // Asks for a fragment file and reads it into the task: events, tempo, signature, title,
+  // author, velocities and programs (each program is sent at once), then the length.
+  // False when the user cancelled or the file could not be read (nothing changed then).
+  bool LoadFragment(CAbstractT& task);
+  // Asks for a file name and writes the fragment there; the path is remembered.
+  void SaveFragmentAs(CAbstractT& task);
+  // Writes to the remembered path, or asks for a name when there is none.
+  void SaveFragment(CAbstractT& task);
+
+  // Full path of the file last saved through a file dialog; empty after loading.
+  std::string filePath;
+  // The folder of the last "Save as".
+  std::string fileFolder;
+  bool buttonsCreated = false;
+  int32_t quantizeIndex = 3;
+  int32_t startAgain = 1;
+  int32_t saveTempo = 0;
+  std::string title;
+  std::string author;
+
+ private:
+  void WriteFragment(CAbstractT& task, const std::string& path) const;
+};
+
+namespace sequencer {
+// Grid in ticks of a quantize index; 0 for none, 12 for an index outside the list.
+int32_t GridOf(int32_t quantizeIndex);
+// Snaps the tick to the nearer point of the grid (truncating division; a tie goes to the
+// earlier point). A grid of 0 keeps the tick.
+int32_t Quantize(int32_t tick, int32_t grid);
+// The control bar as the sequencers and the player use it.
+void EnableToolControls();
+// Selects the tempo in the control bar's tempo box.
+void ShowTempo(int32_t index);
+// The text with every "_" shown as a blank, and the reverse for every blank.
+std::string UnderscoresToBlanks(std::string text);
+std::string BlanksToUnderscores(std::string text);
+}  // namespace sequencer
