@@ -7,6 +7,7 @@
 #include "tasks/melody/MonoMelodyTest13_N.h"
 #include "tasks/melody/MonoMelodyTest37_0.h"
 #include "tasks/melody/MonoMelodyTest37_N.h"
+#include "sequencer/CSeqPlayer.h"
 
 namespace {
 
@@ -95,6 +96,7 @@ std::unique_ptr<CAbstractT> MakeTask(int type) {
   const TaskTypeInfo& info = TaskTypeAt(type);
   if (taskMaker) return taskMaker(info.type);
   if (info.type < static_cast<int>(kMelodyTasks.size())) return kMelodyTasks[static_cast<size_t>(info.type)]();
+  if (info.type == 26) return std::make_unique<CSeqPlayer>();
   // Task families are added here as they are built; until then a placeholder names the class.
   return std::make_unique<CPlaceholderTask>(info.className, PlaybackModeOf(info.type));
 }
