@@ -2,12 +2,13 @@
 
 #include <array>
 
+#include "sequencer/CSeqPlayer.h"
+#include "sequencer/CSequencerRealTime.h"
 #include "tasks/CPlaceholderTask.h"
 #include "tasks/melody/MonoMelodyTest13_0.h"
 #include "tasks/melody/MonoMelodyTest13_N.h"
 #include "tasks/melody/MonoMelodyTest37_0.h"
 #include "tasks/melody/MonoMelodyTest37_N.h"
-#include "sequencer/CSeqPlayer.h"
 
 namespace {
 
@@ -96,6 +97,8 @@ std::unique_ptr<CAbstractT> MakeTask(int type) {
   const TaskTypeInfo& info = TaskTypeAt(type);
   if (taskMaker) return taskMaker(info.type);
   if (info.type < static_cast<int>(kMelodyTasks.size())) return kMelodyTasks[static_cast<size_t>(info.type)]();
+  if (info.type == 24) return std::make_unique<CSequencerRealTime13>();
+  if (info.type == 25) return std::make_unique<CSequencerRealTime37>();
   if (info.type == 26) return std::make_unique<CSeqPlayer>();
   // Task families are added here as they are built; until then a placeholder names the class.
   return std::make_unique<CPlaceholderTask>(info.className, PlaybackModeOf(info.type));
