@@ -1,3 +1,6 @@
+#include "platform/ModalDriver.h"
+#include "platform/qt/QtDialog.h"
+#include "platform/qt/QtUiHost.h"
 #include "sequencer/CSeqDialog.h"
 #include "sequencer/CSequencerRealTime.h"
 #include "sequencer/SeqTestSupport.h"
@@ -187,6 +190,19 @@ TEST_F(SequencerTest, DISABLED_WritesPicture37) {
   Open(25);
   View().UpdateWindow();
   EXPECT_TRUE(View().grab().save("/tmp/seq-25.png"));
+}
+
+// The recording settings dialog as the Qt host shows it, in /tmp/seq-dialog.png.
+TEST_F(SequencerTest, DISABLED_WritesDialogPicture) {
+  Open(25);
+  QtUiHost qt;
+  CSeqDialog dialog;
+  WhenModal<QtDialog>([](QtDialog* w) {
+    EXPECT_TRUE(w->grab().save("/tmp/seq-dialog.png"));
+    w->End(IDCANCEL);
+  });
+  ScopedUiHost scoped(qt);
+  EXPECT_EQ(dialog.Run("My_song", "", 0, 0, 3, 4, 3, 9), IDCANCEL);
 }
 
 }  // namespace
