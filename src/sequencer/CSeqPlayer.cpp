@@ -15,7 +15,8 @@ constexpr Colour kGreenText{0, 128, 0};
 constexpr Colour kBlueText{0, 0, 128};
 constexpr Colour kBlackText{0, 0, 0};
 
-std::string DashRule() {
+// The panel's separator: 69 em dashes.
+std::string PanelRule() {
   std::string line;
   for (int i = 0; i < 69; ++i) line += "\u2014";
   return line;
@@ -74,7 +75,7 @@ void CSeqPlayer::DrawMessages(Dc& dc) {
     Colour colour;
     std::string text;
   };
-  const std::string rule = DashRule();
+  const std::string rule = PanelRule();
   const std::array<Line, 12> lines = {{
       {12, kBlackText, T(338)},
       {6, kBlackText, T(339)},
