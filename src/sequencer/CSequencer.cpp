@@ -26,13 +26,13 @@ constexpr const char* kExtension = "aro";
 constexpr std::array<int32_t, 7> kGrids = {0, 12, 8, 6, 4, 3, 2};
 constexpr int32_t kOutsideListGrid = 12;
 
-std::optional<std::string> AskForFile(bool load, const std::string& folder) {
+// The dialogs leave the program's working folder as it was; the paths they give are full.
+std::optional<std::string> AskForFile(bool load) {
   FileDialogRequest request;
   request.save = !load;
   request.caption = T(load ? kLoadTitleText : kSaveTitleText);
   request.filter = T(kFilterText);
   request.defaultExt = kExtension;
-  if (!folder.empty()) request.defaultName = folder + "/";
   return GetUiHost().FileDialog(request);
 }
 
@@ -72,7 +72,7 @@ CSequencer::CSequencer() {
 }
 
 bool CSequencer::LoadFragment(CAbstractT& task) {
-  const std::optional<std::string> path = AskForFile(true, fileFolder);
+  const std::optional<std::string> path = AskForFile(true);
   if (!path) return false;
   task.StopTimer();
   task.playing = false;
@@ -91,7 +91,7 @@ bool CSequencer::LoadFragment(CAbstractT& task) {
 
 void CSequencer::SaveFragmentAs(CAbstractT& task) {
   task.statisticsEnabled = true;
-  const std::optional<std::string> path = AskForFile(false, fileFolder);
+  const std::optional<std::string> path = AskForFile(false);
   if (!path) return;
   fileFolder = std::filesystem::path(*path).parent_path().string();
   filePath = *path;
@@ -105,7 +105,7 @@ void CSequencer::SaveFragment(CAbstractT& task) {
     return;
   }
   // Like "Save as", but the folder of the dialog is not remembered.
-  const std::optional<std::string> path = AskForFile(false, fileFolder);
+  const std::optional<std::string> path = AskForFile(false);
   if (!path) return;
   filePath = *path;
   WriteFragment(task, filePath);
