@@ -3,6 +3,8 @@
 #include <array>
 
 #include "tasks/CPlaceholderTask.h"
+#include "tasks/chords/ChordHearBaseTests.h"
+#include "tasks/chords/ChordPlayBaseTest.h"
 #include "tasks/melody/MonoMelodyTest13_0.h"
 #include "tasks/melody/MonoMelodyTest13_N.h"
 #include "tasks/melody/MonoMelodyTest37_0.h"
@@ -72,6 +74,14 @@ constexpr std::array<std::unique_ptr<CAbstractT> (*)(), 10> kMelodyTasks = {
     &Make<MonoMelodyTest37_4>, &Make<MonoMelodyTest37_8>,
 };
 
+// The chord recognition and chord playing tasks, types 16-23.
+constexpr int kFirstChordTask = 16;
+constexpr std::array<std::unique_ptr<CAbstractT> (*)(), 8> kChordTasks = {
+    &Make<ChordHearBaseTrePolyTest>, &Make<ChordHearBaseAllPolyTest>,    &Make<ChordHearBaseAllFromOnePolyTest>,
+    &Make<ChordHearBaseTreTest>,     &Make<ChordHearBaseAllTest>,        &Make<ChordHearBaseAllFromOneTest>,
+    &Make<ChordPlayBaseFromOneTest>, &Make<ChordPlayBaseFromRandomTest>,
+};
+
 }  // namespace
 
 const TaskTypeInfo& TaskTypeAt(int type) {
@@ -95,6 +105,8 @@ std::unique_ptr<CAbstractT> MakeTask(int type) {
   const TaskTypeInfo& info = TaskTypeAt(type);
   if (taskMaker) return taskMaker(info.type);
   if (info.type < static_cast<int>(kMelodyTasks.size())) return kMelodyTasks[static_cast<size_t>(info.type)]();
+  const int chord = info.type - kFirstChordTask;
+  if (chord >= 0 && chord < static_cast<int>(kChordTasks.size())) return kChordTasks[static_cast<size_t>(chord)]();
   // Task families are added here as they are built; until then a placeholder names the class.
   return std::make_unique<CPlaceholderTask>(info.className, PlaybackModeOf(info.type));
 }
