@@ -7,15 +7,12 @@
 #include "platform/ViewHost.h"
 #include "settings/ProgramSettings.h"
 #include "tasks/base/MusicalTables.h"
+#include "tasks/chords/ChordCommon.h"
 #include "tasks/melody/MelodyCommon.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
 
 namespace {
-// Key k of this piano is key k + 12 of the three-octave range: MIDI note k + 48.
-constexpr int32_t kChordOctave = 12;
-constexpr int32_t kChannel = 0;
-constexpr int32_t kRoots = 12;
 constexpr int32_t kUpperC = 12;
 
 namespace text {
@@ -70,12 +67,7 @@ void ChordHearTask::Start() {
 }
 
 void ChordHearTask::SetChordTexts(int startHint, int titleId) {
-  melody::SetHint(startHint);
-  ViewHost& view = GetViewHost();
-  view.SetControlText(cmd::kListenNew, T(text::kListenNewCaption));
-  view.SetControlText(cmd::kListenAgain, T(melody::text::kListenAgainCaption));
-  FillChordNames();
-  title = T(titleId);
+  chords::SetTaskTexts(*this, *this, startHint, text::kListenNewCaption, titleId);
 }
 
 void ChordHearTask::EnableSettingBoxes(bool enable) {
@@ -84,11 +76,7 @@ void ChordHearTask::EnableSettingBoxes(bool enable) {
 }
 
 void ChordHearTask::ShowMessage(Colour colour, const std::string& message) {
-  melody::DrawOnView([&](Dc& dc) {
-    dc.SetTextColor(colour);
-    melody::BlankMessage(dc, MessageLineAt(), resultFont);
-    dc.TextOut(MessageLineAt().x, MessageLineAt().y, message);
-  });
+  chords::ShowMessage(MessageLineAt(), resultFont, colour, message);
 }
 
 void ChordHearTask::OnListenNew() {
@@ -100,7 +88,7 @@ void ChordHearTask::OnListenNew() {
   GetViewHost().InvalidateRegion(KeyRegion(chordTones[0]));
   GetViewHost().UpdateWindow();
   if (fromOne_) {
-    const int32_t root = keyIndex >= 0 && keyIndex < kRoots ? keyIndex : 0;
+    const int32_t root = chords::TonicRoot();
     melody::DrawOnView([this, root](Dc& dc) { MarkKey(dc, root, greenBrush); });
     chordType = std::rand() % (lastType_ + 1);
     BuildChordTones(root);
@@ -121,12 +109,12 @@ void ChordHearTask::OnListenNew() {
 void ChordHearTask::ChooseChord() {
   if (scaleRow == -1) {
     chordType = std::rand() % (lastType_ + 1);
-    BuildChordTones(std::rand() % kRoots);
+    BuildChordTones(std::rand() % chords::kRoots);
     return;
   }
   int32_t root = 0;
   do {
-    root = std::rand() % kRoots;
+    root = std::rand() % chords::kRoots;
   } while (!InScale(root));
   do {
     chordType = std::rand() % (lastType_ + 1);
@@ -148,7 +136,7 @@ void ChordHearTask::PlayChord() {
   const uint32_t beat = melody::Beat();
   for (int32_t tone : chordTones) {
     if (tone == chordEnd) break;
-    CAbstractT::PlayNote(tone + kChordOctave, kChannel);
+    CAbstractT::PlayNote(tone + chords::kChordOctave, chords::kChannel);
     WaitMs(beat);
     AllNotesOff();
     WaitMs(beat);
@@ -159,7 +147,7 @@ void ChordHearTask::PlayChord() {
 void ChordHearTask::PlayChordTogether() {
   for (int32_t tone : chordTones) {
     if (tone == chordEnd) break;
-    NoteOn(tone + kChordOctave);
+    NoteOn(tone + chords::kChordOctave);
   }
   WaitMs(melody::Beat());
   AllNotesOff();

@@ -7,15 +7,12 @@
 #include "platform/Clock.h"
 #include "platform/ViewHost.h"
 #include "settings/ProgramSettings.h"
+#include "tasks/chords/ChordCommon.h"
 #include "tasks/melody/MelodyCommon.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
 
 namespace {
-// Chord tone t is key t + 12 of this piano.
-constexpr int32_t kChordOctave = 12;
-constexpr int32_t kChannel = 0;
-constexpr int32_t kRoots = 12;
 
 namespace text {
 constexpr int kStartHintFromOne = 132;
@@ -56,34 +53,27 @@ void ChordPlayBaseTest::Start() {
 }
 
 void ChordPlayBaseTest::SetTexts() {
-  melody::SetHint(fromOne_ ? text::kStartHintFromOne : text::kStartHintFromRandom);
-  ViewHost& view = GetViewHost();
-  view.SetControlText(cmd::kListenNew, T(text::kListenNewCaption));
-  view.SetControlText(cmd::kListenAgain, T(melody::text::kListenAgainCaption));
-  FillChordNames();
-  title = T(fromOne_ ? ChordPlayBaseFromOneTest::kTitle : ChordPlayBaseFromRandomTest::kTitle);
+  chords::SetTaskTexts(*this, *this, fromOne_ ? text::kStartHintFromOne : text::kStartHintFromRandom,
+                       text::kListenNewCaption,
+                       fromOne_ ? ChordPlayBaseFromOneTest::kTitle : ChordPlayBaseFromRandomTest::kTitle);
 }
 
 void ChordPlayBaseTest::ShowMessage(Colour colour, const std::string& message) {
-  melody::DrawOnView([&](Dc& dc) {
-    dc.SetTextColor(colour);
-    melody::BlankMessage(dc, MessageLineAt(), resultFont);
-    dc.TextOut(MessageLineAt().x, MessageLineAt().y, message);
-  });
+  chords::ShowMessage(MessageLineAt(), resultFont, colour, message);
 }
 
 void ChordPlayBaseTest::OnListenNew() {
   if (fromOne_) GetViewHost().EnableControl(cmd::kKeyList, false);
   if (tasksGiven == 0) GetViewHost().SetClockStart(timeGetTime());
   ++tasksGiven;
-  const int32_t root = fromOne_ ? (keyIndex >= 0 && keyIndex < kRoots ? keyIndex : 0) : std::rand() % kRoots;
+  const int32_t root = fromOne_ ? chords::TonicRoot() : std::rand() % chords::kRoots;
   melody::DrawOnView([this, root](Dc& dc) {
     // The marks of the chord before go.
     for (int32_t tone : chordTones) {
       if (tone == chordEnd) break;
-      DrawKeyNormal(dc, tone + kChordOctave);
+      DrawKeyNormal(dc, tone + chords::kChordOctave);
     }
-    MarkKey(dc, root + kChordOctave, greenBrush);
+    MarkKey(dc, root + chords::kChordOctave, greenBrush);
   });
   chordType = std::rand() % kTypeCount;
   ShowMessage(blackBrush, chordNames[static_cast<size_t>(chordType)]);
@@ -98,10 +88,10 @@ void ChordPlayBaseTest::OnAnswerClick(MouseFlags&, Point&) {
   if (pressedKey == -1 || attempt < 1 || attempt > 3) return;
   const int32_t n = ++enteredCount;
   if (n >= 2) {
-    const int32_t before = chordTones[static_cast<size_t>(n - 2)] + kChordOctave;
+    const int32_t before = chordTones[static_cast<size_t>(n - 2)] + chords::kChordOctave;
     melody::DrawOnView([this, before](Dc& dc) { DrawKeyNormal(dc, before); });
   }
-  const int32_t key = chordTones[static_cast<size_t>(n - 1)] + kChordOctave;
+  const int32_t key = chordTones[static_cast<size_t>(n - 1)] + chords::kChordOctave;
   const bool last = (n == 3 && chordTones[3] == chordEnd) || n >= 4;
   if (pressedKey != key) {
     Wrong(n == 1);
@@ -148,8 +138,8 @@ void ChordPlayBaseTest::Reveal() {
   WaitMs(beat);
   for (int32_t tone : chordTones) {
     if (tone == chordEnd) break;
-    melody::DrawOnView([this, tone](Dc& dc) { MarkKey(dc, tone + kChordOctave, redBrush); });
-    PlayNote(tone + kChordOctave, kChannel);
+    melody::DrawOnView([this, tone](Dc& dc) { MarkKey(dc, tone + chords::kChordOctave, redBrush); });
+    PlayNote(tone + chords::kChordOctave, chords::kChannel);
     WaitMs(beat);
   }
   AllNotesOff();
