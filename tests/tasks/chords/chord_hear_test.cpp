@@ -185,6 +185,11 @@ TEST_F(ChordHearing, TogetherAndListenAgain) {
   for (int i = 1; i <= 3; ++i) {
     const uint32_t start = clock.NowMs();
     Command(cmd::kListenAgain);
+    for (const MidiRecord& r : out->Records()) {
+      if (!r.reset) {
+        EXPECT_EQ(r.message & 0xFFFF00FFu, 0x007F0090u) << "note-on, channel 0, velocity 127";
+      }
+    }
     EXPECT_EQ(ExpectChord(Heard(), start, true), tones);
     EXPECT_EQ(task.repeatsInTask, i);
   }

@@ -3,6 +3,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/ModalDriver.h"
+#include "platform/qt/QtDialog.h"
+#include "platform/qt/QtUiHost.h"
 #include "tasks/chords/ChordTestSupport.h"
 
 namespace {
@@ -37,6 +40,18 @@ TEST_F(RenderChords, DISABLED_WritesPictures) {
   EXPECT_TRUE(View().BackBuffer().save("/tmp/chords-play.png"));
   for (int i = 0; i < 3; ++i) Click(root + 1);
   EXPECT_TRUE(View().BackBuffer().save("/tmp/chords-play-revealed.png"));
+}
+
+TEST_F(RenderChords, DISABLED_WritesTheDialog) {
+  Open(20);
+  QtUiHost qtHost(DialogBaseUnits{6, 13});
+  CChordDialog dialog;
+  dialog.hintText = T(198);
+  WhenModal<QtDialog>([](QtDialog* w) {
+    EXPECT_TRUE(w->grab().save("/tmp/chords-dialog.png"));
+    w->End(IDCANCEL);
+  });
+  EXPECT_EQ(qtHost.RunModal(dialog), IDCANCEL);
 }
 
 }  // namespace
