@@ -33,7 +33,9 @@ void CChordDialog::OnInitDialog() {
   SetTexts(T(kCaptionText), {{kListenAgainButton, T(kListenAgainText)}, {kHintText, hintText}});
   DialogControls& controls = Controls();
   controls.ResetContent(typeList);
-  for (int32_t type = firstType; type <= lastType; ++type) controls.AddString(typeList, chordNames[static_cast<size_t>(type)]);
+  for (int32_t type = firstType; type <= lastType; ++type) {
+    controls.AddString(typeList, chordNames[static_cast<size_t>(type)]);
+  }
   controls.SetCurSel(typeList, 0);
   selectedType = firstType;
   CDialog::OnInitDialog();
