@@ -5,6 +5,8 @@
 #include "sequencer/CSeqPlayer.h"
 #include "sequencer/CSequencerRealTime.h"
 #include "tasks/CPlaceholderTask.h"
+#include "tasks/chords/ChordHearBaseTests.h"
+#include "tasks/chords/ChordPlayBaseTest.h"
 #include "tasks/melody/MonoMelodyTest13_0.h"
 #include "tasks/melody/MonoMelodyTest13_N.h"
 #include "tasks/melody/MonoMelodyTest37_0.h"
@@ -67,11 +69,40 @@ std::unique_ptr<CAbstractT> Make() {
   return std::make_unique<Task>();
 }
 
-// The tone search and melody repetition tasks, types 0-9.
-constexpr std::array<std::unique_ptr<CAbstractT> (*)(), 10> kMelodyTasks = {
-    &Make<MonoMelodyTest13_0>, &Make<MonoMelodyTest13_1>, &Make<MonoMelodyTest13_2>, &Make<MonoMelodyTest13_4>,
-    &Make<MonoMelodyTest13_8>, &Make<MonoMelodyTest37_0>, &Make<MonoMelodyTest37_1>, &Make<MonoMelodyTest37_2>,
-    &Make<MonoMelodyTest37_4>, &Make<MonoMelodyTest37_8>,
+using TaskMaker = std::unique_ptr<CAbstractT> (*)();
+
+// The constructor of each task type; types not built yet have none.
+constexpr std::array<TaskMaker, kTaskTypeCount> kMakers = {
+    &Make<MonoMelodyTest13_0>,               // 0
+    &Make<MonoMelodyTest13_1>,               // 1
+    &Make<MonoMelodyTest13_2>,               // 2
+    &Make<MonoMelodyTest13_4>,               // 3
+    &Make<MonoMelodyTest13_8>,               // 4
+    &Make<MonoMelodyTest37_0>,               // 5
+    &Make<MonoMelodyTest37_1>,               // 6
+    &Make<MonoMelodyTest37_2>,               // 7
+    &Make<MonoMelodyTest37_4>,               // 8
+    &Make<MonoMelodyTest37_8>,               // 9
+    nullptr,                                 // 10 CSequencedTest13
+    nullptr,                                 // 11 MonoIntroTest_1
+    nullptr,                                 // 12 MonoIntroTest_2
+    nullptr,                                 // 13 MonoIntroTest_3
+    nullptr,                                 // 14 MonoIntroTest_4
+    nullptr,                                 // 15 MonoIntroTest_5
+    &Make<ChordHearBaseTrePolyTest>,         // 16
+    &Make<ChordHearBaseAllPolyTest>,         // 17
+    &Make<ChordHearBaseAllFromOnePolyTest>,  // 18
+    &Make<ChordHearBaseTreTest>,             // 19
+    &Make<ChordHearBaseAllTest>,             // 20
+    &Make<ChordHearBaseAllFromOneTest>,      // 21
+    &Make<ChordPlayBaseFromOneTest>,         // 22
+    &Make<ChordPlayBaseFromRandomTest>,      // 23
+    &Make<CSequencerRealTime13>,             // 24
+    &Make<CSequencerRealTime37>,             // 25
+    &Make<CSeqPlayer>,                       // 26
+    nullptr,                                 // 27 CTuneFork
+    nullptr,                                 // 28 CMetronome
+    nullptr,                                 // 29 CSetMidiKbdRangeT
 };
 
 }  // namespace
@@ -96,10 +127,7 @@ void SetTaskMaker(std::function<std::unique_ptr<CAbstractT>(int type)> maker) { 
 std::unique_ptr<CAbstractT> MakeTask(int type) {
   const TaskTypeInfo& info = TaskTypeAt(type);
   if (taskMaker) return taskMaker(info.type);
-  if (info.type < static_cast<int>(kMelodyTasks.size())) return kMelodyTasks[static_cast<size_t>(info.type)]();
-  if (info.type == 24) return std::make_unique<CSequencerRealTime13>();
-  if (info.type == 25) return std::make_unique<CSequencerRealTime37>();
-  if (info.type == 26) return std::make_unique<CSeqPlayer>();
-  // Task families are added here as they are built; until then a placeholder names the class.
+  if (const TaskMaker make = kMakers[static_cast<size_t>(info.type)]) return make();
+  // A type not built yet: a placeholder names the class.
   return std::make_unique<CPlaceholderTask>(info.className, PlaybackModeOf(info.type));
 }

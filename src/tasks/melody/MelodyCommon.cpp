@@ -148,6 +148,21 @@ void DrawPanel(Dc& dc, std::span<const PanelLine> lines, std::span<const Point> 
   }
 }
 
+void DrawPanel13(CAbstractT& task, Dc& dc, std::span<const PanelLine> lines, Point prompt) {
+  // Divisors of the client height giving the rows of the panel lines.
+  constexpr std::array<double, 5> kPanelRows = {14, 7.8, 5.3, 3.95, 3.16};
+  const Rect& client = task.clientRect;
+  std::vector<Point> at;
+  for (size_t i = 0; i < lines.size() && i < kPanelRows.size(); ++i) {
+    at.push_back({client.right * 8 / 21, static_cast<int32_t>(client.bottom / kPanelRows[i])});
+  }
+  dc.SelectFont(task.resultFont);
+  BlankAt(dc, at);
+  dc.SetTextColor(kPanelGrey);
+  if (task.hintVisible) dc.TextOut(prompt.x, prompt.y, T(text::kStartPrompt13));
+  DrawPanel(dc, lines, at);
+}
+
 void DrawLegend(CAbstractT& task, Dc& dc, std::span<const int> textIds) {
   std::array<const char*, 10> lines{};
   for (size_t i = 0; i < textIds.size() && i + 1 < lines.size(); ++i) lines[i + 1] = T(textIds[i]).c_str();

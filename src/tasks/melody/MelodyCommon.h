@@ -131,6 +131,9 @@ std::vector<PanelLine> StatisticsLines(CAbstractT& task);
 PanelLine SearchPressesLine(int32_t searchPresses);
 // Each line at its point, in its colour.
 void DrawPanel(Dc& dc, std::span<const PanelLine> lines, std::span<const Point> at);
+// The panel of the one-octave tasks right of the keys: the places of the lines blanked, the
+// start prompt on the message line (at) while hintVisible, then the lines.
+void DrawPanel13(CAbstractT& task, Dc& dc, std::span<const PanelLine> lines, Point at);
 
 // The legend below the keys: line 1 empty, the texts from line 2 on, in the task's message
 // font, black on the transparent background.

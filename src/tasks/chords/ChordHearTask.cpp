@@ -1,0 +1,257 @@
+#include "tasks/chords/ChordHearTask.h"
+
+#include <cstddef>
+#include <cstdlib>
+
+#include "app/CommandIds.h"
+#include "platform/ViewHost.h"
+#include "settings/ProgramSettings.h"
+#include "tasks/base/MusicalTables.h"
+#include "tasks/chords/ChordCommon.h"
+#include "tasks/melody/MelodyCommon.h"
+#include "text/LanguageTable.h"
+#include "text/StrFormat.h"
+
+namespace {
+constexpr int32_t kUpperC = 12;
+
+namespace text {
+constexpr int kListenNewCaption = 82;
+constexpr int kHintAfterNew = 146;
+constexpr int kHintAfterNewFromOne = 147;
+constexpr int kRootFound = 151;
+constexpr int kHintRootRevealed = 152;
+constexpr int kHintTypeRevealed = 154;
+constexpr int kHintSolved = 155;
+constexpr int kAskType = 198;
+constexpr int kAskType2 = 199;
+constexpr int kAskType3 = 200;
+constexpr int kAskAfterClose = 201;
+constexpr int kSolved = 281;
+constexpr int kWrongRoot2 = 283;
+constexpr int kWrongRoot3 = 284;
+constexpr int kHintWrongRoot2 = 139;
+constexpr int kHintWrongRoot3 = 140;
+constexpr int kWrongType2 = 289;
+constexpr int kWrongType3 = 290;
+constexpr int kHintWrongType2 = 149;
+constexpr int kHintWrongType3 = 150;
+constexpr int kTypeRevealed = 291;
+constexpr int kRootRevealed = 292;
+}  // namespace text
+
+// Scale keys strictly between two keys.
+int32_t ScaleKeysBetween(int32_t low, int32_t high) {
+  int32_t count = 0;
+  for (int32_t key = low + 1; key < high; ++key) count += InScale(key) ? 1 : 0;
+  return count;
+}
+}  // namespace
+
+ChordHearTask::ChordHearTask(int32_t lastType, bool fromOne) : lastType_(lastType), fromOne_(fromOne) {
+  playbackMode = kNoPlayback;
+}
+
+Point ChordHearTask::MessageLineAt() const { return {clientRect.right * 8 / 21, clientRect.bottom / 80}; }
+
+void ChordHearTask::Start() {
+  ViewHost& view = GetViewHost();
+  view.SetControlText(cmd::kTimeMeter, "00:00");
+  view.EnableControl(cmd::kMaxDistanceList, false);
+  view.EnableControl(cmd::kFixIllumination, false);
+  for (int id : {cmd::kKeyList, cmd::kBlockExtramode, cmd::kTempoList, cmd::kListenNew, cmd::kVolumeSlider}) {
+    view.EnableControl(id, true);
+  }
+  view.EnableControl(cmd::kModeList, !fromOne_);
+  SetTexts();
+}
+
+void ChordHearTask::SetChordTexts(int startHint, int titleId) {
+  chords::SetTaskTexts(*this, *this, startHint, text::kListenNewCaption, titleId);
+}
+
+void ChordHearTask::EnableSettingBoxes(bool enable) {
+  GetViewHost().EnableControl(cmd::kKeyList, enable);
+  if (!fromOne_) GetViewHost().EnableControl(cmd::kModeList, enable);
+}
+
+void ChordHearTask::ShowMessage(Colour colour, const std::string& message) {
+  chords::ShowMessage(MessageLineAt(), resultFont, colour, message);
+}
+
+void ChordHearTask::OnListenNew() {
+  EnableSettingBoxes(false);
+  melody::CountNewTask(*this);
+  melody::DrawOnView([this](Dc& dc) { melody::BlankMessage(dc, MessageLineAt(), resultFont); });
+  // The previous root's fill goes now, before the new root (the same key, from one tone) is
+  // marked: a repaint left pending would wipe the new mark while the type is asked.
+  GetViewHost().InvalidateRegion(KeyRegion(chordTones[0]));
+  GetViewHost().UpdateWindow();
+  if (fromOne_) {
+    const int32_t root = chords::TonicRoot();
+    melody::DrawOnView([this, root](Dc& dc) { MarkKey(dc, root, greenBrush); });
+    chordType = std::rand() % (lastType_ + 1);
+    BuildChordTones(root);
+  } else {
+    ChooseChord();
+  }
+  PlayChord();
+  attempt = 1;
+  newTaskEnabled = false;
+  listenAgainEnabled = true;
+  melody::SetHint(fromOne_ ? text::kHintAfterNewFromOne : text::kHintAfterNew);
+  if (fromOne_) {
+    IdentifyType(text::kAskType);
+    melody::DrawOnView([this](Dc& dc) { ShowStatistics(dc); });
+  }
+}
+
+void ChordHearTask::ChooseChord() {
+  if (scaleRow == -1) {
+    chordType = std::rand() % (lastType_ + 1);
+    BuildChordTones(std::rand() % chords::kRoots);
+    return;
+  }
+  int32_t root = 0;
+  do {
+    root = std::rand() % chords::kRoots;
+  } while (!InScale(root));
+  do {
+    chordType = std::rand() % (lastType_ + 1);
+    BuildChordTones(root);
+  } while (!FitsMode());
+}
+
+bool ChordHearTask::FitsMode() const {
+  const int32_t count = ToneCount();
+  for (int32_t i = 0; i < count; ++i) {
+    if (!InScale(chordTones[static_cast<size_t>(i)])) return false;
+  }
+  if (ScaleKeysBetween(chordTones[0], chordTones[1]) != 1) return false;
+  if (ScaleKeysBetween(chordTones[1], chordTones[2]) != 1) return false;
+  return count < 4 || ScaleKeysBetween(chordTones[2], chordTones[3]) <= 1;
+}
+
+void ChordHearTask::PlayChord() {
+  const uint32_t beat = melody::Beat();
+  for (int32_t tone : chordTones) {
+    if (tone == chordEnd) break;
+    CAbstractT::PlayNote(tone + chords::kChordOctave, chords::kChannel);
+    WaitMs(beat);
+    AllNotesOff();
+    WaitMs(beat);
+  }
+  AllNotesOff();
+}
+
+void ChordHearTask::PlayChordTogether() {
+  for (int32_t tone : chordTones) {
+    if (tone == chordEnd) break;
+    NoteOn(tone + chords::kChordOctave);
+  }
+  WaitMs(melody::Beat());
+  AllNotesOff();
+}
+
+void ChordHearTask::OnListenAgain() {
+  PlayChord();
+  melody::CountReplay(*this);
+}
+
+void ChordHearTask::ResetStatistics() {
+  const bool wasOpen = !newTaskEnabled;
+  CAbstractT::ResetStatistics();
+  // An open task ends uncounted: the settings it held are free again.
+  if (wasOpen) EnableSettingBoxes(true);
+}
+
+void ChordHearTask::AnswerRoot() {
+  if (pressedKey == -1 || attempt < 1 || attempt > 3) return;
+  const int32_t root = chordTones[0];
+  if (pressedKey == root || (pressedKey == kUpperC && root == 0)) {
+    ShowMessage(melody::kMessageGreen, T(text::kRootFound));
+    melody::SetHint(text::kRootFound);
+    melody::DrawOnView([this, root](Dc& dc) { MarkKey(dc, root, greenBrush); });
+    IdentifyType(text::kAskType);
+  } else {
+    ++attempt;
+    if (attempt == 2) {
+      ShowMessage(melody::kMessageRed, T(text::kWrongRoot2));
+      melody::SetHint(text::kHintWrongRoot2);
+    } else if (attempt == 3) {
+      ShowMessage(melody::kMessageRed, T(text::kWrongRoot3));
+      melody::SetHint(text::kHintWrongRoot3);
+    } else {
+      attempt = 0;
+      ShowMessage(melody::kMessageRed, T(text::kRootRevealed));
+      CloseTask(T(text::kHintRootRevealed));
+      WaitMs(melody::Beat());
+      AllNotesOff();
+      melody::DrawOnView([this, root](Dc& dc) { MarkKey(dc, root, redBrush); });
+      PlayChord();
+    }
+  }
+  melody::DrawOnView([this](Dc& dc) { ShowStatistics(dc); });
+}
+
+void ChordHearTask::IdentifyType(int dialogHint) {
+  for (;;) {
+    // The dialog cannot be left without an answer: closing it asks again.
+    while (chordDialog.AskChordType(0, lastType_, T(dialogHint)) != IDOK) dialogHint = text::kAskAfterClose;
+    GetViewHost().InvalidateRegion(KeyRegion(chordTones[0]));
+    if (chordDialog.selectedType == chordType) {
+      melody::CountSolved(*this);
+      ShowMessage(melody::kMessageGreen, T(text::kSolved));
+      CloseTask(T(text::kHintSolved));
+      attempt = 0;
+      return;
+    }
+    if (chordDialog.listenAgain && repeatsInTask < melody::kMostReplays && attempt < 3) {
+      PlayChord();
+      ++repeatsTotal;
+      ++repeatsInTask;
+    }
+    ++attempt;
+    if (attempt == 2) {
+      ShowMessage(melody::kMessageRed, T(text::kWrongType2));
+      melody::SetHint(text::kHintWrongType2);
+      dialogHint = text::kAskType2;
+    } else if (attempt == 3) {
+      ShowMessage(melody::kMessageRed, T(text::kWrongType3));
+      melody::SetHint(text::kHintWrongType3);
+      dialogHint = text::kAskType3;
+    } else {
+      attempt = 0;
+      const std::string& name = chordNames[static_cast<size_t>(chordType)];
+      ShowMessage(melody::kMessageRed, StrFormat("%s %s", T(text::kTypeRevealed).c_str(), name.c_str()));
+      CloseTask(StrFormat("%s %s. %s", T(text::kTypeRevealed).c_str(), name.c_str(),
+                          T(text::kHintTypeRevealed).c_str()));
+      WaitMs(melody::Beat());
+      AllNotesOff();
+      PlayChord();
+      return;
+    }
+  }
+}
+
+void ChordHearTask::CloseTask(const std::string& hint) {
+  GetViewHost().SetControlText(cmd::kHintBox, hint);
+  newTaskEnabled = true;
+  listenAgainEnabled = false;
+  EnableSettingBoxes(true);
+}
+
+void ChordHearTask::ShowStatistics(Dc& dc) {
+  hintVisible = false;
+  melody::UsePaleBackground(dc);
+  DrawStatistics(dc);
+}
+
+void ChordHearTask::DrawStatistics(Dc& dc) {
+  melody::DrawPanel13(*this, dc, melody::StatisticsLines(*this), MessageLineAt());
+}
+
+void ChordHearTask::DrawLegendAndStatistics(Dc& dc, std::span<const int> legend) {
+  melody::DrawLegend(*this, dc, legend);
+  DrawStatistics(dc);
+}

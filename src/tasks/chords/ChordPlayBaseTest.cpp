@@ -1,0 +1,190 @@
+#include "tasks/chords/ChordPlayBaseTest.h"
+
+#include <cstddef>
+#include <cstdlib>
+
+#include "app/CommandIds.h"
+#include "platform/Clock.h"
+#include "platform/ViewHost.h"
+#include "settings/ProgramSettings.h"
+#include "tasks/chords/ChordCommon.h"
+#include "tasks/melody/MelodyCommon.h"
+#include "text/LanguageTable.h"
+#include "text/StrFormat.h"
+
+namespace {
+
+namespace text {
+constexpr int kStartHintFromOne = 132;
+constexpr int kStartHintFromRandom = 133;
+constexpr int kListenNewCaption = 84;
+constexpr int kHintAfterNew = 148;
+constexpr int kHintSolvedFromOne = 154;
+constexpr int kHintSolvedFromRandom = 157;
+constexpr int kHintRevealed = 158;
+constexpr int kRevealed = 279;
+constexpr int kWrongLater2 = 287;
+constexpr int kWrongLater3 = 288;
+}  // namespace text
+
+// Divisors of the client height giving the rows of the nine lines below the message line.
+constexpr std::array<double, 9> kPanelRows = {2.27, 2.01, 1.8, 1.63, 1.49, 1.37, 1.27, 1.183, 1.105};
+}  // namespace
+
+ChordPlayBaseTest::ChordPlayBaseTest(bool fromOne) : fromOne_(fromOne) { playbackMode = kNoPlayback; }
+
+ChordPlayBaseFromOneTest::ChordPlayBaseFromOneTest() : ChordPlayBaseTest(true) { title = T(kTitle); }
+
+ChordPlayBaseFromRandomTest::ChordPlayBaseFromRandomTest() : ChordPlayBaseTest(false) { title = T(kTitle); }
+
+Point ChordPlayBaseTest::MessageLineAt() const {
+  return {clientRect.right / 42, static_cast<int32_t>(clientRect.bottom / 2.6)};
+}
+
+void ChordPlayBaseTest::Start() {
+  ViewHost& view = GetViewHost();
+  view.SetControlText(cmd::kTimeMeter, "00:00");
+  for (int id : {cmd::kMaxDistanceList, cmd::kModeList, cmd::kFixIllumination, cmd::kBlockExtramode}) {
+    view.EnableControl(id, false);
+  }
+  view.EnableControl(cmd::kKeyList, fromOne_);
+  for (int id : {cmd::kTempoList, cmd::kListenNew, cmd::kVolumeSlider}) view.EnableControl(id, true);
+  SetTexts();
+}
+
+void ChordPlayBaseTest::SetTexts() {
+  chords::SetTaskTexts(*this, *this, fromOne_ ? text::kStartHintFromOne : text::kStartHintFromRandom,
+                       text::kListenNewCaption,
+                       fromOne_ ? ChordPlayBaseFromOneTest::kTitle : ChordPlayBaseFromRandomTest::kTitle);
+}
+
+void ChordPlayBaseTest::ShowMessage(Colour colour, const std::string& message) {
+  chords::ShowMessage(MessageLineAt(), resultFont, colour, message);
+}
+
+void ChordPlayBaseTest::OnListenNew() {
+  if (fromOne_) GetViewHost().EnableControl(cmd::kKeyList, false);
+  if (tasksGiven == 0) GetViewHost().SetClockStart(timeGetTime());
+  ++tasksGiven;
+  const int32_t root = fromOne_ ? chords::TonicRoot() : std::rand() % chords::kRoots;
+  melody::DrawOnView([this, root](Dc& dc) {
+    // The marks of the chord before go.
+    for (int32_t tone : chordTones) {
+      if (tone == chordEnd) break;
+      DrawKeyNormal(dc, tone + chords::kChordOctave);
+    }
+    MarkKey(dc, root + chords::kChordOctave, greenBrush);
+  });
+  chordType = std::rand() % kTypeCount;
+  ShowMessage(blackBrush, chordNames[static_cast<size_t>(chordType)]);
+  BuildChordTones(root);
+  attempt = 1;
+  enteredCount = 0;
+  newTaskEnabled = false;
+  melody::SetHint(text::kHintAfterNew);
+}
+
+void ChordPlayBaseTest::OnAnswerClick(MouseFlags&, Point&) {
+  if (pressedKey == -1 || attempt < 1 || attempt > 3) return;
+  const int32_t n = ++enteredCount;
+  if (n >= 2) {
+    const int32_t before = chordTones[static_cast<size_t>(n - 2)] + chords::kChordOctave;
+    melody::DrawOnView([this, before](Dc& dc) { DrawKeyNormal(dc, before); });
+  }
+  const int32_t key = chordTones[static_cast<size_t>(n - 1)] + chords::kChordOctave;
+  const bool last = (n == 3 && chordTones[3] == chordEnd) || n >= 4;
+  if (pressedKey != key) {
+    Wrong(n == 1);
+  } else if (last) {
+    Solved(key);
+  } else {
+    ShowMessage(melody::kMessageGreen, T(melody::text::kRightSoFar));
+    melody::DrawOnView([this, key](Dc& dc) { MarkKey(dc, key, greenBrush); });
+  }
+  melody::DrawOnView([this](Dc& dc) { ShowStatistics(dc); });
+}
+
+void ChordPlayBaseTest::Solved(int32_t key) {
+  melody::CountSolved(*this);
+  melody::SetHint(fromOne_ ? text::kHintSolvedFromOne : text::kHintSolvedFromRandom);
+  newTaskEnabled = true;
+  attempt = 0;
+  if (fromOne_) GetViewHost().EnableControl(cmd::kKeyList, true);
+  ShowMessage(melody::kMessageGreen, T(melody::text::kSolved));
+  melody::DrawOnView([this, key](Dc& dc) { MarkKey(dc, key, greenBrush); });
+  WaitMs(melody::Beat());
+  melody::DrawOnView([this, key](Dc& dc) { DrawKeyNormal(dc, key); });
+  AllNotesOff();
+}
+
+void ChordPlayBaseTest::Wrong(bool rootStep) {
+  enteredCount = 0;
+  const melody::Verdict verdict = melody::WrongVerdict(++attempt, rootStep, text::kWrongLater2, text::kWrongLater3);
+  if (attempt <= 3) {
+    ShowMessage(melody::kMessageRed, T(verdict.message));
+    melody::SetHint(verdict.hint);
+    return;
+  }
+  attempt = 0;
+  ShowMessage(melody::kMessageRed, T(text::kRevealed));
+  melody::SetHint(text::kHintRevealed);
+  Reveal();
+}
+
+void ChordPlayBaseTest::Reveal() {
+  newTaskEnabled = true;
+  if (fromOne_) GetViewHost().EnableControl(cmd::kKeyList, true);
+  const uint32_t beat = melody::Beat();
+  WaitMs(beat);
+  for (int32_t tone : chordTones) {
+    if (tone == chordEnd) break;
+    melody::DrawOnView([this, tone](Dc& dc) { MarkKey(dc, tone + chords::kChordOctave, redBrush); });
+    PlayNote(tone + chords::kChordOctave, chords::kChannel);
+    WaitMs(beat);
+  }
+  AllNotesOff();
+}
+
+void ChordPlayBaseTest::ResetStatistics() {
+  const bool wasOpen = !newTaskEnabled;
+  CAbstractT::ResetStatistics();
+  // An open task ends uncounted: the Key box is free again.
+  if (wasOpen && fromOne_) GetViewHost().EnableControl(cmd::kKeyList, true);
+}
+
+void ChordPlayBaseTest::DrawMessages(Dc& dc) {
+  if (hintVisible) {
+    melody::DrawLegend(*this, dc, kLegend);
+  } else {
+    DrawStatistics(dc);
+  }
+}
+
+void ChordPlayBaseTest::ShowStatistics(Dc& dc) {
+  hintVisible = false;
+  DrawStatistics(dc);
+}
+
+void ChordPlayBaseTest::DrawStatistics(Dc& dc) {
+  std::array<Point, kPanelRows.size()> at{};
+  for (size_t i = 0; i < at.size(); ++i) {
+    at[i] = {clientRect.right / 42, static_cast<int32_t>(clientRect.bottom / kPanelRows[i])};
+  }
+  melody::UsePaleBackground(dc);
+  if (tasksGiven < 2) {
+    // Wipes the legend.
+    dc.SelectFont(messageFont);
+    melody::BlankAt(dc, at);
+  }
+  dc.SelectFont(resultFont);
+  melody::BlankAt(dc, at);
+  const int32_t solved = solvedFirst + solvedSecond + solvedThird;
+  const std::array<melody::PanelLine, 3> lines = {{
+      {StrFormat("%s = %d / %d", T(melody::text::kPanelGiven).c_str(), tasksGiven, solved), melody::kPanelGrey},
+      {StrFormat("%s = %d / %d / %d", T(melody::text::kPanelByAttempt).c_str(), solvedFirst, solvedSecond,
+                 solvedThird),
+       melody::kPanelGreen},
+      {StrFormat("%s = %d", T(melody::text::kFailures).c_str(), melody::OpenFailures(*this)), melody::kPanelRed},
+  }};
+  melody::DrawPanel(dc, lines, at);
+}
