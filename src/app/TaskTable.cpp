@@ -7,6 +7,8 @@
 #include "tasks/melody/MonoMelodyTest13_N.h"
 #include "tasks/melody/MonoMelodyTest37_0.h"
 #include "tasks/melody/MonoMelodyTest37_N.h"
+#include "tools/CMetronome.h"
+#include "tools/CTuneFork.h"
 
 namespace {
 
@@ -95,6 +97,8 @@ std::unique_ptr<CAbstractT> MakeTask(int type) {
   const TaskTypeInfo& info = TaskTypeAt(type);
   if (taskMaker) return taskMaker(info.type);
   if (info.type < static_cast<int>(kMelodyTasks.size())) return kMelodyTasks[static_cast<size_t>(info.type)]();
+  if (info.type == 27) return std::make_unique<CTuneFork>();
+  if (info.type == kMetronomeType) return std::make_unique<CMetronome>();
   // Task families are added here as they are built; until then a placeholder names the class.
   return std::make_unique<CPlaceholderTask>(info.className, PlaybackModeOf(info.type));
 }
