@@ -9,7 +9,12 @@
 #include "app/CommandIds.h"
 #include "app/MenuTable.h"
 #include "app/TaskTable.h"
+#include "dialogs/CAboutDlg.h"
+#include "dialogs/CDialogMidiOptions.h"
 #include "dialogs/COptionsDialog.h"
+#include "dialogs/FontChoice.h"
+#include "dialogs/HelpTexts.h"
+#include "dialogs/Links.h"
 #include "log/LogLines.h"
 #include "log/LogView.h"
 #include "log/ReportFile.h"
@@ -88,9 +93,9 @@ void CChildView::BuildCommandTable() {
     commands_[kLanguageCommands[index]] = [this, index] { ChangeLanguage(index); };
   }
   commands_[kWarningSettings] = [] { WarningSettings(); };
-  commands_[kWebsite] = [] { GetUiHost().OpenUrl("https://aurelo.app/"); };
-  commands_[kMakerPage] = [] { GetUiHost().OpenUrl("https://aurelo.app/software-for-musicians/"); };
-  commands_[kSupport] = [] { GetUiHost().OpenUrl("mailto:support@aurelo.app?subject=Aurelo"); };
+  commands_[kWebsite] = [] { GetUiHost().OpenUrl(links::kWebsite); };
+  commands_[kMakerPage] = [] { GetUiHost().OpenUrl(links::kMakerPage); };
+  commands_[kSupport] = [] { GetUiHost().OpenUrl(links::kSupportMail); };
   for (int id : {kTempoList, kModeList, kKeyList, kMaxDistanceList, kBlockExtramode}) {
     commands_[id] = [this, id] { OnSettingChanged(id); };
   }
@@ -98,11 +103,12 @@ void CChildView::BuildCommandTable() {
   commands_[kSaveLog] = [this] { SaveLogAsText(*task_); };
   commands_[kShowLog] = [this] { ShowLog(*task_); };
   commands_[kClearLog] = [this] { ClearLog(*task_); };
-  // The MIDI settings, the fonts and the help texts.
-  for (int id : {kMidiSettings, kFontSettings, kResultFontSettings, kHelpBeginners, kHotKeys,
-                 kAboutLogs, kAboutSequencer, kAboutMidiKeyboardTasks, kAboutVirtualKeyboardSequencer}) {
-    commands_[id] = [this, id] { NotAvailable(id); };
-  }
+  // The MIDI settings, the fonts, the help texts and the about box.
+  commands_[kMidiSettings] = [] { MidiSettings(); };
+  commands_[kFontSettings] = [this] { ChooseMainFont(*task_); };
+  commands_[kResultFontSettings] = [this] { ChooseResultFont(*task_); };
+  for (int id : kHelpTextCommands) commands_[id] = [id] { ShowHelpText(id); };
+  commands_[kAbout] = [] { ShowAbout(); };
 }
 
 bool CChildView::HasHandler(int id) const { return commands_.count(id) != 0; }
@@ -210,11 +216,6 @@ void CChildView::ChangeLanguage(int index) {
   if (applyTexts_) applyTexts_();
   Invalidate();
   task_->SetTexts();
-}
-
-void CChildView::NotAvailable(int id) {
-  GetUiHost().MessageBox(StrFormat("This function (command %d) is not available in this version yet.", id), "Aurelo",
-                         MB_OK | MB_ICONINFORMATION);
 }
 
 void CChildView::OnMidiInData(uint32_t message) {

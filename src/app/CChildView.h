@@ -97,7 +97,6 @@ class CChildView : public QWidget, public ViewHost {
   void DeferredStart();
   void UpdateTimeMeter();
   void ChangeLanguage(int index);
-  void NotAvailable(int id);
   void OnSignatureSelected();
   // Tempo, mode, key, maximum distance or key blocking changed on the control bar.
   void OnSettingChanged(int id);

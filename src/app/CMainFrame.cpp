@@ -256,9 +256,6 @@ void CMainFrame::OnCommand(int id) {
     case cmd::kExit:
       close();
       break;
-    case cmd::kAbout:
-      GetUiHost().MessageBox(T(0).empty() ? "Aurelo" : T(0), "Aurelo", MB_OK | MB_ICONINFORMATION);
-      break;
     default:
       // Edit and pane commands have nothing to act on.
       break;

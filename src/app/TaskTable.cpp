@@ -11,6 +11,8 @@
 #include "tasks/melody/MonoMelodyTest13_N.h"
 #include "tasks/melody/MonoMelodyTest37_0.h"
 #include "tasks/melody/MonoMelodyTest37_N.h"
+#include "tools/CMetronome.h"
+#include "tools/CTuneFork.h"
 
 namespace {
 
@@ -100,8 +102,8 @@ constexpr std::array<TaskMaker, kTaskTypeCount> kMakers = {
     &Make<CSequencerRealTime13>,             // 24
     &Make<CSequencerRealTime37>,             // 25
     &Make<CSeqPlayer>,                       // 26
-    nullptr,                                 // 27 CTuneFork
-    nullptr,                                 // 28 CMetronome
+    &Make<CTuneFork>,                        // 27
+    &Make<CMetronome>,                       // 28
     nullptr,                                 // 29 CSetMidiKbdRangeT
 };
 

@@ -1,0 +1,24 @@
+#include "dialogs/FontChoice.h"
+
+#include <optional>
+
+#include "platform/UiHost.h"
+#include "platform/ViewHost.h"
+#include "settings/ProgramSettings.h"
+#include "tasks/base/CAbstractT.h"
+
+namespace {
+
+// The system font dialog on the description, which changes only when the choice is confirmed;
+// the font is made anew from it either way, and the view is drawn again.
+void ChooseInto(FontDesc& desc, Font& font) {
+  if (const std::optional<FontDesc> chosen = GetUiHost().ChooseFont(desc)) desc = *chosen;
+  font = Font(desc);
+  GetViewHost().Invalidate();
+}
+
+}  // namespace
+
+void ChooseMainFont(CAbstractT& task) { ChooseInto(mainFontDesc, task.messageFont); }
+
+void ChooseResultFont(CAbstractT& task) { ChooseInto(resultFontDesc, task.resultFont); }

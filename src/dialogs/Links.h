@@ -1,0 +1,8 @@
+#pragma once
+
+// The addresses the Help menu and the about box hand to the system shell.
+namespace links {
+inline constexpr const char* kWebsite = "https://aurelo.app/";
+inline constexpr const char* kMakerPage = "https://aurelo.app/software-for-musicians/";
+inline constexpr const char* kSupportMail = "mailto:support@aurelo.app?subject=Aurelo";
+}  // namespace links
