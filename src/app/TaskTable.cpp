@@ -3,10 +3,13 @@
 #include <array>
 
 #include "tasks/CPlaceholderTask.h"
+#include "tasks/intro/MonoIntroTest_N.h"
+#include "tasks/melody/CSequencedTest13.h"
 #include "tasks/melody/MonoMelodyTest13_0.h"
 #include "tasks/melody/MonoMelodyTest13_N.h"
 #include "tasks/melody/MonoMelodyTest37_0.h"
 #include "tasks/melody/MonoMelodyTest37_N.h"
+#include "tasks/range/CSetMidiKbdRangeT.h"
 
 namespace {
 
@@ -72,6 +75,14 @@ constexpr std::array<std::unique_ptr<CAbstractT> (*)(), 10> kMelodyTasks = {
     &Make<MonoMelodyTest37_4>, &Make<MonoMelodyTest37_8>,
 };
 
+// The teacher-melody task and the entrance-exam tasks, types 10-15.
+constexpr int kFirstExamType = 10;
+constexpr std::array<std::unique_ptr<CAbstractT> (*)(), 6> kExamTasks = {
+    &Make<CSequencedTest13>, &Make<MonoIntroTest_1>, &Make<MonoIntroTest_2>,
+    &Make<MonoIntroTest_3>,  &Make<MonoIntroTest_4>, &Make<MonoIntroTest_5>,
+};
+constexpr int kKeyboardRangeType = 29;
+
 }  // namespace
 
 const TaskTypeInfo& TaskTypeAt(int type) {
@@ -95,6 +106,10 @@ std::unique_ptr<CAbstractT> MakeTask(int type) {
   const TaskTypeInfo& info = TaskTypeAt(type);
   if (taskMaker) return taskMaker(info.type);
   if (info.type < static_cast<int>(kMelodyTasks.size())) return kMelodyTasks[static_cast<size_t>(info.type)]();
+  if (info.type >= kFirstExamType && info.type < kFirstExamType + static_cast<int>(kExamTasks.size())) {
+    return kExamTasks[static_cast<size_t>(info.type - kFirstExamType)]();
+  }
+  if (info.type == kKeyboardRangeType) return Make<CSetMidiKbdRangeT>();
   // Task families are added here as they are built; until then a placeholder names the class.
   return std::make_unique<CPlaceholderTask>(info.className, PlaybackModeOf(info.type));
 }
