@@ -146,19 +146,20 @@ void MonoIntroTest::OnListenAgain() {
 }
 
 void MonoIntroTest::Answer(int32_t chosen) {
-  melody::DrawOnView([this, chosen](Dc& dc) {
+  const bool right = chosen == direction;
+  if (right) ++solvedFirst;
+  melody::DrawOnView([this, right](Dc& dc) {
     melody::UsePaleBackground(dc);
     // Until the second task the legend may still stand there, in the message font.
     dc.SelectFont(tasksGiven > 1 ? resultFont : messageFont);
     ClearTextLines(dc);
     dc.SelectFont(resultFont);
-    const bool right = chosen == direction;
-    if (right) ++solvedFirst;
     ShowStatistics(dc);
-    melody::SetHint(right ? intro::text::kHintRight : intro::text::kHintWrong);
     dc.SetTextColor(right ? intro::kRightGreen : intro::kWrongRed);
-    dc.TextOut(clientRect.right / 42, Row(clientRect, kMessageRow), T(right ? intro::text::kRight : intro::text::kWrong));
+    dc.TextOut(clientRect.right / 42, Row(clientRect, kMessageRow),
+               T(right ? intro::text::kRight : intro::text::kWrong));
   });
+  melody::SetHint(right ? intro::text::kHintRight : intro::text::kHintWrong);
   PlayNote(melody::kConfirmClick, kToneChannel);
   listenAgainEnabled = false;
   newTaskEnabled = true;

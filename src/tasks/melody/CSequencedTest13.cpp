@@ -9,8 +9,7 @@ void CSequencedTest13::Start() {
   ViewHost& view = GetViewHost();
   view.SetControlText(cmd::kTimeMeter, "00:00");
   for (int id : {cmd::kMaxDistanceList, cmd::kKeyList, cmd::kModeList}) view.EnableControl(id, false);
-  for (int id :
-       {cmd::kTempoList, cmd::kFixIllumination, cmd::kBlockExtramode, cmd::kListenNew, cmd::kVolumeSlider}) {
+  for (int id : {cmd::kTempoList, cmd::kFixIllumination, cmd::kBlockExtramode, cmd::kListenNew, cmd::kVolumeSlider}) {
     view.EnableControl(id, true);
   }
   SetTexts();

@@ -102,9 +102,9 @@ TEST_F(IntroTaskTest, Level1SeriesWithRightWrongSkippedTasksAndReplays) {
   EXPECT_TRUE(MessageShows(0xFFC00000));
   EXPECT_EQ(Enabled(), Flags(3, false));
   EXPECT_TRUE(Painted(Line(433, 2)));
-  EXPECT_EQ(SwitchTo(14), (std::vector<std::string>{std::string(36, ' '), Line(427, 3), Line(430, 1), Line(433, 2),
-                                                    Line(434, 1), T(436) + elapsedTimeText, DashRule(),
-                                                    T(426) + T(245), EqualsRule()}));
+  EXPECT_EQ(SwitchTo(14),
+            (std::vector<std::string>{std::string(36, ' '), Line(427, 3), Line(430, 1), Line(433, 2), Line(434, 1),
+                                      T(436) + elapsedTimeText, DashRule(), T(426) + T(245), EqualsRule()}));
 }
 
 TEST_F(IntroTaskTest, EachLevelKeepsItsDistances) {
