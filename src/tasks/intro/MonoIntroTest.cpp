@@ -51,6 +51,11 @@ void MonoIntroTest::OnTaskButton5() { Answer(-1); }
 void MonoIntroTest::OnTaskButton6() { Answer(0); }
 void MonoIntroTest::OnTaskButton7() { Answer(+1); }
 
+void MonoIntroTest::Start() {
+  CreateAnswerButtons();
+  SetTexts();
+}
+
 void MonoIntroTest::CreateAnswerButtons() {
   ViewHost& view = GetViewHost();
   view.SetControlText(cmd::kTimeMeter, "");

@@ -63,6 +63,8 @@ class MonoIntroTest : public CAbstractT {
   void OnTaskButton5() override;
   void OnTaskButton6() override;
   void OnTaskButton7() override;
+  // The same for every class: the buttons, then the class's texts.
+  void Start() override;
   void OnListenAgain() override;
   void Draw(Dc& dc) override;
   void WriteStatistics() override;

@@ -9,10 +9,6 @@ MonoIntroTest_1::MonoIntroTest_1() {
   playbackMode = kNoPlayback;
   title = T(kTexts.title);
 }
-void MonoIntroTest_1::Start() {
-  CreateAnswerButtons();
-  SetTexts();
-}
 void MonoIntroTest_1::SetTexts() { SetClassTexts(kTexts); }
 void MonoIntroTest_1::DrawMessages(Dc& dc) { DrawTitleAndLegend(dc, kTexts, false); }
 
@@ -37,10 +33,6 @@ MonoIntroTest_2::MonoIntroTest_2() {
   playbackMode = kNoPlayback;
   title = T(kTexts.title);
 }
-void MonoIntroTest_2::Start() {
-  CreateAnswerButtons();
-  SetTexts();
-}
 void MonoIntroTest_2::SetTexts() { SetClassTexts(kTexts); }
 void MonoIntroTest_2::OnListenNew() { ListenNewExamining(kSteps, kTexts.hintAfterNew); }
 void MonoIntroTest_2::DrawMessages(Dc& dc) { DrawTitleAndLegend(dc, kTexts, true); }
@@ -49,10 +41,6 @@ MonoIntroTest_3::MonoIntroTest_3() {
   lockAfterAnswer = true;
   playbackMode = kNoPlayback;
   title = T(kTexts.title);
-}
-void MonoIntroTest_3::Start() {
-  CreateAnswerButtons();
-  SetTexts();
 }
 void MonoIntroTest_3::SetTexts() { SetClassTexts(kTexts); }
 void MonoIntroTest_3::OnListenNew() { ListenNewExamining(kSteps, kTexts.hintAfterNew); }
@@ -63,10 +51,6 @@ MonoIntroTest_4::MonoIntroTest_4() {
   playbackMode = kNoPlayback;
   title = T(kTexts.title);
 }
-void MonoIntroTest_4::Start() {
-  CreateAnswerButtons();
-  SetTexts();
-}
 void MonoIntroTest_4::SetTexts() { SetClassTexts(kTexts); }
 void MonoIntroTest_4::OnListenNew() { ListenNewExamining(kSteps, kTexts.hintAfterNew); }
 void MonoIntroTest_4::DrawMessages(Dc& dc) { DrawTitleAndLegend(dc, kTexts, true); }
@@ -75,10 +59,6 @@ MonoIntroTest_5::MonoIntroTest_5() {
   lockAfterAnswer = true;
   playbackMode = kNoPlayback;
   title = T(kTexts.title);
-}
-void MonoIntroTest_5::Start() {
-  CreateAnswerButtons();
-  SetTexts();
 }
 void MonoIntroTest_5::SetTexts() { SetClassTexts(kTexts); }
 void MonoIntroTest_5::OnListenNew() { ListenNewExamining(kSteps, kTexts.hintAfterNew); }

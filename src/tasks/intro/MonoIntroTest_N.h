@@ -9,7 +9,6 @@ class MonoIntroTest_1 : public MonoIntroTest {
   void OnTaskButton5() override {}
   void OnTaskButton6() override {}
   void OnTaskButton7() override {}
-  void Start() override;
   void SetTexts() override;
   void OnListenNew() override;
   void DrawMessages(Dc& dc) override;
@@ -25,7 +24,6 @@ class MonoIntroTest_1 : public MonoIntroTest {
 class MonoIntroTest_2 : public MonoIntroTest {
  public:
   MonoIntroTest_2();
-  void Start() override;
   void SetTexts() override;
   void OnListenNew() override;
   void DrawMessages(Dc& dc) override;
@@ -38,7 +36,6 @@ class MonoIntroTest_2 : public MonoIntroTest {
 class MonoIntroTest_3 : public MonoIntroTest {
  public:
   MonoIntroTest_3();
-  void Start() override;
   void SetTexts() override;
   void OnListenNew() override;
   void DrawMessages(Dc& dc) override;
@@ -51,7 +48,6 @@ class MonoIntroTest_3 : public MonoIntroTest {
 class MonoIntroTest_4 : public MonoIntroTest {
  public:
   MonoIntroTest_4();
-  void Start() override;
   void SetTexts() override;
   void OnListenNew() override;
   void DrawMessages(Dc& dc) override;
@@ -64,7 +60,6 @@ class MonoIntroTest_4 : public MonoIntroTest {
 class MonoIntroTest_5 : public MonoIntroTest {
  public:
   MonoIntroTest_5();
-  void Start() override;
   void SetTexts() override;
   void OnListenNew() override;
   void DrawMessages(Dc& dc) override;
