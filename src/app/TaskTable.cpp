@@ -7,10 +7,13 @@
 #include "tasks/CPlaceholderTask.h"
 #include "tasks/chords/ChordHearBaseTests.h"
 #include "tasks/chords/ChordPlayBaseTest.h"
+#include "tasks/intro/MonoIntroTest_N.h"
+#include "tasks/melody/CSequencedTest13.h"
 #include "tasks/melody/MonoMelodyTest13_0.h"
 #include "tasks/melody/MonoMelodyTest13_N.h"
 #include "tasks/melody/MonoMelodyTest37_0.h"
 #include "tasks/melody/MonoMelodyTest37_N.h"
+#include "tasks/range/CSetMidiKbdRangeT.h"
 #include "tools/CMetronome.h"
 #include "tools/CTuneFork.h"
 
@@ -85,12 +88,12 @@ constexpr std::array<TaskMaker, kTaskTypeCount> kMakers = {
     &Make<MonoMelodyTest37_2>,               // 7
     &Make<MonoMelodyTest37_4>,               // 8
     &Make<MonoMelodyTest37_8>,               // 9
-    nullptr,                                 // 10 CSequencedTest13
-    nullptr,                                 // 11 MonoIntroTest_1
-    nullptr,                                 // 12 MonoIntroTest_2
-    nullptr,                                 // 13 MonoIntroTest_3
-    nullptr,                                 // 14 MonoIntroTest_4
-    nullptr,                                 // 15 MonoIntroTest_5
+    &Make<CSequencedTest13>,                 // 10
+    &Make<MonoIntroTest_1>,                  // 11
+    &Make<MonoIntroTest_2>,                  // 12
+    &Make<MonoIntroTest_3>,                  // 13
+    &Make<MonoIntroTest_4>,                  // 14
+    &Make<MonoIntroTest_5>,                  // 15
     &Make<ChordHearBaseTrePolyTest>,         // 16
     &Make<ChordHearBaseAllPolyTest>,         // 17
     &Make<ChordHearBaseAllFromOnePolyTest>,  // 18
@@ -104,7 +107,7 @@ constexpr std::array<TaskMaker, kTaskTypeCount> kMakers = {
     &Make<CSeqPlayer>,                       // 26
     &Make<CTuneFork>,                        // 27
     &Make<CMetronome>,                       // 28
-    nullptr,                                 // 29 CSetMidiKbdRangeT
+    &Make<CSetMidiKbdRangeT>,                // 29
 };
 
 }  // namespace

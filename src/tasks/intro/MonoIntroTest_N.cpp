@@ -1,0 +1,65 @@
+#include "tasks/intro/MonoIntroTest_N.h"
+
+#include "platform/ViewHost.h"
+#include "tasks/melody/MelodyCommon.h"
+#include "text/LanguageTable.h"
+
+MonoIntroTest_1::MonoIntroTest_1() {
+  lockAfterAnswer = false;
+  playbackMode = kNoPlayback;
+  title = T(kTexts.title);
+}
+void MonoIntroTest_1::SetTexts() { SetClassTexts(kTexts); }
+void MonoIntroTest_1::DrawMessages(Dc& dc) { DrawTitleAndLegend(dc, kTexts, false); }
+
+void MonoIntroTest_1::OnListenNew() {
+  melody::CountNewTask(*this);
+  PlayNewTones(kSteps);
+  // Only the button of the right answer is labelled.
+  ViewHost& view = GetViewHost();
+  for (int id : intro::kAnswerButtons) view.SetControlText(id, "");
+  if (direction == 0) {
+    view.SetControlText(intro::kSameButton, T(intro::text::kSameCaption));
+  } else if (direction > 0) {
+    view.SetControlText(intro::kUpButton, T(intro::text::kUpCaption));
+  } else {
+    view.SetControlText(intro::kDownButton, T(intro::text::kDownCaption));
+  }
+  melody::SetHint(kTexts.hintAfterNew);
+}
+
+MonoIntroTest_2::MonoIntroTest_2() {
+  lockAfterAnswer = true;
+  playbackMode = kNoPlayback;
+  title = T(kTexts.title);
+}
+void MonoIntroTest_2::SetTexts() { SetClassTexts(kTexts); }
+void MonoIntroTest_2::OnListenNew() { ListenNewExamining(kSteps, kTexts.hintAfterNew); }
+void MonoIntroTest_2::DrawMessages(Dc& dc) { DrawTitleAndLegend(dc, kTexts, true); }
+
+MonoIntroTest_3::MonoIntroTest_3() {
+  lockAfterAnswer = true;
+  playbackMode = kNoPlayback;
+  title = T(kTexts.title);
+}
+void MonoIntroTest_3::SetTexts() { SetClassTexts(kTexts); }
+void MonoIntroTest_3::OnListenNew() { ListenNewExamining(kSteps, kTexts.hintAfterNew); }
+void MonoIntroTest_3::DrawMessages(Dc& dc) { DrawTitleAndLegend(dc, kTexts, true); }
+
+MonoIntroTest_4::MonoIntroTest_4() {
+  lockAfterAnswer = true;
+  playbackMode = kNoPlayback;
+  title = T(kTexts.title);
+}
+void MonoIntroTest_4::SetTexts() { SetClassTexts(kTexts); }
+void MonoIntroTest_4::OnListenNew() { ListenNewExamining(kSteps, kTexts.hintAfterNew); }
+void MonoIntroTest_4::DrawMessages(Dc& dc) { DrawTitleAndLegend(dc, kTexts, true); }
+
+MonoIntroTest_5::MonoIntroTest_5() {
+  lockAfterAnswer = true;
+  playbackMode = kNoPlayback;
+  title = T(kTexts.title);
+}
+void MonoIntroTest_5::SetTexts() { SetClassTexts(kTexts); }
+void MonoIntroTest_5::OnListenNew() { ListenNewExamining(kSteps, kTexts.hintAfterNew); }
+void MonoIntroTest_5::DrawMessages(Dc& dc) { DrawTitleAndLegend(dc, kTexts, true); }
