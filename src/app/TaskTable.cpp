@@ -4,7 +4,6 @@
 
 #include "sequencer/CSeqPlayer.h"
 #include "sequencer/CSequencerRealTime.h"
-#include "tasks/CPlaceholderTask.h"
 #include "tasks/chords/ChordHearBaseTests.h"
 #include "tasks/chords/ChordPlayBaseTest.h"
 #include "tasks/intro/MonoIntroTest_N.h"
@@ -52,21 +51,6 @@ constexpr std::array<TaskTypeInfo, kTaskTypeCount> kTaskTypes = {{
     {29, 0, "CSetMidiKbdRangeT"},
 }};
 
-// Timer playback mode of each tool; every other type plays no timer.
-int PlaybackModeOf(int type) {
-  switch (type) {
-    case 24:
-    case 25:
-      return kSequencerPlayback;
-    case 26:
-      return kFragmentPlayback;
-    case 28:
-      return kMetronomePlayback;
-    default:
-      return kNoPlayback;
-  }
-}
-
 std::function<std::unique_ptr<CAbstractT>(int)> taskMaker;
 
 template <class Task>
@@ -76,7 +60,7 @@ std::unique_ptr<CAbstractT> Make() {
 
 using TaskMaker = std::unique_ptr<CAbstractT> (*)();
 
-// The constructor of each task type; types not built yet have none.
+// The constructor of each task type.
 constexpr std::array<TaskMaker, kTaskTypeCount> kMakers = {
     &Make<MonoMelodyTest13_0>,               // 0
     &Make<MonoMelodyTest13_1>,               // 1
@@ -132,7 +116,5 @@ void SetTaskMaker(std::function<std::unique_ptr<CAbstractT>(int type)> maker) { 
 std::unique_ptr<CAbstractT> MakeTask(int type) {
   const TaskTypeInfo& info = TaskTypeAt(type);
   if (taskMaker) return taskMaker(info.type);
-  if (const TaskMaker make = kMakers[static_cast<size_t>(info.type)]) return make();
-  // A type not built yet: a placeholder names the class.
-  return std::make_unique<CPlaceholderTask>(info.className, PlaybackModeOf(info.type));
+  return kMakers[static_cast<size_t>(info.type)]();
 }

@@ -8,7 +8,7 @@
 #include "settings/ProgramSettings.h"
 #include "sound/MidiOutput.h"
 #include "support/SpyTask.h"
-#include "tasks/CPlaceholderTask.h"
+#include "support/PlaceholderTask.h"
 #include "text/LanguageTable.h"
 
 AppFixture::AppFixture() {

@@ -1,4 +1,4 @@
-#include "tasks/CPlaceholderTask.h"
+#include "support/PlaceholderTask.h"
 
 #include "platform/ViewHost.h"
 

@@ -3,7 +3,8 @@
 
 #include "tasks/base/CAbstractT.h"
 
-// Stands in for a task family that is not built yet: it draws the name of the class it replaces.
+// A plain hosted object for tests that need the view without a real task: it draws the
+// name of the class it stands for.
 class CPlaceholderTask : public CAbstractT {
  public:
   CPlaceholderTask(std::string className, int32_t mode);
