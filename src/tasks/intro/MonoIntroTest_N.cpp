@@ -27,39 +27,3 @@ void MonoIntroTest_1::OnListenNew() {
   }
   melody::SetHint(kTexts.hintAfterNew);
 }
-
-MonoIntroTest_2::MonoIntroTest_2() {
-  lockAfterAnswer = true;
-  playbackMode = kNoPlayback;
-  title = T(kTexts.title);
-}
-void MonoIntroTest_2::SetTexts() { SetClassTexts(kTexts); }
-void MonoIntroTest_2::OnListenNew() { ListenNewExamining(kSteps, kTexts.hintAfterNew); }
-void MonoIntroTest_2::DrawMessages(Dc& dc) { DrawTitleAndLegend(dc, kTexts, true); }
-
-MonoIntroTest_3::MonoIntroTest_3() {
-  lockAfterAnswer = true;
-  playbackMode = kNoPlayback;
-  title = T(kTexts.title);
-}
-void MonoIntroTest_3::SetTexts() { SetClassTexts(kTexts); }
-void MonoIntroTest_3::OnListenNew() { ListenNewExamining(kSteps, kTexts.hintAfterNew); }
-void MonoIntroTest_3::DrawMessages(Dc& dc) { DrawTitleAndLegend(dc, kTexts, true); }
-
-MonoIntroTest_4::MonoIntroTest_4() {
-  lockAfterAnswer = true;
-  playbackMode = kNoPlayback;
-  title = T(kTexts.title);
-}
-void MonoIntroTest_4::SetTexts() { SetClassTexts(kTexts); }
-void MonoIntroTest_4::OnListenNew() { ListenNewExamining(kSteps, kTexts.hintAfterNew); }
-void MonoIntroTest_4::DrawMessages(Dc& dc) { DrawTitleAndLegend(dc, kTexts, true); }
-
-MonoIntroTest_5::MonoIntroTest_5() {
-  lockAfterAnswer = true;
-  playbackMode = kNoPlayback;
-  title = T(kTexts.title);
-}
-void MonoIntroTest_5::SetTexts() { SetClassTexts(kTexts); }
-void MonoIntroTest_5::OnListenNew() { ListenNewExamining(kSteps, kTexts.hintAfterNew); }
-void MonoIntroTest_5::DrawMessages(Dc& dc) { DrawTitleAndLegend(dc, kTexts, true); }
