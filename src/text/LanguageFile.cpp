@@ -39,10 +39,11 @@ std::u16string DecodeText(const std::vector<uint8_t>& bytes) {
 
 }  // namespace
 
-LanguageTexts ParseLanguageFile(const std::vector<uint8_t>& bytes) {
+LanguageTexts ParseLanguageFile(const std::vector<uint8_t>& bytes, int* linesRead) {
   const std::u16string text = DecodeText(bytes);
   LanguageTexts texts;
   std::string lastLine;
+  int read = 0;
   size_t pos = 0;
   for (std::string& out : texts) {
     if (pos < text.size()) {
@@ -53,9 +54,11 @@ LanguageTexts ParseLanguageFile(const std::vector<uint8_t>& bytes) {
       std::erase(line, u'\0');
       lastLine = Utf16ToUtf8(line);
       pos = end;
+      ++read;
     }
     out = lastLine;
   }
+  if (linesRead != nullptr) *linesRead = read;
   return texts;
 }
 

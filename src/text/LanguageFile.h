@@ -27,7 +27,8 @@ inline constexpr size_t kLanguageReadUnits = 259;
 // (CR LF in UTF-16), plus the byte order mark and the line feed after the last read.
 inline constexpr size_t kLanguageFileMaxBytes = 3 + 4 * (kLanguageReadUnits * CLanguageTable::kTextCount + 1);
 
-LanguageTexts ParseLanguageFile(const std::vector<uint8_t>& bytes);
+// linesRead, when given, receives how many texts came from lines of the file.
+LanguageTexts ParseLanguageFile(const std::vector<uint8_t>& bytes, int* linesRead = nullptr);
 
 // The first maxBytes bytes of a regular file; nothing when it cannot be opened or read.
 std::optional<std::vector<uint8_t>> ReadFileBytes(const std::string& path, size_t maxBytes = kLanguageFileMaxBytes);

@@ -1,5 +1,6 @@
 #include "text/LanguageTable.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/UiHost.h"
@@ -69,5 +70,17 @@ void CLanguageTable::LoadLanguage(int index) {
     host.MessageBox(MissingFileMessage(index), "Error!", MB_OK | MB_ICONEXCLAMATION);
     host.ExitProcess(kExitNoLanguageFile);
   }
-  texts_ = ParseLanguageFile(*bytes);
+  int linesRead = 0;
+  texts_ = ParseLanguageFile(*bytes, &linesRead);
+  const int firstMissing = std::max(linesRead, txt::kFirstAdded);
+  if (firstMissing >= kTextCount) return;
+  // An older file that stops before the added texts: English for those, not its last line again.
+  int englishLines = 0;
+  LanguageTexts english{};
+  if (index != 0) {
+    if (auto englishBytes = ReadLanguageFile(kFileNames[0])) english = ParseLanguageFile(*englishBytes, &englishLines);
+  }
+  for (int id = firstMissing; id < kTextCount; ++id) {
+    texts_[static_cast<size_t>(id)] = id < englishLines ? english[static_cast<size_t>(id)] : std::string();
+  }
 }

@@ -2,10 +2,12 @@
 #include <array>
 #include <string>
 
-// The interface texts of the current language, by text id (0-440).
+#include "text/TextIds.h"
+
+// The interface texts of the current language, by text id (0-440, then the added texts of TextIds.h).
 class CLanguageTable {
  public:
-  static constexpr int kTextCount = 441;
+  static constexpr int kTextCount = txt::kEnd;
 
   // Text n; an id out of range gives an empty text.
   const std::string& Text(int id) const;
@@ -13,7 +15,8 @@ class CLanguageTable {
   void SetAll(const std::array<std::string, kTextCount>& texts) { texts_ = texts; }
 
   // Reads the file of the language index into the texts. A missing file, or an index
-  // outside 0-4, shows its message and ends the program with exit code 4.
+  // outside 0-4, shows its message and ends the program with exit code 4. Added texts the file
+  // does not reach are taken from the English file (empty when that lacks them too).
   void LoadLanguage(int index);
 
   // File names by language index, relative to the language folder.

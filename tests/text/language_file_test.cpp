@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "platform/Utf.h"
+#include "support/TempDir.h"
 #include "text/LanguageFile.h"
+#include "text/LanguageTable.h"
 
 namespace {
 
@@ -199,4 +201,25 @@ TEST(ReadFileBytes, ReadsRegularFilesUpToTheLimit) {
   EXPECT_FALSE(ReadFileBytes((dir / "missing.lng").string()));
   EXPECT_FALSE(ReadFileBytes(dir.string()));
   std::filesystem::remove_all(dir);
+}
+
+TEST(LanguageTable, AFileThatStopsBeforeTheAddedTextsGetsTheirEnglishText) {
+  TempWorkDir dir;
+  std::filesystem::create_directory("lang_files");
+  const auto write = [](const char* name, const std::u16string& text) {
+    const std::vector<uint8_t> bytes = Utf16Le(text);
+    std::ofstream(std::string("lang_files/") + name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  };
+  write("english.lng", NumberedLines(CLanguageTable::kTextCount, u"en "));
+  write("german.lng", NumberedLines(txt::kFirstAdded, u"de "));
+  CLanguageTable table;
+  table.LoadLanguage(1);
+  EXPECT_EQ(table.Text(txt::kFirstAdded - 1), "de 440");
+  for (int id = txt::kFirstAdded; id < CLanguageTable::kTextCount; ++id) {
+    EXPECT_EQ(table.Text(id), "en " + std::to_string(id));
+  }
+  int linesRead = 0;
+  ParseLanguageFile(Utf16Le(NumberedLines(7)), &linesRead);
+  EXPECT_EQ(linesRead, 7);
 }
