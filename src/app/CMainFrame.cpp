@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "app/CChildView.h"
 #include "app/CControlBar.h"
@@ -114,11 +115,44 @@ void CMainFrame::Create() {
   PresetControlBar();
   BuildStatusBar();
 
-  // The stored rectangle; with none the window lands at the top-left corner at its minimum size.
+  // The stored rectangle is the whole window, frame included; with none the window lands at the
+  // top-left corner at its minimum size. The frame's size is known only once the window manager
+  // has framed the window: until then the inner size stands in for it (see FitFrameToStoredSize).
   const QRect stored(windowRect.left, windowRect.top, windowRect.Width(), windowRect.Height());
-  resize(std::max(stored.width(), kMinWidth), std::max(stored.height(), kMinHeight));
-  move(stored.topLeft());
+  placedFrame_ = PlaceOnScreen(QRect(stored.topLeft(), stored.size().expandedTo(QSize(kMinWidth, kMinHeight))));
+  resize(placedFrame_.size());
+  move(placedFrame_.topLeft());
   view_->UpdateControls();
+}
+
+QRect CMainFrame::PlaceOnScreen(const QRect& frame) {
+  const QList<QScreen*> screens = QGuiApplication::screens();
+  for (const QScreen* screen : screens) {
+    if (screen->availableGeometry().intersects(frame)) return frame;
+  }
+  // Off every screen now (a monitor was unplugged): the primary screen at the stored size, clamped.
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  if (primary == nullptr) return frame;
+  const QRect area = primary->availableGeometry();
+  return QRect(area.topLeft(), frame.size().boundedTo(area.size()));
+}
+
+void CMainFrame::FitFrameToStoredSize() {
+  if (placedFrame_.isNull()) return;
+  const QSize margins = frameGeometry().size() - geometry().size();
+  if (margins.width() <= 0 && margins.height() <= 0) return;
+  const QRect frame = std::exchange(placedFrame_, QRect());
+  // The minimum and the stored size apply to the whole window.
+  setMinimumSize(kMinWidth - margins.width(), kMinHeight - margins.height());
+  resize(frame.size() - margins);
+  move(frame.topLeft());
+}
+
+bool CMainFrame::event(QEvent* event) {
+  if (event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Show) {
+    FitFrameToStoredSize();
+  }
+  return QMainWindow::event(event);
 }
 
 void CMainFrame::BuildMenu(QMenu* parent, const std::vector<MenuEntry>& entries) {
@@ -267,7 +301,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->accept();
     return;
   }
-  const QRect g = geometry();
+  const QRect g = frameGeometry();
   windowRect = {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
   if (askBeforeExit == 1 && !ConfirmExit()) {
     event->ignore();

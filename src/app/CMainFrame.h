@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <QRect>
 #include <ctime>
 #include <map>
 #include <vector>
@@ -44,6 +45,7 @@ class CMainFrame : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void BuildMenu(QMenu* parent, const std::vector<MenuEntry>& entries);
@@ -51,6 +53,10 @@ class CMainFrame : public QMainWindow {
   void BuildStatusBar();
   void PresetControlBar();
   void UpdateLockIndicators();
+  // The frame rectangle to open at: the stored one, or the primary screen when it is off every screen.
+  static QRect PlaceOnScreen(const QRect& frame);
+  // Once the window manager has framed the window: the inner size that gives the stored frame size.
+  void FitFrameToStoredSize();
 
   CChildView* view_ = nullptr;
   CControlBar* controlBar_ = nullptr;
@@ -62,4 +68,6 @@ class CMainFrame : public QMainWindow {
   QLabel* messagePane_ = nullptr;
   std::vector<QLabel*> lockIndicators_;
   bool destroyed_ = false;
+  // The frame rectangle still to be reached once the frame's size is known; null when done.
+  QRect placedFrame_;
 };

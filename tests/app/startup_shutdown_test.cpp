@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <filesystem>
 #include <fstream>
@@ -192,3 +194,11 @@ TEST_F(WarningSettingsDialog, TickedBoxShowsWhenQuestionsAreOffAndApplySwitchesT
 }
 
 }  // namespace
+
+TEST_F(Shutdown, ARectangleOffEveryScreenOpensOnThePrimaryScreenClamped) {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  windowRect = {area.right() + 3000, 40, area.right() + 3000 + area.width() + 200, 40 + 500};
+  StartProgram();
+  EXPECT_EQ(Frame().pos(), area.topLeft());
+  EXPECT_EQ(Frame().size(), QSize(area.width(), 500));
+}
