@@ -110,6 +110,68 @@ TEST(PlaybackRace, TheEndOfPlaybackAndAStopFromTheUserInterfaceMeet) {
   }
 }
 
+// The callback ends a fragment and stops its own timer; the user presses Stop in its last moments.
+// The stop must return only after the callback has returned (the task may be deleted next).
+TEST(PlaybackRace, AStopMeetingTheEndOfPlaybackWaitsForTheCallback) {
+  static std::atomic<bool> stopEntered{false};
+  static std::atomic<bool> callbackDone{false};
+  stopEntered = false;
+  callbackDone = false;
+  playbackEndHook = [] {
+    WaitUntil([] { return stopEntered.load(); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    callbackDone = true;
+  };
+  CapturingMidiOut out;
+  CAbstractT task;
+  task.playbackMode = kFragmentPlayback;
+  task.lastTick = 1;
+  task.playing = true;
+  task.StartTimer(1);
+  WaitUntil([&] { return !task.timerRunning; });  // the callback has stopped the timer itself
+  stopEntered = true;
+  task.StopTimer();
+  EXPECT_TRUE(callbackDone);
+  EXPECT_FALSE(task.playing);
+  playbackEndHook = nullptr;
+}
+
+// Play a one-tick fragment, then switch the task at once: 2,000 times, the switch meeting the
+// callback at every stage of its run (run under ThreadSanitizer too).
+TEST(PlaybackRace, PlaysOfAOneTickFragmentEachFollowedByATaskSwitch) {
+  CapturingMidiOut out;
+  for (int round = 0; round < 2000; ++round) {
+    auto task = std::make_unique<CAbstractT>();
+    task->playbackMode = kFragmentPlayback;
+    task->events = {{0, 0, 5}, {0, 1, 7}};
+    task->lastTick = 2;
+    task->playing = true;
+    task->StartTimer(1);
+    std::this_thread::sleep_for(std::chrono::microseconds((round * 37) % 1500));
+    task.reset();
+    if (round % 100 == 0) out.Clear();
+  }
+}
+
+// A new start while the previous run's last callback is still in flight keeps its own tick.
+TEST(PlaybackRace, ARestartKeepsItsOwnTickAndFlags) {
+  CapturingMidiOut out;
+  CAbstractT task;
+  task.playbackMode = kFragmentPlayback;
+  for (int round = 0; round < 200; ++round) {
+    task.lastTick = 1;
+    task.playing = true;
+    task.StartTimer(1);
+    WaitUntil([&] { return !task.timerRunning; });
+    task.lastTick = 1 << 20;
+    task.playing = true;
+    task.StartTimer(50);
+    EXPECT_EQ(task.currentTick, 0);
+    EXPECT_TRUE(task.playing);
+    task.StopTimer();
+  }
+}
+
 TEST(PlaybackThread, DeletingAMetronomeWhileItBeatsDropsItsLamps) {
   sound_test::ImageViewHost view;
   CapturingMidiOut out;

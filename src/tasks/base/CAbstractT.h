@@ -147,3 +147,7 @@ class CAbstractT {
 
 // Set while the timer callback runs.
 inline std::atomic<bool> callbackRunning{false};
+
+// Called on the timer thread at the end of a playback, after the timer has been stopped and before
+// the callback returns (tests use it to meet the callback's last moments).
+inline void (*playbackEndHook)() = nullptr;

@@ -68,19 +68,26 @@ void PlayEventsAt(CAbstractT& task, int32_t tick, bool skipRecordedChannel) {
   }
 }
 
-// The end of the playback length: the callback of tick lastTick - 1 is the last one.
-void StopAtEnd(CAbstractT& task, int32_t tick) {
-  if (tick < task.lastTick - 1) return;
-  task.StopTimer();
+// Ends the playback from inside the callback. Stopping the timer comes last, and a stop or a
+// new start from the user-interface thread waits until this callback has returned, so nothing
+// here can touch a run that the user started meanwhile or a task already deleted.
+void EndPlayback(CAbstractT& task) {
   task.beatInBar = 0;
   task.playing = false;
   task.recording = false;
+  task.StopTimer();
+  if (playbackEndHook) playbackEndHook();
+}
+
+// The end of the playback length: the callback of tick lastTick - 1 is the last one.
+void StopAtEnd(CAbstractT& task, int32_t tick) {
+  if (tick >= task.lastTick - 1) EndPlayback(task);
 }
 
 void FragmentTick(CAbstractT& task) {
   const int32_t tick = ++task.currentTick;
   if (tick > task.lastTick) {
-    task.StopTimer();
+    EndPlayback(task);  // nothing to play: the next Play starts at once
     return;
   }
   PlayEventsAt(task, tick, false);
@@ -164,8 +171,9 @@ void CAbstractT::NoteOff(int32_t key) {
 void CAbstractT::AllNotesOff() { ResetMidiOut(); }
 
 void CAbstractT::StartTimer(uint32_t periodMs) {
+  // The previous run ends first, its callback included, so it cannot change the new run's tick.
+  if (timerId != 0) GetTimerService().KillEvent(timerId);
   currentTick = 0;
-  if (timerRunning) GetTimerService().KillEvent(timerId);
   ++playbackRun;
   // The new timer's first callback takes eventsLock too, so it sees timerId and timerRunning set.
   std::lock_guard lock(eventsLock);
@@ -182,10 +190,13 @@ void CAbstractT::StartTimerAtTempo() {
   StartTimer(static_cast<uint32_t>(msPerTick[static_cast<size_t>(ClampTempoIndex(tempoIndex))]));
 }
 
-// Never call it holding eventsLock from the user-interface thread: it waits for a running callback.
+// Never call it holding eventsLock from the user-interface thread: it waits for a running callback,
+// also one that has already stopped the timer itself at the end of the playback (the timer
+// service waits for the callback of any id it is running; an id it no longer knows costs nothing).
+// From inside the callback it does not wait.
 void CAbstractT::StopTimer() {
+  if (timerId != 0) GetTimerService().KillEvent(timerId);
   if (!timerRunning) return;
-  GetTimerService().KillEvent(timerId);
   ++playbackRun;
   timerRunning = false;
   recording = false;
