@@ -9,7 +9,10 @@
 #include "platform/TestFolder.h"
 #include "progress/ProgressTestSupport.h"
 #include "progress/ProgressWindow.h"
+#include "app/CChildView.h"
 #include "support/AppFixture.h"
+#include "text/LanguageTable.h"
+#include "text/TextIds.h"
 
 namespace {
 
