@@ -67,7 +67,8 @@ void Fill(const std::string& path) {
       "INSERT INTO task(day, time, task_type, family, key, mode, tempo, max_distance, attempt, ended, replays, "
       "search_presses, chord_type, chord_root, language) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, 0, ?10, NULL, "
       "?11, ?12, 0)");
-  sql::Statement confusion = db.Prepare("INSERT INTO confusion(task_id, answered_type) VALUES(?1, ?2)");
+  sql::Statement confusion =
+      db.Prepare("INSERT INTO confusion(task_id, day, played_type, answered_type) VALUES(?1, ?2, ?3, ?4)");
   for (int i = 0; i < kRows; ++i) {
     const progress::TaskRecord r = RandomRecord(random, 730);
     task.Reset();
@@ -80,7 +81,9 @@ void Fill(const std::string& path) {
     for (int32_t wrong : r.wrongTypes) {
       confusion.Reset();
       confusion.Bind(1, db.LastInsertRowId());
-      confusion.Bind(2, wrong);
+      confusion.Bind(2, r.day);
+      confusion.Bind(3, r.chordType);
+      confusion.Bind(4, wrong);
       confusion.Step();
     }
   }
@@ -108,7 +111,7 @@ int main(int argc, char** argv) {
       db.WriteRecord(record);
       writes.push_back(MsSince(start));
     }
-    PrintFigures("write one task (WAL, synchronous=NORMAL)", writes);
+    PrintFigures("write one task (own transaction, WAL, synchronous=FULL)", writes);
     db.Clear();
   }
   {
@@ -117,6 +120,23 @@ int main(int argc, char** argv) {
     std::printf("filled %d rows in %.0f ms\n", kRows, MsSince(start));
   }
   progress::ProgressDatabase db(path);
+  {
+    std::vector<double> days, keys, confusions;
+    for (int run = 0; run < kWindowRuns; ++run) {
+      auto start = Clock::now();
+      db.TasksPerDay({});
+      days.push_back(MsSince(start));
+      start = Clock::now();
+      db.ByKeyAndMode({});
+      keys.push_back(MsSince(start));
+      start = Clock::now();
+      db.Confusions({}, progress::ProgressWindow::kMostConfusions);
+      confusions.push_back(MsSince(start));
+    }
+    PrintFigures("query: tasks per day, all time", days);
+    PrintFigures("query: by key and mode, all time", keys);
+    PrintFigures("query: confused chords, all time", confusions);
+  }
   std::vector<double> opening;
   std::vector<double> periods;
   for (int run = 0; run < kWindowRuns; ++run) {

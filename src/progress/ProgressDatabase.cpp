@@ -36,25 +36,27 @@ constexpr std::array<const char*, ProgressDatabase::kSchemaVersion> kMigrations 
          chord_type INTEGER,
          chord_root INTEGER,
          language INTEGER NOT NULL);
-       CREATE INDEX task_day ON task(day, attempt);
-       CREATE INDEX task_family_day ON task(family, day, attempt);
+       CREATE INDEX task_day ON task(day, attempt, key, mode);
+       CREATE INDEX task_family_day ON task(family, day, attempt, key, mode);
        CREATE TABLE confusion(
          task_id INTEGER NOT NULL REFERENCES task(id) ON DELETE CASCADE,
+         day TEXT NOT NULL,
+         played_type INTEGER NOT NULL,
          answered_type INTEGER NOT NULL);
-       CREATE INDEX confusion_task ON confusion(task_id);)",
+       CREATE INDEX confusion_task ON confusion(task_id);
+       CREATE INDEX confusion_day ON confusion(day, played_type, answered_type);)",
 };
 
 constexpr const char* kInsertTask =
     "INSERT INTO task(day, time, task_type, family, key, mode, tempo, max_distance, attempt, ended, replays, "
     "search_presses, chord_type, chord_root, language) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, "
     "?13, ?14, ?15)";
-constexpr const char* kInsertConfusion = "INSERT INTO confusion(task_id, answered_type) VALUES(?1, ?2)";
+constexpr const char* kInsertConfusion =
+    "INSERT INTO confusion(task_id, day, played_type, answered_type) VALUES(?1, ?2, ?3, ?4)";
 
 // The rows of a filter: ?1 the first day, ?2 the family. With a family the family index serves.
-std::string Where(const Filter& filter, const char* prefix = "") {
-  std::string where = StrFormat(" WHERE %sday >= ?1", prefix);
-  if (filter.family >= 0) where = StrFormat(" WHERE %sfamily = ?2 AND %sday >= ?1", prefix, prefix);
-  return where;
+std::string Where(const Filter& filter) {
+  return filter.family >= 0 ? " WHERE family = ?2 AND day >= ?1" : " WHERE day >= ?1";
 }
 
 std::string TasksPerDaySql(const Filter& filter) {
@@ -66,10 +68,10 @@ std::string ByKeyAndModeSql(const Filter& filter) {
          " GROUP BY key, mode ORDER BY key, mode";
 }
 
-std::string ConfusionsSql(const Filter& filter) {
-  return "SELECT t.chord_type, c.answered_type, COUNT(*) AS n FROM task t JOIN confusion c ON c.task_id = t.id" +
-         Where(filter, "t.") + StrFormat(" AND t.family = %d", static_cast<int>(Family::kChordRecognition)) +
-         " GROUP BY t.chord_type, c.answered_type ORDER BY n DESC, t.chord_type, c.answered_type LIMIT ?3";
+// Only chord recognition names types: its confusions are those of every family.
+std::string ConfusionsSql() {
+  return "SELECT played_type, answered_type, COUNT(*) AS n FROM confusion WHERE day >= ?1"
+         " GROUP BY played_type, answered_type ORDER BY n DESC, played_type, answered_type LIMIT ?3";
 }
 
 std::string RowsSql(const Filter& filter) {
@@ -136,9 +138,11 @@ int ProgressDatabase::OpenAndMigrate() {
   if (result != SQLITE_OK) return result;
   const std::string busy = StrFormat("PRAGMA busy_timeout = %d", kBusyTimeoutMs);
   if ((result = db_.Exec(busy.c_str())) != SQLITE_OK) return result;
-  // WAL: a commit is one append to the log; readers do not block the writer.
+  // WAL: a commit is one append to the log; readers do not block the writer. FULL: the log is
+  // on the disk when the commit returns, so an answer outlives a crash of the program or of the
+  // machine.
   if ((result = db_.Exec("PRAGMA journal_mode = WAL")) != SQLITE_OK) return result;
-  if ((result = db_.Exec("PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON")) != SQLITE_OK) return result;
+  if ((result = db_.Exec("PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON")) != SQLITE_OK) return result;
   if ((result = Migrate()) != SQLITE_OK) return result;
   insertTask_ = db_.Prepare(kInsertTask);
   insertConfusion_ = db_.Prepare(kInsertConfusion);
@@ -252,7 +256,9 @@ int ProgressDatabase::Insert(const TaskRecord& record) {
     if (result != SQLITE_DONE) break;
     insertConfusion_.Reset();
     insertConfusion_.Bind(1, id);
-    insertConfusion_.Bind(2, type);
+    insertConfusion_.Bind(2, record.day);
+    insertConfusion_.Bind(3, record.chordType);
+    insertConfusion_.Bind(4, type);
     result = insertConfusion_.Step();
   }
   task.Reset();
@@ -288,7 +294,8 @@ std::vector<KeyModeCount> ProgressDatabase::ByKeyAndMode(const Filter& filter) c
 
 std::vector<Confusion> ProgressDatabase::Confusions(const Filter& filter, int32_t limit) const {
   std::vector<Confusion> rows;
-  sql::Statement q = Query(ConfusionsSql(filter), filter);
+  if (filter.family >= 0 && filter.family != static_cast<int32_t>(Family::kChordRecognition)) return rows;
+  sql::Statement q = Query(ConfusionsSql(), {-1, filter.fromDay});
   q.Bind(3, limit);
   while (q.Step() == SQLITE_ROW) rows.push_back({ToInt(q.Int(0)), ToInt(q.Int(1)), ToInt(q.Int(2))});
   return rows;
@@ -330,9 +337,11 @@ bool ProgressDatabase::Clear() {
 std::vector<std::string> ProgressDatabase::QueryPlans(const Filter& filter) const {
   std::vector<std::string> plans;
   for (const std::string& text :
-       {TasksPerDaySql(filter), ByKeyAndModeSql(filter), ConfusionsSql(filter), RowsSql(filter)}) {
+       {TasksPerDaySql(filter), ByKeyAndModeSql(filter), ConfusionsSql(), RowsSql(filter)}) {
     std::string plan = text + "\n";
-    sql::Statement q = Query("EXPLAIN QUERY PLAN " + text, filter);
+    sql::Statement q = db_.Prepare("EXPLAIN QUERY PLAN " + text);
+    q.Bind(1, filter.fromDay);
+    q.Bind(2, filter.family);
     q.Bind(3, 10);
     while (q.Step() == SQLITE_ROW) plan += "  " + q.Text(3) + "\n";
     plans.push_back(std::move(plan));

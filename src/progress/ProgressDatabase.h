@@ -62,7 +62,8 @@ class ProgressDatabase : public RecordSink {
 
   std::vector<DayCount> TasksPerDay(const Filter& filter) const;
   std::vector<KeyModeCount> ByKeyAndMode(const Filter& filter) const;
-  // The chord recognition answers that named a wrong type, most frequent first.
+  // The chord recognition answers that named a wrong type, most frequent first (none for a
+  // filter of another family).
   std::vector<Confusion> Confusions(const Filter& filter, int32_t limit) const;
   // The rows in the order written.
   std::vector<TaskRecord> Rows(const Filter& filter) const;
