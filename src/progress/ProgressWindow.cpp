@@ -14,6 +14,7 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <initializer_list>
 #include <cmath>
 #include <vector>
 
@@ -47,7 +48,6 @@ QTableWidget* MakeTable(QWidget* parent) {
   table->setSelectionMode(QAbstractItemView::NoSelection);
   table->verticalHeader()->setVisible(false);
   table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
-  table->horizontalHeader()->setStretchLastSection(true);
   return table;
 }
 
@@ -55,6 +55,18 @@ void SetCell(QTableWidget& table, int row, int column, const QString& text, bool
   auto* item = new QTableWidgetItem(text);
   if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
   table.setItem(row, column, item);
+}
+
+// The named columns stretch, the others fit their contents.
+void FitColumns(QTableWidget& table, std::initializer_list<int> stretched) {
+  QHeaderView& header = *table.horizontalHeader();
+  header.setStretchLastSection(false);
+  // A heading too long for its column keeps its start.
+  header.setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  for (int column = 0; column < table.columnCount(); ++column) {
+    const bool stretch = std::find(stretched.begin(), stretched.end(), column) != stretched.end();
+    header.setSectionResizeMode(column, stretch ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+  }
 }
 
 QString ChordName(int type) { return type >= 0 && type <= 14 ? Text(kFirstChordText + type) : QString::number(type); }
@@ -86,25 +98,29 @@ void ProgressWindow::BuildLayout() {
   confusionTable_ = MakeTable(this);
   BuildChart();
 
-  auto* controls = new QHBoxLayout;
-  controls->addWidget(familyLabel_);
-  controls->addWidget(familyList_);
-  controls->addSpacing(8);
-  controls->addWidget(periodLabel_);
-  controls->addWidget(periodList_);
-  controls->addStretch(1);
-  controls->addWidget(exportButton_);
-  controls->addWidget(clearButton_);
-  controls->addWidget(closeButton_);
+  // Lists and summary above the chart, the tables below it, the buttons at the bottom.
+  auto* lists = new QHBoxLayout;
+  lists->addWidget(familyLabel_);
+  lists->addWidget(familyList_);
+  lists->addSpacing(12);
+  lists->addWidget(periodLabel_);
+  lists->addWidget(periodList_);
+  lists->addStretch(1);
   auto* tables = new QHBoxLayout;
-  tables->addWidget(keyModeTable_, 3);
-  tables->addWidget(confusionTable_, 2);
+  tables->addWidget(keyModeTable_, 1);
+  tables->addWidget(confusionTable_, 1);
+  auto* bottom = new QHBoxLayout;
+  bottom->addStretch(1);
+  bottom->addWidget(exportButton_);
+  bottom->addWidget(clearButton_);
+  bottom->addWidget(closeButton_);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
-  layout->addLayout(controls);
+  layout->addLayout(lists);
   layout->addWidget(summary_);
   layout->addWidget(chartView_, 3);
   layout->addLayout(tables, 2);
+  layout->addLayout(bottom);
 
   connect(familyList_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
   connect(periodList_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
@@ -160,13 +176,16 @@ void ProgressWindow::ApplyTexts() {
   closeButton_->setText(Text(txt::kProgressClose));
   tasksSeries_->setName(Text(txt::kProgressTasksPerDay));
   firstSeries_->setName(Text(txt::kProgressFirstShare));
-  keyModeTable_->setColumnCount(5);
-  keyModeTable_->setHorizontalHeaderLabels({Text(txt::kProgressKey), Text(txt::kProgressMode),
+  keyModeTable_->setColumnCount(4);
+  keyModeTable_->setHorizontalHeaderLabels({Text(txt::kProgressKey) + " / " + Text(txt::kProgressMode),
                                             Text(txt::kProgressTasks), Text(txt::kProgressFirstPercent),
                                             Text(txt::kProgressSolvedPercent)});
   confusionTable_->setColumnCount(3);
   confusionTable_->setHorizontalHeaderLabels(
       {Text(txt::kProgressChordPlayed), Text(txt::kProgressAnsweredAs), Text(txt::kProgressTimes)});
+  // Names share the width; numbers and keys take what they need.
+  FitColumns(*keyModeTable_, {0});
+  FitColumns(*confusionTable_, {0, 1});
 }
 
 void ProgressWindow::SetFamily(int index) { familyList_->setCurrentIndex(index); }
@@ -207,15 +226,25 @@ void ProgressWindow::ShowDays() {
   }
   tasksSeries_->replace(tasks);
   firstSeries_->replace(first);
-  // The axis spans the period (or, for all time, the days there are), half a day beyond each end.
+  // The axis runs from noon of the first day to noon of today, so that ticks fall on the days'
+  // points; for all time it begins with the first day there is.
   const QDate today = QDate::currentDate();
   QDate from = filter.fromDay.empty() ? today : QDate::fromString(ToQString(filter.fromDay), Qt::ISODate);
   if (filter.fromDay.empty() && !days.empty()) from = QDate::fromString(ToQString(days.front().day), Qt::ISODate);
-  dayAxis_->setRange(QDateTime(from, QTime(0, 0)), QDateTime(today, QTime(23, 59)));
-  const int span = static_cast<int>(from.daysTo(today)) + 1;
-  dayAxis_->setTickCount(std::clamp(span, 2, 8));
+  const int span = static_cast<int>(from.daysTo(today));
+  // A single day stands in the middle, between the days before and after.
+  dayAxis_->setRange(QDateTime(from.addDays(span == 0 ? -1 : 0), QTime(12, 0)),
+                     QDateTime(today.addDays(span == 0 ? 1 : 0), QTime(12, 0)));
+  int ticks = 7;
+  for (int t = 8; t >= 5; --t) {
+    if (span > 0 && span % (t - 1) == 0) {
+      ticks = t;
+      break;
+    }
+  }
+  dayAxis_->setTickCount(span == 0 ? 3 : span < 8 ? span + 1 : ticks);
   dayAxis_->setFormat(span > 300 ? "MM.yyyy" : "dd.MM");
-  tasksAxis_->setRange(0, std::max(most, 1));
+  tasksAxis_->setRange(0, std::max(most + most / 10 + 1, 2));
   tasksAxis_->applyNiceNumbers();
   summary_->setText(total == 0 ? Text(txt::kProgressEmpty)
                                : ToQString(StrFormat("%s = %d      %s = %d", T(txt::kProgressSummary).c_str(), total,
@@ -229,14 +258,12 @@ void ProgressWindow::ShowKeyModes() {
   for (const KeyModeCount& r : rows) {
     const QString key = r.key >= 0 && r.key < 12 ? keyNames[static_cast<size_t>(r.key)] : QString::number(r.key);
     const QString mode = r.mode >= 0 && r.mode <= 10 ? Text(kFirstModeText + r.mode) : QString::number(r.mode);
-    SetCell(*keyModeTable_, row, 0, key, false);
-    SetCell(*keyModeTable_, row, 1, mode, false);
-    SetCell(*keyModeTable_, row, 2, QString::number(r.tasks), true);
-    SetCell(*keyModeTable_, row, 3, QString::number(Percent(r.solvedFirst, r.tasks)), true);
-    SetCell(*keyModeTable_, row, 4, QString::number(Percent(r.solved, r.tasks)), true);
+    SetCell(*keyModeTable_, row, 0, key + " " + mode, false);
+    SetCell(*keyModeTable_, row, 1, QString::number(r.tasks), true);
+    SetCell(*keyModeTable_, row, 2, QString::number(Percent(r.solvedFirst, r.tasks)), true);
+    SetCell(*keyModeTable_, row, 3, QString::number(Percent(r.solved, r.tasks)), true);
     ++row;
   }
-  keyModeTable_->resizeColumnsToContents();
 }
 
 void ProgressWindow::ShowConfusions() {
@@ -253,7 +280,6 @@ void ProgressWindow::ShowConfusions() {
     SetCell(*confusionTable_, row, 2, QString::number(r.count), true);
     ++row;
   }
-  confusionTable_->resizeColumnsToContents();
 }
 
 void ProgressWindow::ExportCsv() {

@@ -10,6 +10,8 @@
 #include "progress/ProgressTestSupport.h"
 #include "progress/ProgressWindow.h"
 #include "app/CChildView.h"
+#include "app/CMainFrame.h"
+#include "app/CommandIds.h"
 #include "support/AppFixture.h"
 #include "text/LanguageTable.h"
 #include "text/TextIds.h"
@@ -59,10 +61,10 @@ TEST_F(ProgressWindowTest, ChartsAndTablesFollowFamilyAndPeriod) {
   window.SetPeriod(3);  // all time
   EXPECT_EQ(Points(window.TasksSeries()).size(), 3u);
   ASSERT_EQ(window.KeyModeTable()->rowCount(), 1);
-  EXPECT_EQ(window.KeyModeTable()->item(0, 0)->text(), "D");
-  EXPECT_EQ(window.KeyModeTable()->item(0, 2)->text(), "4");
-  EXPECT_EQ(window.KeyModeTable()->item(0, 3)->text(), "50");
-  EXPECT_EQ(window.KeyModeTable()->item(0, 4)->text(), "75");
+  EXPECT_EQ(window.KeyModeTable()->item(0, 0)->text().toStdString(), "D " + T(101));
+  EXPECT_EQ(window.KeyModeTable()->item(0, 1)->text(), "4");
+  EXPECT_EQ(window.KeyModeTable()->item(0, 2)->text(), "50");
+  EXPECT_EQ(window.KeyModeTable()->item(0, 3)->text(), "75");
 
   window.SetFamily(static_cast<int>(Family::kChordRecognition));
   EXPECT_EQ(Points(window.TasksSeries()).size(), 1u);
@@ -103,6 +105,26 @@ TEST_F(ProgressWindowTest, ExportWritesTheRowsShownAsCsvAndClearingAsksFirst) {
   EXPECT_TRUE(database->Rows({}).empty());
   EXPECT_TRUE(window.TasksSeries()->points().isEmpty());
   EXPECT_EQ(host.messageBoxes.back().text, T(txt::kProgressClearQuestion));
+}
+
+// Writes the window at the program's smallest size in every shipped language into
+// /tmp/progress-<language>.png for looking at them. Run with
+// --gtest_also_run_disabled_tests --gtest_filter='*ProgressWindowTest.DISABLED_*'.
+TEST_F(ProgressWindowTest, DISABLED_WritesPictures) {
+  for (int day = 0; day < 30; day += 3) {
+    TaskRecord r = Record(DayBefore(day), 17, day % 2);
+    r.chordType = day % 15;
+    r.wrongTypes = {(day + 1) % 15};
+    database->WriteRecord(r);
+  }
+  for (const auto& [command, name] : {std::pair{cmd::kLangEnglish, "english"}, {cmd::kLangGerman, "german"},
+                                      {cmd::kLangRussian, "russian"}, {cmd::kLangPortuguese, "portuguese"}}) {
+    Frame().OnCommand(command);
+    ProgressWindow window(*database, &View());
+    window.SetPeriod(1);
+    window.resize(722, 450);
+    EXPECT_TRUE(window.grab().save(QString("/tmp/progress-%1.png").arg(name)));
+  }
 }
 
 }  // namespace
