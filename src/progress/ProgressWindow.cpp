@@ -244,8 +244,10 @@ void ProgressWindow::ShowDays() {
   }
   dayAxis_->setTickCount(span == 0 ? 3 : span < 8 ? span + 1 : ticks);
   dayAxis_->setFormat(span > 300 ? "MM.yyyy" : "dd.MM");
-  tasksAxis_->setRange(0, std::max(most + most / 10 + 1, 2));
-  tasksAxis_->applyNiceNumbers();
+  // Four whole steps above the most tasks of a day, so that every label is a whole number.
+  const int step = std::max(1, (most + 4) / 4);
+  tasksAxis_->setRange(0, 4 * step);
+  tasksAxis_->setTickCount(5);
   summary_->setText(total == 0 ? Text(txt::kProgressEmpty)
                                : ToQString(StrFormat("%s = %d      %s = %d", T(txt::kProgressSummary).c_str(), total,
                                                      T(txt::kProgressFirstShare).c_str(), Percent(totalFirst, total))));
