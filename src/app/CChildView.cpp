@@ -20,6 +20,9 @@
 #include "log/ReportFile.h"
 #include "platform/Clock.h"
 #include "platform/UiHost.h"
+#include "progress/ProgressDatabase.h"
+#include "progress/ProgressWindow.h"
+#include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
 #include "sound/MidiDevices.h"
 #include "text/LanguageTable.h"
@@ -32,6 +35,7 @@ CChildView::CChildView(QWidget* parent) : QWidget(parent) {
   std::srand(static_cast<unsigned>(std::time(nullptr)));
   LoadStartupSettings();
   LoadStartupLanguage();
+  OpenProgress();
   AppendLogHeader(std::time(nullptr));
   // The stored task; unlike a task chosen from the menu it always gets its header and settings lines.
   task_ = MakeTask(taskType);
@@ -52,6 +56,7 @@ CChildView::~CChildView() {
   timers_.clear();
   // The task goes without writing its statistics.
   task_.reset();
+  CloseProgress();
   SetViewHost(nullptr);
 }
 
@@ -109,6 +114,7 @@ void CChildView::BuildCommandTable() {
   commands_[kResultFontSettings] = [this] { ChooseResultFont(*task_); };
   for (int id : kHelpTextCommands) commands_[id] = [id] { ShowHelpText(id); };
   commands_[kAbout] = [] { ShowAbout(); };
+  commands_[kProgress] = [this] { progress::ShowProgressWindow(*progress_, this); };
 }
 
 bool CChildView::HasHandler(int id) const { return commands_.count(id) != 0; }
@@ -136,6 +142,7 @@ void CChildView::UpdateControls() {
 
 void CChildView::CreateTask(int type) {
   task_->WriteStatistics();
+  progress::EndOpenTask(task_->repeatsInTask);
   task_ = MakeTask(type);
   task_->statisticsEnabled = true;
   if (!IsToolType(type)) task_->WriteLogHeader();

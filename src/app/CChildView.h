@@ -11,6 +11,9 @@
 #include "tasks/base/CAbstractT.h"
 
 class CControlBar;
+namespace progress {
+class ProgressDatabase;
+}
 class QMouseEvent;
 class QTimer;
 
@@ -55,6 +58,8 @@ class CChildView : public QWidget, public ViewHost {
   bool VolumeReady() const { return volumeReady_; }
   const QImage& BackBuffer() const { return buffer_; }
   const std::string& WorkDir() const { return workDir_; }
+  // The history of answered tasks; nullptr only while the view is being built.
+  progress::ProgressDatabase* Progress() const { return progress_.get(); }
 
   // ViewHost.
   Rect ClientRect() const override;
@@ -107,6 +112,10 @@ class CChildView : public QWidget, public ViewHost {
   void LoadStartupLanguage();
   void SaveShutdownSettings();
   void OpenMidi();
+  // The progress history in the working folder; its messages go to the status bar.
+  void OpenProgress();
+  void CloseProgress();
+  void ShowStatusLine(const std::string& text);
   void CloseMidi();
   // Gives the back buffer the client size; a new buffer is dirty all over.
   void EnsureBuffer();
@@ -116,6 +125,9 @@ class CChildView : public QWidget, public ViewHost {
   void ShowBuffer(const Rect& rect);
 
   CSettingsBank settings_;
+  std::unique_ptr<progress::ProgressDatabase> progress_;
+  // The sound message of the start, kept so that a later message is shown beside it.
+  std::string soundStatus_;
   std::unique_ptr<CAbstractT> task_;
   std::string workDir_;
   uint32_t clockStart_ = 0;

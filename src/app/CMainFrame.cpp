@@ -62,6 +62,7 @@ const std::vector<Accelerator>& Accelerators() {
       {Qt::Key_Space, cmd::kListenNew},
       {Qt::Key_R, cmd::kListenAgain},
       {Qt::CTRL | Qt::Key_R, cmd::kResultFontSettings},
+      {Qt::CTRL | Qt::Key_P, cmd::kProgress},
   };
   return table;
 }

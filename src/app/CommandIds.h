@@ -38,6 +38,7 @@ inline constexpr int kWarningSettings = 32945;
 inline constexpr int kMidiSettings = 32971;
 inline constexpr int kFontSettings = 32987;
 inline constexpr int kResultFontSettings = 32990;
+inline constexpr int kProgress = 33100;
 inline constexpr int kHotKeys = 32863;
 inline constexpr int kAboutLogs = 32958;
 inline constexpr int kAboutSequencer = 32956;

@@ -1,6 +1,7 @@
 #include "app/MenuTable.h"
 
 #include "app/CommandIds.h"
+#include "text/TextIds.h"
 
 namespace {
 
@@ -108,6 +109,7 @@ std::vector<MenuEntry> BuildMenu() {
                       }),
                 Item(32826, 65, "&Tuning oscillator"),
                 Item(32966, 66, "&Metronome"),
+                Item(kProgress, txt::kProgressMenuItem, "Progress... (Ctrl+P)"),
             }),
       Popup(25, "Help",
             {

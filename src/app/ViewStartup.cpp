@@ -1,11 +1,14 @@
 // The view's files and devices at start-up and shutdown.
 #include "app/CChildView.h"
+#include "progress/ProgressDatabase.h"
+#include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
 #include "sound/MidiDevices.h"
 #include "text/LanguageTable.h"
 
 namespace {
 constexpr const char* kSettingsFile = "AureloSettings.dat";
+constexpr const char* kProgressFile = "AureloProgress.sqlite";
 }
 
 void CChildView::LoadStartupSettings() { settings_.LoadSettings(kSettingsFile); }
@@ -19,8 +22,25 @@ void CChildView::OpenMidi() {
   SetMidiInReceiver([this](uint32_t message) { OnMidiInData(message); });
   midiOpen_ = true;
   OpenMidiDevices();
-  const std::string status = SoundStatusText();
-  if (!status.empty() && showStatus_) showStatus_(status);
+  soundStatus_ = SoundStatusText();
+  if (!soundStatus_.empty() && showStatus_) showStatus_(soundStatus_);
+  if (progress_) progress_->SetStatusHandler([this](const std::string& text) { ShowStatusLine(text); });
+}
+
+void CChildView::ShowStatusLine(const std::string& text) {
+  if (showStatus_) showStatus_(soundStatus_.empty() ? text : soundStatus_ + "  " + text);
+}
+
+void CChildView::OpenProgress() {
+  progress_ = std::make_unique<progress::ProgressDatabase>(kProgressFile);
+  progress::SetRecordSink(progress_.get());
+}
+
+void CChildView::CloseProgress() {
+  // A task left open at the end is not an answer.
+  progress::DropOpenTask();
+  progress::SetRecordSink(nullptr);
+  progress_.reset();
 }
 
 void CChildView::CloseMidi() {

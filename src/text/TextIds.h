@@ -6,6 +6,46 @@
 namespace txt {
 inline constexpr int kFirstAdded = 441;
 
+// The progress history and its window.
+inline constexpr int kProgressBase = kFirstAdded;
+inline constexpr int kProgressMenuItem = kProgressBase + 0;
+inline constexpr int kProgressCaption = kProgressBase + 1;
+inline constexpr int kProgressFamilyLabel = kProgressBase + 2;
+inline constexpr int kProgressAllFamilies = kProgressBase + 3;
+// Seven family names from here, in the order of progress::Family from kToneSearch.
+inline constexpr int kProgressFamilyToneSearch = kProgressBase + 4;
+inline constexpr int kProgressFamilyMelody = kProgressBase + 5;
+inline constexpr int kProgressFamilyExam = kProgressBase + 6;
+inline constexpr int kProgressFamilyTeacher = kProgressBase + 7;
+inline constexpr int kProgressFamilyChordRecognition = kProgressBase + 8;
+inline constexpr int kProgressFamilyChordPlaying = kProgressBase + 9;
+inline constexpr int kProgressPeriodLabel = kProgressBase + 10;
+inline constexpr int kProgressLast7 = kProgressBase + 11;
+inline constexpr int kProgressLast30 = kProgressBase + 12;
+inline constexpr int kProgressLast365 = kProgressBase + 13;
+inline constexpr int kProgressAllTime = kProgressBase + 14;
+inline constexpr int kProgressExport = kProgressBase + 15;
+inline constexpr int kProgressClear = kProgressBase + 16;
+inline constexpr int kProgressClose = kProgressBase + 17;
+inline constexpr int kProgressTasksPerDay = kProgressBase + 18;
+inline constexpr int kProgressFirstShare = kProgressBase + 19;
+inline constexpr int kProgressKey = kProgressBase + 20;
+inline constexpr int kProgressMode = kProgressBase + 21;
+inline constexpr int kProgressTasks = kProgressBase + 22;
+inline constexpr int kProgressFirstPercent = kProgressBase + 23;
+inline constexpr int kProgressSolvedPercent = kProgressBase + 24;
+inline constexpr int kProgressChordPlayed = kProgressBase + 25;
+inline constexpr int kProgressAnsweredAs = kProgressBase + 26;
+inline constexpr int kProgressTimes = kProgressBase + 27;
+inline constexpr int kProgressSummary = kProgressBase + 28;
+inline constexpr int kProgressClearQuestion = kProgressBase + 29;
+inline constexpr int kProgressCsvFilter = kProgressBase + 30;
+inline constexpr int kProgressExportFailed = kProgressBase + 31;
+inline constexpr int kProgressDamaged = kProgressBase + 32;
+inline constexpr int kProgressUnwritable = kProgressBase + 33;
+inline constexpr int kProgressEmpty = kProgressBase + 34;
+inline constexpr int kProgressEnd = kProgressBase + 35;
+
 // One past the last text id.
-inline constexpr int kEnd = 441;
+inline constexpr int kEnd = kProgressEnd;
 }  // namespace txt

@@ -11,6 +11,7 @@
 
 #include "platform/Utf.h"
 #include "text/LanguageFile.h"
+#include "text/TextIds.h"
 
 // Checks of the language files that ship in lang_files/ against the translator's guide.
 
@@ -144,9 +145,14 @@ TEST(LanguageGuide, HasOneRowPerTextIdWithAKnownKind) {
   EXPECT_EQ(IdsOfKind(guide, "help"), Range({{380, 385}, {387, 391}, {393, 396}, {398, 401}, {403, 406}, {408, 412}}));
   // Read but never shown.
   EXPECT_EQ(IdsOfKind(guide, "unused"), Range({{13, 15}, {79, 81}, {183, 185}, {361, 372}, {377, 377}}));
-  // Log lines that write their value right after the text.
-  EXPECT_EQ(IdsOfKind(guide, "prefix"), Range({{420, 423}, {426, 426}, {436, 436}}));
-  EXPECT_EQ(IdsOfKind(guide, "filter"), Range({{345, 345}, {424, 424}}));
+  // Log lines that write their value right after the text; the progress messages that end
+  // with a path.
+  EXPECT_EQ(IdsOfKind(guide, "prefix"), Range({{420, 423},
+                                               {426, 426},
+                                               {436, 436},
+                                               {txt::kProgressExportFailed, txt::kProgressDamaged}}));
+  EXPECT_EQ(IdsOfKind(guide, "filter"),
+            Range({{345, 345}, {424, 424}, {txt::kProgressCsvFilter, txt::kProgressCsvFilter}}));
 }
 
 TEST(ShippedLanguageFiles, EnglishAndCustomArePresentAndCustomIsACopy) {

@@ -4,6 +4,7 @@
 #include "log/ResultsLog.h"
 #include "platform/Clock.h"
 #include "platform/ViewHost.h"
+#include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
 #include "sound/MidiOutput.h"
 #include "text/LanguageTable.h"
@@ -73,6 +74,8 @@ void CAbstractT::WriteStatistics() {
 }
 
 void CAbstractT::ResetStatistics() {
+  // A task still open ends unsolved in the progress history.
+  progress::EndOpenTask(repeatsInTask);
   GetViewHost().SetControlText(kTimeMeterBox, "00:00");
   elapsedTimeText = "00:00";
   attempt = 0;

@@ -5,6 +5,7 @@
 
 #include "app/CommandIds.h"
 #include "platform/ViewHost.h"
+#include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
 #include "tasks/base/MusicalTables.h"
 #include "tasks/chords/ChordCommon.h"
@@ -94,6 +95,10 @@ void ChordHearTask::OnListenNew() {
     BuildChordTones(root);
   } else {
     ChooseChord();
+  }
+  if (progress::TaskRecord* record = progress::OpenTask()) {
+    record->chordType = chordType;
+    record->chordRoot = chordTones[0];
   }
   PlayChord();
   attempt = 1;
@@ -206,6 +211,7 @@ void ChordHearTask::IdentifyType(int dialogHint) {
       attempt = 0;
       return;
     }
+    if (progress::TaskRecord* record = progress::OpenTask()) record->wrongTypes.push_back(chordDialog.selectedType);
     if (chordDialog.listenAgain && repeatsInTask < melody::kMostReplays && attempt < 3) {
       PlayChord();
       ++repeatsTotal;
@@ -235,6 +241,7 @@ void ChordHearTask::IdentifyType(int dialogHint) {
 }
 
 void ChordHearTask::CloseTask(const std::string& hint) {
+  progress::TaskClosed(attempt, repeatsInTask);
   GetViewHost().SetControlText(cmd::kHintBox, hint);
   newTaskEnabled = true;
   listenAgainEnabled = false;

@@ -52,7 +52,8 @@ class ChordHearTask : public CChords13Keys, public Chords {
   bool FitsMode() const;
   // Asks the type until it is named, or the attempts are used up.
   void IdentifyType(int dialogHint);
-  // The hint, "Listen to a new task" instead of "Listen again", the boxes free again.
+  // Into the progress history (solved at the attempt, or not solved: 0); the hint, "Listen to a
+  // new task" instead of "Listen again", the boxes free again.
   void CloseTask(const std::string& hint);
   void EnableSettingBoxes(bool enable);
   void ShowMessage(Colour colour, const std::string& text);

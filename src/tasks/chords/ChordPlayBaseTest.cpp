@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "app/CommandIds.h"
-#include "platform/Clock.h"
 #include "platform/ViewHost.h"
+#include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
 #include "tasks/chords/ChordCommon.h"
 #include "tasks/melody/MelodyCommon.h"
@@ -64,8 +64,7 @@ void ChordPlayBaseTest::ShowMessage(Colour colour, const std::string& message) {
 
 void ChordPlayBaseTest::OnListenNew() {
   if (fromOne_) GetViewHost().EnableControl(cmd::kKeyList, false);
-  if (tasksGiven == 0) GetViewHost().SetClockStart(timeGetTime());
-  ++tasksGiven;
+  melody::CountNewTask(*this);
   const int32_t root = fromOne_ ? chords::TonicRoot() : std::rand() % chords::kRoots;
   melody::DrawOnView([this, root](Dc& dc) {
     // The marks of the chord before go.
@@ -78,6 +77,10 @@ void ChordPlayBaseTest::OnListenNew() {
   chordType = std::rand() % kTypeCount;
   ShowMessage(blackBrush, chordNames[static_cast<size_t>(chordType)]);
   BuildChordTones(root);
+  if (progress::TaskRecord* record = progress::OpenTask()) {
+    record->chordType = chordType;
+    record->chordRoot = root;
+  }
   attempt = 1;
   enteredCount = 0;
   newTaskEnabled = false;
@@ -106,6 +109,7 @@ void ChordPlayBaseTest::OnAnswerClick(MouseFlags&, Point&) {
 
 void ChordPlayBaseTest::Solved(int32_t key) {
   melody::CountSolved(*this);
+  progress::TaskClosed(attempt, repeatsInTask);
   melody::SetHint(fromOne_ ? text::kHintSolvedFromOne : text::kHintSolvedFromRandom);
   newTaskEnabled = true;
   attempt = 0;
@@ -126,6 +130,7 @@ void ChordPlayBaseTest::Wrong(bool rootStep) {
     return;
   }
   attempt = 0;
+  progress::TaskClosed(attempt, repeatsInTask);
   ShowMessage(melody::kMessageRed, T(text::kRevealed));
   melody::SetHint(text::kHintRevealed);
   Reveal();

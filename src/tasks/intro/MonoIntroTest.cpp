@@ -8,6 +8,7 @@
 #include "log/LogLines.h"
 #include "log/ResultsLog.h"
 #include "platform/ViewHost.h"
+#include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
 #include "tasks/melody/MelodyCommon.h"
 #include "text/LanguageTable.h"
@@ -153,6 +154,7 @@ void MonoIntroTest::OnListenAgain() {
 void MonoIntroTest::Answer(int32_t chosen) {
   const bool right = chosen == direction;
   if (right) ++solvedFirst;
+  progress::TaskClosed(right ? 1 : 0, repeatsInTask);
   melody::DrawOnView([this, right](Dc& dc) {
     melody::UsePaleBackground(dc);
     // Until the second task the legend may still stand there, in the message font.

@@ -6,6 +6,7 @@
 #include "app/CommandIds.h"
 #include "platform/Clock.h"
 #include "platform/ViewHost.h"
+#include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
 #include "sound/TempoTables.h"
 #include "text/LanguageTable.h"
@@ -80,12 +81,14 @@ void SetTaskTexts(CAbstractT& task, int startHint, int titleId) {
 }
 
 void CountNewTask(CAbstractT& task) {
+  progress::TaskOpened(task.repeatsInTask);
   task.repeatsInTask = 0;
   if (task.tasksGiven == 0) GetViewHost().SetClockStart(timeGetTime());
   ++task.tasksGiven;
 }
 
 void CloseTask(CAbstractT& task, int hint) {
+  progress::TaskClosed(task.attempt, task.repeatsInTask);
   SetHint(hint);
   task.newTaskEnabled = true;
   task.listenAgainEnabled = false;

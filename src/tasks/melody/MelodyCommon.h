@@ -101,10 +101,11 @@ void EnableTaskControls(bool maxDistance);
 // Hint box, the captions of the two control-bar buttons and the title.
 void SetTaskTexts(CAbstractT& task, int startHint, int titleId);
 
-// The start of the time meter at the first task of a count, then one more task given.
+// The start of the time meter at the first task of a count, then one more task given; the
+// progress history takes it as open.
 void CountNewTask(CAbstractT& task);
-// Closes the task: the hint, "Listen to a new task" instead of "Listen again", key and
-// mode free again.
+// Closes the task: into the progress history as solved at the attempt (1-3) or not solved
+// (0); the hint, "Listen to a new task" instead of "Listen again", key and mode free again.
 void CloseTask(CAbstractT& task, int hint);
 // A right answer, counted by the attempt it came at.
 void CountSolved(CAbstractT& task);

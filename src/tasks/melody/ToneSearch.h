@@ -5,6 +5,7 @@
 #include "log/LogLines.h"
 #include "log/ResultsLog.h"
 #include "platform/ViewHost.h"
+#include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
 #include "tasks/melody/MelodyCommon.h"
 #include "text/LanguageTable.h"
@@ -68,6 +69,7 @@ class ToneSearch {
     task_.confirmAllowed = true;
     GetViewHost().EnableControl(kTaskButton, false);
     SetHint(text::kSearchHintAfterNew);
+    if (progress::TaskRecord* record = progress::OpenTask()) record->searchPresses = 0;
   }
 
   // leaveSounding: the tone is not stopped after its beat.
@@ -86,6 +88,7 @@ class ToneSearch {
     task_.confirmAllowed = true;
     GetViewHost().EnableControl(kTaskButton, true);
     ++task_.searchPresses;
+    if (progress::TaskRecord* record = progress::OpenTask()) ++record->searchPresses;
   }
 
   // The confirmation: the last key hit is taken as the answer.

@@ -1,0 +1,82 @@
+#include "progress/ProgressCsv.h"
+
+#include <cstddef>
+
+#include "sound/TempoTables.h"
+#include "tasks/base/MusicalTables.h"
+#include "text/LanguageTable.h"
+
+namespace progress {
+
+namespace {
+
+constexpr const char* kHeader =
+    "date,time,task_type,family,key,mode,tempo,max_distance,attempt,ended_open,replays,search_presses,chord_type,"
+    "chord_root,answered_types,language";
+// Language texts of the mode names (mode 0-10) and of the chord type names (type 0-14).
+constexpr int kFirstModeText = 100;
+constexpr int kFirstChordText = 203;
+
+// A field quoted when it holds a separator, a quote or a line end.
+std::string Field(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
+std::string Optional(int32_t value) { return value == kNone ? std::string() : std::to_string(value); }
+
+std::string KeyName(int32_t key) {
+  return key >= 0 && key < static_cast<int32_t>(keyNames.size()) ? keyNames[static_cast<size_t>(key)]
+                                                                 : std::to_string(key);
+}
+
+std::string ChordName(int32_t type) {
+  if (type == kNone) return {};
+  return type >= 0 && type <= 14 ? T(kFirstChordText + type) : std::to_string(type);
+}
+
+}  // namespace
+
+std::string ToCsv(const std::vector<TaskRecord>& rows) {
+  std::string csv = std::string(kHeader) + "\r\n";
+  for (const TaskRecord& r : rows) {
+    std::string answered;
+    for (int32_t type : r.wrongTypes) answered += (answered.empty() ? "" : "; ") + ChordName(type);
+    const std::string mode = r.mode >= 0 && r.mode <= 10 ? T(kFirstModeText + r.mode) : std::to_string(r.mode);
+    const std::string tempo = r.tempo >= 0 && r.tempo < kTempoCount ? tempoNames[static_cast<size_t>(r.tempo)]
+                                                                    : std::to_string(r.tempo);
+    const std::string fields[] = {
+        r.day,
+        r.time,
+        std::to_string(r.taskType),
+        std::to_string(static_cast<int32_t>(r.family)),
+        KeyName(r.key),
+        mode,
+        tempo,
+        std::to_string(r.maxDistance),
+        r.attempt >= 1 && r.attempt <= 3 ? std::to_string(r.attempt) : "not solved",
+        r.ended ? "1" : "0",
+        std::to_string(r.replays),
+        Optional(r.searchPresses),
+        ChordName(r.chordType),
+        r.chordRoot == kNone ? std::string() : KeyName(r.chordRoot % 12),
+        answered,
+        std::to_string(r.language),
+    };
+    bool first = true;
+    for (const std::string& field : fields) {
+      if (!first) csv += ',';
+      first = false;
+      csv += Field(field);
+    }
+    csv += "\r\n";
+  }
+  return csv;
+}
+
+}  // namespace progress

@@ -1,0 +1,361 @@
+#include "progress/ProgressDatabase.h"
+
+#include <sqlite3.h>
+
+#include <array>
+#include <ctime>
+#include <filesystem>
+#include <map>
+#include <system_error>
+#include <utility>
+
+#include "log/LocalTime.h"
+#include "text/LanguageTable.h"
+#include "text/StrFormat.h"
+#include "text/TextIds.h"
+
+namespace progress {
+
+namespace {
+
+// Migration n takes the file from version n to n + 1; version 0 is a new, empty file.
+constexpr std::array<const char*, ProgressDatabase::kSchemaVersion> kMigrations = {
+    R"(CREATE TABLE task(
+         id INTEGER PRIMARY KEY,
+         day TEXT NOT NULL,
+         time TEXT NOT NULL,
+         task_type INTEGER NOT NULL,
+         family INTEGER NOT NULL,
+         key INTEGER NOT NULL,
+         mode INTEGER NOT NULL,
+         tempo INTEGER NOT NULL,
+         max_distance INTEGER NOT NULL,
+         attempt INTEGER NOT NULL,
+         ended INTEGER NOT NULL,
+         replays INTEGER NOT NULL,
+         search_presses INTEGER,
+         chord_type INTEGER,
+         chord_root INTEGER,
+         language INTEGER NOT NULL);
+       CREATE INDEX task_day ON task(day, attempt, key, mode);
+       CREATE INDEX task_family_day ON task(family, day, attempt, key, mode);
+       CREATE TABLE confusion(
+         task_id INTEGER NOT NULL REFERENCES task(id) ON DELETE CASCADE,
+         day TEXT NOT NULL,
+         played_type INTEGER NOT NULL,
+         answered_type INTEGER NOT NULL);
+       CREATE INDEX confusion_task ON confusion(task_id);
+       CREATE INDEX confusion_day ON confusion(day, played_type, answered_type);)",
+};
+
+constexpr const char* kInsertTask =
+    "INSERT INTO task(day, time, task_type, family, key, mode, tempo, max_distance, attempt, ended, replays, "
+    "search_presses, chord_type, chord_root, language) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, "
+    "?13, ?14, ?15)";
+constexpr const char* kInsertConfusion =
+    "INSERT INTO confusion(task_id, day, played_type, answered_type) VALUES(?1, ?2, ?3, ?4)";
+
+// The rows of a filter: ?1 the first day, ?2 the family. With a family the family index serves.
+std::string Where(const Filter& filter) {
+  return filter.family >= 0 ? " WHERE family = ?2 AND day >= ?1" : " WHERE day >= ?1";
+}
+
+std::string TasksPerDaySql(const Filter& filter) {
+  return "SELECT day, COUNT(*), SUM(attempt = 1) FROM task" + Where(filter) + " GROUP BY day ORDER BY day";
+}
+
+// Counted here rather than grouped by SQLite: the covering index gives the rows in day order,
+// and a count per key and mode is quicker than sorting them.
+std::string ByKeyAndModeSql(const Filter& filter) { return "SELECT key, mode, attempt FROM task" + Where(filter); }
+
+// Only chord recognition names types: its confusions are those of every family.
+std::string ConfusionsSql() {
+  return "SELECT played_type, answered_type, COUNT(*) AS n FROM confusion WHERE day >= ?1"
+         " GROUP BY played_type, answered_type ORDER BY n DESC, played_type, answered_type LIMIT ?3";
+}
+
+std::string RowsSql(const Filter& filter) {
+  return "SELECT day, time, task_type, family, key, mode, tempo, max_distance, attempt, ended, replays, "
+         "search_presses, chord_type, chord_root, language, "
+         "(SELECT group_concat(answered_type, ' ') FROM confusion WHERE task_id = task.id) FROM task" +
+         Where(filter) + " ORDER BY id";
+}
+
+int32_t ToInt(int64_t value) { return static_cast<int32_t>(value); }
+
+std::vector<int32_t> ParseTypes(const std::string& text) {
+  std::vector<int32_t> types;
+  size_t at = 0;
+  while (at < text.size()) {
+    size_t end = text.find(' ', at);
+    if (end == std::string::npos) end = text.size();
+    types.push_back(std::atoi(text.substr(at, end - at).c_str()));
+    at = end + 1;
+  }
+  return types;
+}
+
+}  // namespace
+
+std::string DayBefore(int32_t days) {
+  const LocalTime t = ToLocalTime(std::time(nullptr));
+  std::tm tm{};
+  tm.tm_year = t.year - 1900;
+  tm.tm_mon = t.month - 1;
+  tm.tm_mday = t.day - days;
+  tm.tm_hour = 12;  // noon: a change of daylight saving time does not move the day
+  tm.tm_isdst = -1;
+  std::mktime(&tm);
+  return StrFormat("%04d-%02d-%02d", tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday);
+}
+
+ProgressDatabase::ProgressDatabase(std::string path) : path_(std::move(path)) { OpenOrRecreate(); }
+
+ProgressDatabase::~ProgressDatabase() {
+  insertTask_ = {};
+  insertConfusion_ = {};
+  db_.Close();
+}
+
+void ProgressDatabase::OpenOrRecreate() {
+  int result = OpenAndMigrate();
+  if (sql::IsCorruption(result)) {
+    MoveAside();
+    result = OpenAndMigrate();
+  }
+  if (result != SQLITE_OK) {
+    insertTask_ = {};
+    insertConfusion_ = {};
+    db_.Close();
+    SayOnce(saidUnwritable_, T(txt::kProgressUnwritable));
+  }
+}
+
+int ProgressDatabase::OpenAndMigrate() {
+  insertTask_ = {};
+  insertConfusion_ = {};
+  int result = db_.Open(path_);
+  if (result != SQLITE_OK) return result;
+  const std::string busy = StrFormat("PRAGMA busy_timeout = %d", kBusyTimeoutMs);
+  if ((result = db_.Exec(busy.c_str())) != SQLITE_OK) return result;
+  // WAL: a commit is one append to the log; readers do not block the writer. NORMAL: the log
+  // is handed to the system before the commit returns, so an answer outlives a crash or a kill
+  // of the program; the file stays sound after a power cut, which may take the last answers.
+  // (FULL, a flush to the disk at every answer, costs several milliseconds on a busy disk.)
+  if ((result = db_.Exec("PRAGMA journal_mode = WAL")) != SQLITE_OK) return result;
+  if ((result = db_.Exec("PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON")) != SQLITE_OK) return result;
+  if ((result = Migrate()) != SQLITE_OK) return result;
+  insertTask_ = db_.Prepare(kInsertTask);
+  insertConfusion_ = db_.Prepare(kInsertConfusion);
+  if (!insertTask_.Ok() || !insertConfusion_.Ok()) return db_.ErrorCode() == SQLITE_OK ? SQLITE_ERROR : db_.ErrorCode();
+  return SQLITE_OK;
+}
+
+int ProgressDatabase::Migrate() {
+  int result = db_.Exec("CREATE TABLE IF NOT EXISTS schema_version(version INTEGER NOT NULL)");
+  if (result != SQLITE_OK) return result;
+  int32_t version = 0;
+  {
+    sql::Statement read = db_.Prepare("SELECT MAX(version) FROM schema_version");
+    if (!read.Ok()) return db_.ErrorCode();
+    result = read.Step();
+    if (result != SQLITE_ROW) return result;
+    version = ToInt(read.Int(0));
+  }
+  // A file of a newer program is left as it is.
+  if (version > kSchemaVersion) return SQLITE_READONLY;
+  while (version < kSchemaVersion) {
+    if ((result = db_.Exec("BEGIN IMMEDIATE")) != SQLITE_OK) return result;
+    result = db_.Exec(kMigrations[static_cast<size_t>(version)]);
+    if (result == SQLITE_OK) {
+      const std::string mark = StrFormat("DELETE FROM schema_version; INSERT INTO schema_version VALUES(%d)", version + 1);
+      result = db_.Exec(mark.c_str());
+    }
+    if (result == SQLITE_OK) result = db_.Exec("COMMIT");
+    if (result != SQLITE_OK) {
+      db_.Exec("ROLLBACK");
+      return result;
+    }
+    ++version;
+  }
+  return SQLITE_OK;
+}
+
+void ProgressDatabase::MoveAside() {
+  insertTask_ = {};
+  insertConfusion_ = {};
+  db_.Close();
+  const LocalTime t = ToLocalTime(std::time(nullptr));
+  std::string aside = path_ + StrFormat(".corrupt-%04d-%02d-%02d", t.year, t.month, t.day);
+  std::error_code error;
+  if (std::filesystem::exists(aside, error)) aside += StrFormat("-%02d%02d%02d", t.hour, t.minute, t.second);
+  std::filesystem::rename(path_, aside, error);
+  // The log and the shared-memory index belong to the damaged file.
+  std::filesystem::rename(path_ + "-wal", aside + "-wal", error);
+  std::filesystem::remove(path_ + "-shm", error);
+  SayOnce(saidDamaged_, T(txt::kProgressDamaged) + aside);
+}
+
+void ProgressDatabase::Say(const std::string& message) {
+  if (status_) {
+    status_(message);
+  } else {
+    pendingStatus_.push_back(message);
+  }
+}
+
+void ProgressDatabase::SayOnce(bool& said, const std::string& message) {
+  if (said) return;
+  said = true;
+  Say(message);
+}
+
+void ProgressDatabase::SetStatusHandler(std::function<void(const std::string&)> handler) {
+  status_ = std::move(handler);
+  if (!status_) return;
+  for (const std::string& message : std::exchange(pendingStatus_, {})) status_(message);
+}
+
+void ProgressDatabase::Write(const TaskRecord& record) { WriteRecord(record); }
+
+bool ProgressDatabase::WriteRecord(const TaskRecord& record) {
+  if (!db_.IsOpen()) return false;
+  const int result = Insert(record);
+  if (result == SQLITE_OK) return true;
+  if (sql::IsCorruption(result)) {
+    MoveAside();
+    OpenOrRecreate();
+    if (db_.IsOpen() && Insert(record) == SQLITE_OK) return true;
+  }
+  SayOnce(saidUnwritable_, T(txt::kProgressUnwritable));
+  return false;
+}
+
+int ProgressDatabase::Insert(const TaskRecord& record) {
+  int result = db_.Exec("BEGIN IMMEDIATE");
+  if (result != SQLITE_OK) return result;
+  sql::Statement& task = insertTask_;
+  task.Reset();
+  task.Bind(1, record.day);
+  task.Bind(2, record.time);
+  const std::array<int64_t, 9> numbers = {record.taskType, static_cast<int64_t>(record.family), record.key,
+                                          record.mode,     record.tempo,                        record.maxDistance,
+                                          record.attempt,  record.ended ? 1 : 0,              record.replays};
+  for (size_t i = 0; i < numbers.size(); ++i) task.Bind(static_cast<int>(i + 3), numbers[i]);
+  const std::array<int32_t, 3> optional = {record.searchPresses, record.chordType, record.chordRoot};
+  for (size_t i = 0; i < optional.size(); ++i) {
+    if (optional[i] == kNone) {
+      task.BindNull(static_cast<int>(i + 12));
+    } else {
+      task.Bind(static_cast<int>(i + 12), optional[i]);
+    }
+  }
+  task.Bind(15, record.language);
+  result = task.Step();
+  const int64_t id = db_.LastInsertRowId();
+  for (int32_t type : record.wrongTypes) {
+    if (result != SQLITE_DONE) break;
+    insertConfusion_.Reset();
+    insertConfusion_.Bind(1, id);
+    insertConfusion_.Bind(2, record.day);
+    insertConfusion_.Bind(3, record.chordType);
+    insertConfusion_.Bind(4, type);
+    result = insertConfusion_.Step();
+  }
+  task.Reset();
+  insertConfusion_.Reset();
+  if (result == SQLITE_DONE) result = db_.Exec("COMMIT");
+  if (result == SQLITE_OK) return SQLITE_OK;
+  db_.Exec("ROLLBACK");
+  return result;
+}
+
+sql::Statement ProgressDatabase::Query(const std::string& text, const Filter& filter) const {
+  sql::Statement statement = db_.Prepare(text);
+  statement.Bind(1, filter.fromDay);
+  if (filter.family >= 0) statement.Bind(2, filter.family);
+  return statement;
+}
+
+std::vector<DayCount> ProgressDatabase::TasksPerDay(const Filter& filter) const {
+  std::vector<DayCount> days;
+  sql::Statement q = Query(TasksPerDaySql(filter), filter);
+  while (q.Step() == SQLITE_ROW) days.push_back({q.Text(0), ToInt(q.Int(1)), ToInt(q.Int(2))});
+  return days;
+}
+
+std::vector<KeyModeCount> ProgressDatabase::ByKeyAndMode(const Filter& filter) const {
+  std::map<std::pair<int32_t, int32_t>, KeyModeCount> counts;
+  sql::Statement q = Query(ByKeyAndModeSql(filter), filter);
+  while (q.Step() == SQLITE_ROW) {
+    const int32_t key = ToInt(q.Int(0));
+    const int32_t mode = ToInt(q.Int(1));
+    const int64_t attempt = q.Int(2);
+    KeyModeCount& count = counts.try_emplace({key, mode}, KeyModeCount{key, mode, 0, 0, 0}).first->second;
+    ++count.tasks;
+    count.solvedFirst += attempt == 1 ? 1 : 0;
+    count.solved += attempt > 0 ? 1 : 0;
+  }
+  std::vector<KeyModeCount> rows;
+  for (const auto& [keyMode, count] : counts) rows.push_back(count);
+  return rows;
+}
+
+std::vector<Confusion> ProgressDatabase::Confusions(const Filter& filter, int32_t limit) const {
+  std::vector<Confusion> rows;
+  if (filter.family >= 0 && filter.family != static_cast<int32_t>(Family::kChordRecognition)) return rows;
+  sql::Statement q = Query(ConfusionsSql(), {-1, filter.fromDay});
+  q.Bind(3, limit);
+  while (q.Step() == SQLITE_ROW) rows.push_back({ToInt(q.Int(0)), ToInt(q.Int(1)), ToInt(q.Int(2))});
+  return rows;
+}
+
+std::vector<TaskRecord> ProgressDatabase::Rows(const Filter& filter) const {
+  std::vector<TaskRecord> rows;
+  sql::Statement q = Query(RowsSql(filter), filter);
+  while (q.Step() == SQLITE_ROW) {
+    TaskRecord r;
+    r.day = q.Text(0);
+    r.time = q.Text(1);
+    r.taskType = ToInt(q.Int(2));
+    r.family = static_cast<Family>(q.Int(3));
+    r.key = ToInt(q.Int(4));
+    r.mode = ToInt(q.Int(5));
+    r.tempo = ToInt(q.Int(6));
+    r.maxDistance = ToInt(q.Int(7));
+    r.attempt = ToInt(q.Int(8));
+    r.ended = q.Int(9) != 0;
+    r.replays = ToInt(q.Int(10));
+    r.searchPresses = q.IsNull(11) ? kNone : ToInt(q.Int(11));
+    r.chordType = q.IsNull(12) ? kNone : ToInt(q.Int(12));
+    r.chordRoot = q.IsNull(13) ? kNone : ToInt(q.Int(13));
+    r.language = ToInt(q.Int(14));
+    r.wrongTypes = ParseTypes(q.Text(15));
+    rows.push_back(std::move(r));
+  }
+  return rows;
+}
+
+bool ProgressDatabase::Clear() {
+  if (!db_.IsOpen()) return false;
+  if (db_.Exec("BEGIN IMMEDIATE; DELETE FROM confusion; DELETE FROM task; COMMIT") == SQLITE_OK) return true;
+  db_.Exec("ROLLBACK");
+  return false;
+}
+
+std::vector<std::string> ProgressDatabase::QueryPlans(const Filter& filter) const {
+  std::vector<std::string> plans;
+  for (const std::string& text :
+       {TasksPerDaySql(filter), ByKeyAndModeSql(filter), ConfusionsSql(), RowsSql(filter)}) {
+    std::string plan = text + "\n";
+    sql::Statement q = db_.Prepare("EXPLAIN QUERY PLAN " + text);
+    q.Bind(1, filter.fromDay);
+    q.Bind(2, filter.family);
+    q.Bind(3, 10);
+    while (q.Step() == SQLITE_ROW) plan += "  " + q.Text(3) + "\n";
+    plans.push_back(std::move(plan));
+  }
+  return plans;
+}
+
+}  // namespace progress

@@ -1,0 +1,102 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "progress/Recorder.h"
+#include "progress/SqliteDb.h"
+#include "progress/TaskRecord.h"
+
+namespace progress {
+
+// Which rows a view of the history takes: one family or all (family < 0), from a day on
+// ("yyyy-mm-dd"; empty: from the first).
+struct Filter {
+  int32_t family = -1;
+  std::string fromDay;
+};
+
+struct DayCount {
+  std::string day;
+  int32_t tasks = 0;
+  int32_t solvedFirst = 0;
+};
+
+struct KeyModeCount {
+  int32_t key = 0;
+  int32_t mode = 0;
+  int32_t tasks = 0;
+  int32_t solvedFirst = 0;
+  int32_t solved = 0;
+};
+
+// A chord of type played named as type answered, count times.
+struct Confusion {
+  int32_t played = 0;
+  int32_t answered = 0;
+  int32_t count = 0;
+};
+
+// The history of answered tasks in one SQLite file: one row per closed task, written in its own
+// transaction (a crash of the program right after an answer keeps it), WAL journal, a second
+// program writing at the same time is waited for. A damaged file is moved aside and a new one
+// begun; a folder that cannot be written leaves the program without history. Each of these is
+// said once through the status handler.
+class ProgressDatabase : public RecordSink {
+ public:
+  static constexpr int32_t kSchemaVersion = 1;
+  static constexpr int kBusyTimeoutMs = 3000;
+
+  explicit ProgressDatabase(std::string path);
+  ~ProgressDatabase() override;
+
+  // Writes the record; false when it could not be kept.
+  void Write(const TaskRecord& record) override;
+  bool WriteRecord(const TaskRecord& record);
+  bool Available() const { return db_.IsOpen(); }
+  const std::string& Path() const { return path_; }
+
+  // Receives the status-bar messages; one that arose before it was installed is given at once.
+  void SetStatusHandler(std::function<void(const std::string&)> handler);
+
+  std::vector<DayCount> TasksPerDay(const Filter& filter) const;
+  std::vector<KeyModeCount> ByKeyAndMode(const Filter& filter) const;
+  // The chord recognition answers that named a wrong type, most frequent first (none for a
+  // filter of another family).
+  std::vector<Confusion> Confusions(const Filter& filter, int32_t limit) const;
+  // The rows in the order written.
+  std::vector<TaskRecord> Rows(const Filter& filter) const;
+  // Deletes every row; false when it could not.
+  bool Clear();
+
+  // The queries of the progress window with their parameters bound, for EXPLAIN QUERY PLAN.
+  std::vector<std::string> QueryPlans(const Filter& filter) const;
+
+ private:
+  // Opens the file; a damaged one is moved aside and opened anew once.
+  void OpenOrRecreate();
+  // SQLite result of opening, configuring and migrating the file.
+  int OpenAndMigrate();
+  int Migrate();
+  // SQLITE_OK, or the code of the failure (the transaction rolled back).
+  int Insert(const TaskRecord& record);
+  void MoveAside();
+  void Say(const std::string& message);
+  void SayOnce(bool& said, const std::string& message);
+  sql::Statement Query(const std::string& text, const Filter& filter) const;
+
+  std::string path_;
+  std::function<void(const std::string&)> status_;
+  std::vector<std::string> pendingStatus_;
+  bool saidUnwritable_ = false;
+  bool saidDamaged_ = false;
+  sql::Database db_;
+  sql::Statement insertTask_;
+  sql::Statement insertConfusion_;
+};
+
+// The day n days before today, "yyyy-mm-dd" in local time.
+std::string DayBefore(int32_t days);
+
+}  // namespace progress

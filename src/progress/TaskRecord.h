@@ -1,0 +1,54 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One answered (or abandoned) task as the progress history keeps it.
+namespace progress {
+
+// The task families the progress window can show on their own.
+enum class Family : int32_t {
+  kOther = 0,
+  kToneSearch = 1,
+  kMelody = 2,
+  kExam = 3,
+  kTeacherMelody = 4,
+  kChordRecognition = 5,
+  kChordPlaying = 6,
+};
+inline constexpr int32_t kFamilyCount = 7;
+
+// The family of a task type; kOther for the tools, the explanation and the range measurement,
+// which keep no history.
+Family FamilyOfType(int32_t taskType);
+// Whether tasks of this type are kept: every type that takes answers.
+bool KeepsHistory(int32_t taskType);
+
+// No value: a column that does not apply to the task (a chord of a melody task).
+inline constexpr int32_t kNone = -1;
+
+struct TaskRecord {
+  std::string day;   // local date "yyyy-mm-dd" at which the task closed
+  std::string time;  // local time "hh:mm:ss"
+  int32_t taskType = 0;
+  Family family = Family::kOther;
+  int32_t key = 0;
+  int32_t mode = 0;
+  int32_t tempo = 0;
+  int32_t maxDistance = 0;
+  // 1-3: solved at that attempt; 0: not solved (shown, or ended before it was).
+  int32_t attempt = 0;
+  // The task was still open when a settings change, a task change or a new task ended it.
+  bool ended = false;
+  int32_t replays = 0;
+  int32_t searchPresses = kNone;
+  int32_t chordType = kNone;
+  int32_t chordRoot = kNone;
+  // The chord types the student named wrongly, in order.
+  std::vector<int32_t> wrongTypes;
+  int32_t language = 0;
+
+  bool operator==(const TaskRecord&) const = default;
+};
+
+}  // namespace progress

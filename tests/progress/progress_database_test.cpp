@@ -1,0 +1,172 @@
+// The progress history file: rows written and read back, the queries of the window, the
+// schema, a damaged file, an unwritable folder, a crash right after an answer, a second writer.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <random>
+#include <thread>
+
+#include "platform/TestFolder.h"
+#include "progress/ProgressTestSupport.h"
+#include "progress/SqliteDb.h"
+
+namespace {
+
+using namespace progress;
+using progress_test::Record;
+
+std::string QueryText(const std::string& path, const char* query) {
+  sql::Database db;
+  EXPECT_EQ(db.Open(path), SQLITE_OK);
+  sql::Statement q = db.Prepare(query);
+  return q.Step() == SQLITE_ROW ? q.Text(0) : "(no row)";
+}
+
+class ProgressDatabaseTest : public ::testing::Test {
+ protected:
+  std::string Path() const { return folder.Path("AureloProgress.sqlite"); }
+  TestFolder folder;
+  std::vector<std::string> said;
+};
+
+TEST_F(ProgressDatabaseTest, RowsComeBackAsWrittenAndTheQueriesCountThem) {
+  ProgressDatabase db(Path());
+  db.SetStatusHandler([this](const std::string& s) { said.push_back(s); });
+  ASSERT_TRUE(db.Available());
+  TaskRecord search = Record("2026-12-01", 0, 2);
+  search.searchPresses = 7;
+  search.replays = 1;
+  TaskRecord chord = Record("2026-12-01", 19, 0);
+  chord.chordType = 2;
+  chord.chordRoot = 7;
+  chord.wrongTypes = {1, 3};
+  TaskRecord ended = Record("2026-12-03", 19, 0);
+  ended.ended = true;
+  ended.chordType = 2;
+  ended.chordRoot = 0;
+  ended.wrongTypes = {1};
+  ended.key = 5;
+  TaskRecord melody = Record("2026-11-20", 3, 1);
+  for (const TaskRecord& r : {search, chord, ended, melody}) ASSERT_TRUE(db.WriteRecord(r));
+
+  EXPECT_EQ(db.Rows({}), (std::vector<TaskRecord>{search, chord, ended, melody}));
+  EXPECT_TRUE(said.empty());
+
+  const std::vector<DayCount> days = db.TasksPerDay({-1, "2026-11-25"});
+  ASSERT_EQ(days.size(), 2u);
+  EXPECT_EQ(days[0].day, "2026-12-01");
+  EXPECT_EQ(days[0].tasks, 2);
+  EXPECT_EQ(days[0].solvedFirst, 0);
+  EXPECT_EQ(days[1].day, "2026-12-03");
+  EXPECT_EQ(db.TasksPerDay({}).front().solvedFirst, 1) << "the melody of 20 November, at attempt 1";
+
+  const std::vector<KeyModeCount> keys = db.ByKeyAndMode({static_cast<int>(Family::kChordRecognition), ""});
+  ASSERT_EQ(keys.size(), 2u);
+  EXPECT_EQ((std::vector<int>{keys[0].key, keys[0].mode, keys[0].tasks, keys[0].solved}), (std::vector<int>{2, 1, 1, 0}));
+  EXPECT_EQ((std::vector<int>{keys[1].key, keys[1].tasks}), (std::vector<int>{5, 1}));
+  const std::vector<KeyModeCount> all = db.ByKeyAndMode({});
+  ASSERT_EQ(all.size(), 2u);
+  EXPECT_EQ((std::vector<int>{all[0].tasks, all[0].solvedFirst, all[0].solved}), (std::vector<int>{3, 1, 2}));
+
+  const std::vector<Confusion> confused = db.Confusions({}, 10);
+  ASSERT_EQ(confused.size(), 2u);
+  EXPECT_EQ((std::vector<int>{confused[0].played, confused[0].answered, confused[0].count}),
+            (std::vector<int>{2, 1, 2}));
+  EXPECT_EQ((std::vector<int>{confused[1].played, confused[1].answered, confused[1].count}),
+            (std::vector<int>{2, 3, 1}));
+  EXPECT_EQ(db.Confusions({-1, "2026-12-02"}, 10).size(), 1u);
+
+  ASSERT_TRUE(db.Clear());
+  EXPECT_TRUE(db.Rows({}).empty());
+  EXPECT_TRUE(db.Confusions({}, 10).empty());
+}
+
+TEST_F(ProgressDatabaseTest, NewFileHasWalAndSchemaVersionAndKeepsRowsAcrossOpenings) {
+  {
+    ProgressDatabase db(Path());
+    ASSERT_TRUE(db.WriteRecord(Record("2026-12-07", 1, 1)));
+  }
+  EXPECT_EQ(QueryText(Path(), "PRAGMA journal_mode"), "wal");
+  EXPECT_EQ(QueryText(Path(), "SELECT group_concat(version) FROM schema_version"), "1");
+  ProgressDatabase again(Path());
+  ASSERT_TRUE(again.WriteRecord(Record("2026-12-07", 1, 2)));
+  EXPECT_EQ(again.Rows({}).size(), 2u);
+  EXPECT_EQ(QueryText(Path(), "SELECT group_concat(version) FROM schema_version"), "1");
+}
+
+TEST_F(ProgressDatabaseTest, DamagedFileIsMovedAsideOnceAndANewOneTakesTheAnswers) {
+  std::mt19937 random(12);
+  std::vector<uint8_t> junk(8192);
+  for (uint8_t& b : junk) b = static_cast<uint8_t>(random());
+  WriteBytes(Path(), junk);
+
+  ProgressDatabase db(Path());
+  db.SetStatusHandler([this](const std::string& s) { said.push_back(s); });
+  ASSERT_TRUE(db.Available());
+  ASSERT_EQ(said.size(), 1u);
+  std::string aside;
+  for (const std::string& name : folder.Entries()) {
+    if (name.find(".corrupt-") != std::string::npos) aside = name;
+  }
+  ASSERT_FALSE(aside.empty());
+  EXPECT_NE(said[0].find(aside), std::string::npos) << said[0];
+  EXPECT_EQ(ReadBytes(folder.Path(aside)), junk) << "the damaged file is kept as it was";
+  ASSERT_TRUE(db.WriteRecord(Record("2026-12-07", 2, 1)));
+  EXPECT_EQ(db.Rows({}).size(), 1u);
+  EXPECT_EQ(said.size(), 1u);
+}
+
+TEST_F(ProgressDatabaseTest, UnwritableFolderRunsWithoutHistoryAndSaysSoOnce) {
+  ProgressDatabase db(folder.Path("missing/folder/AureloProgress.sqlite"));
+  EXPECT_FALSE(db.Available());
+  EXPECT_FALSE(db.WriteRecord(Record("2026-12-07", 2, 1)));
+  db.SetStatusHandler([this](const std::string& s) { said.push_back(s); });
+  EXPECT_FALSE(db.WriteRecord(Record("2026-12-07", 2, 1)));
+  EXPECT_EQ(said.size(), 1u);
+  EXPECT_TRUE(db.Rows({}).empty());
+  EXPECT_TRUE(db.TasksPerDay({}).empty());
+}
+
+TEST_F(ProgressDatabaseTest, AnswerWrittenRightBeforeAKillIsKept) {
+  const pid_t child = fork();
+  ASSERT_NE(child, -1);
+  if (child == 0) {
+    ProgressDatabase db(Path());
+    db.WriteRecord(Record("2026-12-07", 4, 3));
+    kill(getpid(), SIGKILL);
+    _exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status));
+  EXPECT_EQ(WTERMSIG(status), SIGKILL);
+  ProgressDatabase db(Path());
+  const std::vector<TaskRecord> rows = db.Rows({});
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0], Record("2026-12-07", 4, 3));
+}
+
+TEST_F(ProgressDatabaseTest, SecondWriterIsWaitedFor) {
+  ProgressDatabase db(Path());
+  sql::Database other;
+  ASSERT_EQ(other.Open(Path()), SQLITE_OK);
+  ASSERT_EQ(other.Exec("BEGIN IMMEDIATE"), SQLITE_OK);
+  std::thread release([&other] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    other.Exec("COMMIT");
+  });
+  const auto start = std::chrono::steady_clock::now();
+  const bool written = db.WriteRecord(Record("2026-12-07", 1, 1));
+  const auto waited = std::chrono::steady_clock::now() - start;
+  release.join();
+  EXPECT_TRUE(written);
+  EXPECT_GE(waited, std::chrono::milliseconds(250));
+  EXPECT_EQ(db.Rows({}).size(), 1u);
+}
+
+}  // namespace
