@@ -134,7 +134,7 @@ bool LooksLikeMidiFile(std::span<const uint8_t> bytes) {
 std::optional<Song> Read(std::span<const uint8_t> bytes) {
   if (!LooksLikeMidiFile(bytes) || bytes.size() > kMostBytes) return std::nullopt;
   SmfPtr file(smf_load_from_memory(bytes.data(), static_cast<int>(bytes.size())));
-  if (!file || file->ppqn <= 0) return std::nullopt;
+  if (!file || file->ppqn <= 0 || file->number_of_tracks < 1) return std::nullopt;
   Song song;
   for (int t = 1; t <= file->number_of_tracks; ++t) {
     smf_track_t* track = smf_get_track_by_number(file.get(), t);

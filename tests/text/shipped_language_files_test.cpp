@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/Utf.h"
+#include "text/TextIds.h"
 #include "text/LanguageFile.h"
 
 // Checks of the language files that ship in lang_files/ against the translator's guide.
@@ -145,8 +146,14 @@ TEST(LanguageGuide, HasOneRowPerTextIdWithAKnownKind) {
   // Read but never shown.
   EXPECT_EQ(IdsOfKind(guide, "unused"), Range({{13, 15}, {79, 81}, {183, 185}, {361, 372}, {377, 377}}));
   // Log lines that write their value right after the text.
-  EXPECT_EQ(IdsOfKind(guide, "prefix"), Range({{420, 423}, {426, 426}, {436, 436}}));
-  EXPECT_EQ(IdsOfKind(guide, "filter"), Range({{345, 345}, {424, 424}}));
+  EXPECT_EQ(IdsOfKind(guide, "prefix"),
+            Range({{420, 423},
+                   {426, 426},
+                   {436, 436},
+                   {txt::kTeacherMelodyName, txt::kTeacherNotFitting},
+                   {txt::kMidiUnreadable, txt::kMidiUnreadable}}));
+  EXPECT_EQ(IdsOfKind(guide, "filter"),
+            Range({{345, 345}, {424, 424}, {txt::kMidiExportFilter, txt::kMidiOpenFilter}}));
 }
 
 TEST(ShippedLanguageFiles, EnglishAndCustomArePresentAndCustomIsACopy) {
