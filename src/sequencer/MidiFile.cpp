@@ -125,6 +125,78 @@ std::optional<std::vector<uint8_t>> SaveToBytes(smf_t* smf) {
   return bytes;
 }
 
+uint32_t BigEndian32(std::span<const uint8_t> bytes, size_t at) {
+  return (uint32_t{bytes[at]} << 24) | (uint32_t{bytes[at + 1]} << 16) | (uint32_t{bytes[at + 2]} << 8) | bytes[at + 3];
+}
+
+// A variable-length number at pos, within end; false when it runs past end or four bytes.
+bool SkipNumber(std::span<const uint8_t> bytes, size_t& pos, size_t end, uint32_t& value) {
+  value = 0;
+  for (int i = 0; i < 4 && pos < end; ++i) {
+    const uint8_t b = bytes[pos++];
+    value = (value << 7) | (b & 0x7F);
+    if ((b & 0x80) == 0) return true;
+  }
+  return false;
+}
+
+// Whether the track's events are whole: each a delta time, then a meta or system-exclusive
+// event of its stated length, or a channel message (running status allowed) with its data;
+// the end-of-track event last.
+bool EventsAreWhole(std::span<const uint8_t> bytes, size_t pos, size_t end) {
+  uint8_t status = 0;
+  uint32_t value = 0;
+  while (pos < end) {
+    if (!SkipNumber(bytes, pos, end, value) || pos >= end) return false;
+    const uint8_t b = bytes[pos];
+    // libsmf takes no escaped (0xF7) system-exclusive event.
+    if (b == 0xF7) return false;
+    if (b == kMeta || b == 0xF0) {
+      const bool endOfTrack = b == kMeta && pos + 1 < end && bytes[pos + 1] == 0x2F;
+      pos += b == kMeta ? 2 : 1;
+      if (pos > end || !SkipNumber(bytes, pos, end, value) || value > end - pos) return false;
+      pos += value;
+      // The end of the track comes last, and only there.
+      if (endOfTrack) return pos == end && value == 0;
+      continue;
+    }
+    if (b & midi::kStatusBit) {
+      status = b;
+      ++pos;
+    }
+    if (status == 0 || status >= midi::kSystem) return false;
+    const uint8_t kind = status & midi::kKindMask;
+    const size_t data = kind == midi::kProgramChange || kind == midi::kChannelPressure ? 1 : 2;
+    if (end - pos < data) return false;
+    for (size_t i = 0; i < data; ++i) {
+      if (bytes[pos++] & midi::kStatusBit) return false;
+    }
+  }
+  return false;
+}
+
+// libsmf stops the program (an assertion) on some malformed tracks. So a file goes to it
+// only when its chunks lie within the file, every track's events are whole and every track
+// ends with the end-of-track event.
+bool ChunksAreWhole(std::span<const uint8_t> bytes) {
+  size_t at = 0;
+  int tracks = 0;
+  while (at + 8 <= bytes.size()) {
+    const uint32_t length = BigEndian32(bytes, at + 4);
+    if (length > bytes.size() - at - 8) return false;
+    const bool track = std::equal(bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                                  bytes.begin() + static_cast<std::ptrdiff_t>(at + 4), "MTrk");
+    if (track) {
+      const size_t end = at + 8 + length;
+      if (length < 4 || bytes[end - 3] != kMeta || bytes[end - 2] != 0x2F || bytes[end - 1] != 0) return false;
+      if (!EventsAreWhole(bytes, at + 8, end)) return false;
+      ++tracks;
+    }
+    at += 8 + length;
+  }
+  return at == bytes.size() && tracks > 0;
+}
+
 }  // namespace
 
 bool LooksLikeMidiFile(std::span<const uint8_t> bytes) {
@@ -132,7 +204,7 @@ bool LooksLikeMidiFile(std::span<const uint8_t> bytes) {
 }
 
 std::optional<Song> Read(std::span<const uint8_t> bytes) {
-  if (!LooksLikeMidiFile(bytes) || bytes.size() > kMostBytes) return std::nullopt;
+  if (!LooksLikeMidiFile(bytes) || bytes.size() > kMostBytes || !ChunksAreWhole(bytes)) return std::nullopt;
   SmfPtr file(smf_load_from_memory(bytes.data(), static_cast<int>(bytes.size())));
   if (!file || file->ppqn <= 0 || file->number_of_tracks < 1) return std::nullopt;
   Song song;

@@ -84,13 +84,19 @@ TEST_F(MidiFileTest, AFileThatIsNoMidiFileGetsAMessageAndChangesNothing) {
   EXPECT_EQ(Task().events.size(), 1u);
 }
 
-TEST(MidiFileRead, RandomBytesAfterAHeaderNeverCrash) {
+// Random events in a track, with and without a well-formed frame around them.
+TEST(MidiFileRead, RandomBytesNeverCrash) {
   std::mt19937 random(13);
-  const std::string header("MThd\0\0\0\6\0\1\0\2\1\xE0MTrk\0\0\0\x20", 22);
-  for (int round = 0; round < 300; ++round) {
-    std::vector<uint8_t> bytes(header.begin(), header.end());
+  const std::string header("MThd\0\0\0\6\0\1\0\2\1\xE0MTrk", 18);
+  for (int round = 0; round < 2000; ++round) {
+    std::vector<uint8_t> body;
     const size_t extra = random() % 64;
-    for (size_t i = 0; i < extra; ++i) bytes.push_back(static_cast<uint8_t>(random()));
+    for (size_t i = 0; i < extra; ++i) body.push_back(static_cast<uint8_t>(random()));
+    if (round % 2 == 0) body.insert(body.end(), {0, 0xFF, 0x2F, 0});
+    const size_t length = round % 3 == 0 ? random() % 100 : body.size();
+    std::vector<uint8_t> bytes(header.begin(), header.end());
+    for (int shift : {24, 16, 8, 0}) bytes.push_back(static_cast<uint8_t>(length >> shift));
+    bytes.insert(bytes.end(), body.begin(), body.end());
     const std::optional<smf::Song> song = smf::Read(bytes);
     if (song) {
       for (const auto& track : song->tracks) EXPECT_FALSE(track.empty());
