@@ -63,6 +63,9 @@ class CChildView : public QWidget, public ViewHost {
 
   // ViewHost.
   Rect ClientRect() const override;
+  void ShowStatus(const std::string& text) override {
+    if (showStatus_) showStatus_(text);
+  }
   void Invalidate() override;
   void InvalidateRect(const Rect& rect) override;
   void InvalidateRegion(const Region& region) override;

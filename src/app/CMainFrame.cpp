@@ -283,6 +283,9 @@ void CMainFrame::UpdateMenuEnabling() {
   for (const auto& [id, action] : actions_) {
     action->setEnabled(view_->HasHandler(id) || id == cmd::kExit || id == cmd::kAbout);
   }
+  for (const auto& [entry, action] : menuEntries_) {
+    if (entry->shown) action->setVisible(entry->shown());
+  }
 }
 
 void CMainFrame::OnCommand(int id) {

@@ -47,8 +47,12 @@ inline constexpr int kAboutVirtualKeyboardSequencer = 32979;
 inline constexpr int kSupport = 32923;
 inline constexpr int kWebsite = 32985;
 inline constexpr int kMakerPage = 32984;
-// Items without a handler: shown disabled.
+// The teacher-melody tasks beyond level 1 on 13 keys.
 inline constexpr int kTeacherMelodies37 = 32983;
+inline constexpr int kTeacherLevel2 = 33110;
+inline constexpr int kMyMelodies13 = 33111;
+inline constexpr int kMyMelodies37 = 33112;
+// Items without a handler: shown disabled.
 inline constexpr int kHardwareSequencer = 32975;
 inline constexpr int kMeasureKeyboardRange = 32999;
 

@@ -1,11 +1,18 @@
 #include "app/MenuTable.h"
 
 #include "app/CommandIds.h"
+#include "tasks/melody/MelodyLibrary.h"
 #include "text/TextIds.h"
 
 namespace {
 
 MenuEntry Item(int command, int text, const char* resource) { return {command, text, resource, {}}; }
+// "My melodies" is there while the user's melody folder holds a melody file.
+MenuEntry MyMelodiesItem(int command, int text, const char* resource) {
+  MenuEntry item = Item(command, text, resource);
+  item.shown = [] { return teacher::HasMelodyFiles(teacher::MyMelodiesFolder()); };
+  return item;
+}
 MenuEntry Popup(int text, const char* resource, std::vector<MenuEntry> children) {
   return {0, text, resource, std::move(children)};
 }
@@ -66,8 +73,14 @@ std::vector<MenuEntry> BuildMenu() {
                       }),
                 Popup(33, "One-voice melodies (composed by teachers)",
                       {
-                          Popup(41, "In the range of one oktave (13 keys)", {Item(32962, 48, "&1-й уровень")}),
+                          Popup(41, "In the range of one oktave (13 keys)",
+                                {
+                                    Item(32962, 48, "&1-й уровень"),
+                                    Item(kTeacherLevel2, txt::kTeacherLevel2Item, "&Level 2"),
+                                    MyMelodiesItem(kMyMelodies13, txt::kTeacherMine13Item, "&My melodies"),
+                                }),
                           Item(kTeacherMelodies37, 42, "In the range of three oktaves (37 keys)"),
+                          MyMelodiesItem(kMyMelodies37, txt::kTeacherMine37Item, "My melodies (37 keys)"),
                       }),
                 Popup(34, "Chords recognition",
                       {

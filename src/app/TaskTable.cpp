@@ -49,6 +49,10 @@ constexpr std::array<TaskTypeInfo, kTaskTypeCount> kTaskTypes = {{
     {27, 32826, "CTuneFork"},
     {28, 32966, "CMetronome"},
     {29, 0, "CSetMidiKbdRangeT"},
+    {30, 32983, "CSequencedTest37"},
+    {31, 33110, "CSequencedTest13_2"},
+    {32, 33111, "CMyMelodiesTest13"},
+    {33, 33112, "CMyMelodiesTest37"},
 }};
 
 std::function<std::unique_ptr<CAbstractT>(int)> taskMaker;
@@ -92,6 +96,10 @@ constexpr std::array<TaskMaker, kTaskTypeCount> kMakers = {
     &Make<CTuneFork>,                        // 27
     &Make<CMetronome>,                       // 28
     &Make<CSetMidiKbdRangeT>,                // 29
+    &Make<CSequencedTest37>,                 // 30
+    &Make<CSequencedTest13_2>,               // 31
+    &Make<CMyMelodiesTest13>,                // 32
+    &Make<CMyMelodiesTest37>,                // 33
 };
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 class CAbstractT;
 
-inline constexpr int kTaskTypeCount = 30;
+inline constexpr int kTaskTypeCount = 34;
 inline constexpr int kFirstToolType = 24;  // types 24-28: sequencers, player, tuning fork, metronome
 inline constexpr int kLastToolType = 28;
 inline constexpr int kMetronomeType = 28;

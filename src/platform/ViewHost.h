@@ -49,6 +49,9 @@ class ViewHost {
   // The millisecond time at which the first task of the current count was given.
   virtual void SetClockStart(uint32_t ms) = 0;
   virtual uint32_t ClockStart() const = 0;
+
+  // A line in the status bar's message pane; a host without one shows nothing.
+  virtual void ShowStatus(const std::string& /*text*/) {}
 };
 
 // A host without a window: drawing goes to a scratch image, posted work runs at once, the

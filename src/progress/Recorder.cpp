@@ -28,7 +28,7 @@ void Close(int32_t attempt, bool ended, int32_t replays) {
 Family FamilyOfType(int32_t taskType) {
   if (taskType == 0 || taskType == 5) return Family::kToneSearch;
   if ((taskType >= 1 && taskType <= 4) || (taskType >= 6 && taskType <= 9)) return Family::kMelody;
-  if (taskType == 10) return Family::kTeacherMelody;
+  if (taskType == 10 || (taskType >= 30 && taskType <= 33)) return Family::kTeacherMelody;  // levels, 37 keys, own
   if (taskType >= 12 && taskType <= 15) return Family::kExam;
   if (taskType >= 16 && taskType <= 21) return Family::kChordRecognition;
   if (taskType == 22 || taskType == 23) return Family::kChordPlaying;

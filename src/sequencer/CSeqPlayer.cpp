@@ -56,7 +56,7 @@ void CSeqPlayer::OnListenNew() {
 }
 
 void CSeqPlayer::OnListenAgain() {
-  LoadFragment(*this);
+  LoadFragment(*this, true);
   shownTitle = sequencer::UnderscoresToBlanks(fragmentTitle);
   shownAuthor = sequencer::UnderscoresToBlanks(fragmentAuthor);
   GetViewHost().Invalidate();

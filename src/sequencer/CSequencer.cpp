@@ -2,18 +2,21 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 
 #include "app/CommandIds.h"
 #include "platform/FileWrite.h"
 #include "platform/UiHost.h"
+#include "platform/Utf.h"
 #include "platform/ViewHost.h"
 #include "sequencer/FragmentFile.h"
 #include "settings/ProgramSettings.h"
 #include "sound/MidiOutput.h"
 #include "sound/TempoTables.h"
 #include "text/LanguageTable.h"
+#include "text/TextIds.h"
 
 namespace {
 
@@ -27,14 +30,51 @@ constexpr std::array<int32_t, 7> kGrids = {0, 12, 8, 6, 4, 3, 2};
 constexpr int32_t kOutsideListGrid = 12;
 
 // The dialogs leave the program's working folder as it was; the paths they give are full.
-std::optional<std::string> AskForFile(bool load) {
+std::optional<std::string> AskForFile(bool load, int filterText = kFilterText) {
   FileDialogRequest request;
   request.save = !load;
   request.caption = T(load ? kLoadTitleText : kSaveTitleText);
-  request.filter = T(kFilterText);
+  request.filter = T(filterText);
   request.defaultExt = kExtension;
   return GetUiHost().FileDialog(request);
 }
+
+// The fragment's title as a MIDI file has it: UTF-8 when it is, else one byte a character.
+std::string TitleOfMidiFile(const std::string& bytes) {
+  const bool utf8 = Utf16ToUtf8(Utf8ToUtf16(bytes)) == bytes;
+  return sequencer::BlanksToUnderscores(utf8 ? bytes : fragment::Latin1ToUtf8(bytes));
+}
+
+// The tempo of the list nearest to the microseconds of a quarter note.
+int32_t NearestTempo(int32_t microsPerQuarter) {
+  int32_t best = 0;
+  for (int32_t i = 1; i < kTempoCount; ++i) {
+    if (std::abs(msPerBeat[static_cast<size_t>(i)] * 1000 - microsPerQuarter) <
+        std::abs(msPerBeat[static_cast<size_t>(best)] * 1000 - microsPerQuarter)) {
+      best = i;
+    }
+  }
+  return best;
+}
+
+// Signatures 0-7 are 1/4 to 8/4, 8-15 are 1/8 to 8/8.
+constexpr int32_t kFirstEighths = 8;
+constexpr int32_t kMostBeats = 8;
+
+std::pair<int32_t, int32_t> SignatureOf(int32_t index) {
+  return index < kFirstEighths ? std::pair<int32_t, int32_t>{index + 1, 4} : std::pair<int32_t, int32_t>{index - 7, 8};
+}
+
+std::optional<int32_t> SignatureIndexOf(std::pair<int32_t, int32_t> signature) {
+  const auto [beats, unit] = signature;
+  if (beats < 1 || beats > kMostBeats) return std::nullopt;
+  if (unit == 4) return beats - 1;
+  if (unit == 8) return beats - 1 + kFirstEighths;
+  return std::nullopt;
+}
+
+constexpr int32_t kFragmentKeyToNote = 36;
+constexpr int32_t kHighestPianoKey = 36;
 
 // Takes the records of a file into the task and the process-wide MIDI and fragment state.
 class TaskSink final : public fragment::Sink {
@@ -71,15 +111,25 @@ CSequencer::CSequencer() {
   activeChannel = 0;
 }
 
-bool CSequencer::LoadFragment(CAbstractT& task) {
-  const std::optional<std::string> path = AskForFile(true);
+bool CSequencer::LoadFragment(CAbstractT& task, bool withMidiFiles) {
+  const std::optional<std::string> path = AskForFile(true, withMidiFiles ? txt::kMidiOpenFilter : kFilterText);
   if (!path) return false;
   task.StopTimer();
   task.playing = false;
   const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(*path);
   if (!bytes) return false;
   TaskSink sink(task);
-  fragment::Parse(*bytes, sink);
+  if (smf::LooksLikeMidiFile(*bytes)) {
+    const std::optional<smf::Song> song = smf::Read(*bytes);
+    if (!song) {
+      const std::string name = std::filesystem::path(*path).filename().string();
+      GetUiHost().MessageBox(T(txt::kMidiUnreadable) + name, T(txt::kMidiCaption), MB_OK | MB_ICONSTOP);
+      return false;
+    }
+    sequencer::SongToFragment(*song, sink);
+  } else {
+    fragment::Parse(*bytes, sink);
+  }
   {
     std::lock_guard lock(task.eventsLock);
     task.events = std::move(sink.events);
@@ -111,7 +161,23 @@ void CSequencer::SaveFragment(CAbstractT& task) {
   WriteFragment(task, filePath);
 }
 
+void CSequencer::ExportMidiFile(CAbstractT& task, int32_t keyToNote) {
+  FileDialogRequest request;
+  request.caption = T(txt::kMidiExportCaption);
+  request.filter = T(txt::kMidiExportFilter);
+  request.defaultExt = "mid";
+  const std::optional<std::string> path = GetUiHost().FileDialog(request);
+  if (!path) return;
+  const std::optional<std::vector<uint8_t>> bytes =
+      smf::Write(sequencer::SongOfFragment(ContentOf(task), task.lastTick, keyToNote));
+  if (bytes) WriteFileAtomically(*path, *bytes);
+}
+
 void CSequencer::WriteFragment(CAbstractT& task, const std::string& path) const {
+  WriteFileAtomically(path, fragment::Format(ContentOf(task)));
+}
+
+fragment::Content CSequencer::ContentOf(CAbstractT& task) const {
   fragment::Content content;
   content.title = fragmentTitle;
   content.author = fragmentAuthor;
@@ -124,10 +190,62 @@ void CSequencer::WriteFragment(CAbstractT& task, const std::string& path) const 
     std::lock_guard lock(task.eventsLock);
     content.events = task.events;
   }
-  WriteFileAtomically(path, fragment::Format(content));
+  return content;
 }
 
 namespace sequencer {
+
+smf::Song SongOfFragment(const fragment::Content& content, int32_t lastTick, int32_t keyToNote) {
+  smf::Song song;
+  song.title = UnderscoresToBlanks(content.title);
+  song.microsPerQuarter = msPerBeat[static_cast<size_t>(ClampTempoIndex(content.tempoIndex))] * 1000;
+  song.signature = SignatureOf(std::clamp(content.signatureIndex, 0, fragment::kLastSignature));
+  for (int32_t channel = 0; channel < fragment::kChannels; ++channel) {
+    std::vector<NoteEvent> notes;
+    for (const NoteEvent& e : content.events) {
+      if (e.channel == channel && e.key >= 0 && e.key <= kHighestPianoKey) notes.push_back(e);
+    }
+    std::stable_sort(notes.begin(), notes.end(), [](const NoteEvent& a, const NoteEvent& b) { return a.tick < b.tick; });
+    const auto ch = static_cast<size_t>(channel);
+    std::vector<smf::Note> track;
+    for (size_t i = 0; i < notes.size(); ++i) {
+      // A note is cut by the next one of its channel; one cut at once never sounds.
+      const int32_t start = std::max(0, notes[i].tick);
+      const int32_t end = i + 1 < notes.size() ? std::max(0, notes[i + 1].tick) : std::max(lastTick, start + 1);
+      if (end <= start) continue;
+      track.push_back({channel, notes[i].key + keyToNote, std::clamp(content.velocities[ch], 1, 127), start, end - start});
+    }
+    if (track.empty()) continue;
+    song.programs[ch] = content.programs[ch];
+    song.tracks.push_back(std::move(track));
+  }
+  return song;
+}
+
+void SongToFragment(const smf::Song& song, fragment::Sink& sink) {
+  if (!song.title.empty()) sink.Title(TitleOfMidiFile(song.title));
+  if (song.microsPerQuarter) sink.Tempo(NearestTempo(*song.microsPerQuarter));
+  if (song.signature) {
+    if (const std::optional<int32_t> index = SignatureIndexOf(*song.signature)) sink.Signature(*index);
+  }
+  for (int32_t channel = 0; channel < fragment::kChannels; ++channel) {
+    const int32_t program = song.programs[static_cast<size_t>(channel)];
+    if (program >= 0) sink.Program(channel, program);
+  }
+  std::array<bool, fragment::kChannels> velocityGiven{};
+  for (const std::vector<smf::Note>& track : song.tracks) {
+    for (const smf::Note& n : track) {
+      if (n.tick > fragment::kLastTick) continue;
+      const auto ch = static_cast<size_t>(n.channel);
+      if (!velocityGiven[ch]) sink.Velocity(n.channel, n.velocity);
+      velocityGiven[ch] = true;
+      int32_t key = n.note - kFragmentKeyToNote;
+      while (key < 0) key += 12;
+      while (key > kHighestPianoKey) key -= 12;
+      sink.Event({n.channel, n.tick, key});
+    }
+  }
+}
 
 int32_t GridOf(int32_t quantizeIndex) {
   if (quantizeIndex < 0 || quantizeIndex >= static_cast<int32_t>(kGrids.size())) return kOutsideListGrid;

@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "sequencer/FragmentFile.h"
+#include "sequencer/MidiFile.h"
 #include "tasks/base/CAbstractT.h"
 
 // The fragment's title and author, shared by the sequencers, the player and the fragment
@@ -23,7 +25,12 @@ class CSequencer {
   // Asks for a fragment file and reads it into the task: events, tempo, signature, title,
   // author, velocities and programs (each program is sent at once), then the length.
   // False when the user cancelled or the file could not be read (nothing changed then).
-  bool LoadFragment(CAbstractT& task);
+  // With withMidiFiles the dialog offers Standard MIDI Files too (the player); a file is
+  // read as one when its content is one, whatever its name.
+  bool LoadFragment(CAbstractT& task, bool withMidiFiles = false);
+  // Asks for a file name and writes the fragment as a Standard MIDI File there; key k
+  // sounds MIDI note k + keyToNote, as on the piano that recorded it.
+  void ExportMidiFile(CAbstractT& task, int32_t keyToNote);
   // Asks for a file name and writes the fragment there; the path is remembered.
   void SaveFragmentAs(CAbstractT& task);
   // Writes to the remembered path, or asks for a name when there is none.
@@ -42,9 +49,19 @@ class CSequencer {
 
  private:
   void WriteFragment(CAbstractT& task, const std::string& path) const;
+  // What a fragment file of the task holds now.
+  fragment::Content ContentOf(CAbstractT& task) const;
 };
 
 namespace sequencer {
+// The fragment as a Standard MIDI File's song: one track per channel with notes, each note
+// lasting to the next one of its channel (the last to lastTick), at the channel's velocity
+// and program; the tempo of tempoIndex, the time signature and the title.
+smf::Song SongOfFragment(const fragment::Content& content, int32_t lastTick, int32_t keyToNote);
+// The reverse, into the records of a fragment file: notes as events of key note - 36
+// (moved by octaves onto keys 0-36), tempo and signature where the file has a listed one,
+// programs, the first velocity of each channel, the title.
+void SongToFragment(const smf::Song& song, fragment::Sink& sink);
 // Grid in ticks of a quantize index; 0 for none, 12 for an index outside the list.
 int32_t GridOf(int32_t quantizeIndex);
 // Snaps the tick to the nearer point of the grid (truncating division; a tie goes to the

@@ -11,6 +11,7 @@
 #include "settings/ProgramSettings.h"
 #include "sound/MidiOutput.h"
 #include "text/LanguageTable.h"
+#include "text/TextIds.h"
 
 namespace {
 
@@ -18,7 +19,8 @@ constexpr int kHintText = 134;
 constexpr int kPlayText = 87;
 constexpr int kRecordText = 88;
 constexpr int kFirstButtonText = 16;
-constexpr int kButtonCount = 3;
+// Load, save as, save, and export as a Standard MIDI File.
+constexpr int kButtonCount = 4;
 constexpr int kFirstHelpLine = 327;
 constexpr int kFirstExtraLine = 335;
 constexpr int kWrongKeysCaption = 359;
@@ -29,6 +31,7 @@ constexpr int32_t kEarliestRecordedTick = -3;
 constexpr int32_t kHighestOneOctaveKey = 12;
 
 int ButtonId(int index) { return cmd::kTaskButton1 + index; }
+int ButtonText(int index) { return index < 3 ? kFirstButtonText + index : txt::kMidiExportButton; }
 
 }  // namespace
 
@@ -63,12 +66,17 @@ void CSequencerRealTimeT<Piano>::OnTaskButton3() {
 }
 
 template <class Piano>
+void CSequencerRealTimeT<Piano>::OnTaskButton4() {
+  ExportMidiFile(*this, this->LowestNote());
+}
+
+template <class Piano>
 Rect CSequencerRealTimeT<Piano>::ButtonRect(int index, bool moved) const {
   const int32_t w = this->clientRect.right;
   const double h = this->clientRect.bottom;
-  const int32_t left = w / 42 + index * w / 3;
-  // Created from margin to margin of its third; moved with a width of w / 3 - w / 24.
-  const int32_t right = moved ? left + w / 3 - w / 24 : (index + 1) * w / 3 - w / 42;
+  const int32_t left = w / 42 + index * w / kButtonCount;
+  // Created from margin to margin of its part of the row; moved with the part's width less w / 24.
+  const int32_t right = moved ? left + w / kButtonCount - w / 24 : (index + 1) * w / kButtonCount - w / 42;
   return {left, static_cast<int32_t>(h / 1.15), right, static_cast<int32_t>(h / 1.025)};
 }
 
@@ -77,7 +85,7 @@ void CSequencerRealTimeT<Piano>::Start() {
   sequencer::EnableToolControls();
   ViewHost& view = GetViewHost();
   this->clientRect = view.ClientRect();
-  for (int i = 0; i < kButtonCount; ++i) view.CreateButton(ButtonId(i), T(kFirstButtonText + i), ButtonRect(i, false));
+  for (int i = 0; i < kButtonCount; ++i) view.CreateButton(ButtonId(i), T(ButtonText(i)), ButtonRect(i, false));
   buttonsCreated = true;
   SetTexts();
 }
@@ -89,7 +97,7 @@ void CSequencerRealTimeT<Piano>::SetTexts() {
   view.SetControlText(cmd::kListenNew, T(kPlayText));
   view.SetControlText(cmd::kListenAgain, T(kRecordText));
   if (!buttonsCreated) return;
-  for (int i = 0; i < kButtonCount; ++i) view.SetControlText(ButtonId(i), T(kFirstButtonText + i));
+  for (int i = 0; i < kButtonCount; ++i) view.SetControlText(ButtonId(i), T(ButtonText(i)));
 }
 
 template <class Piano>

@@ -6,7 +6,7 @@
 // The real-time recording sequencer on an on-screen piano: records what the student plays
 // on one MIDI channel over two bars of metronome count-in, quantised, while the other
 // channels play; plays all channels with metronome clicks; loads and saves fragment files
-// through the three view buttons 107-109.
+// through the view buttons 107-109 and exports Standard MIDI Files through button 110.
 template <class Piano>
 class CSequencerRealTimeT : public Piano, public CSequencer {
  public:
@@ -16,6 +16,8 @@ class CSequencerRealTimeT : public Piano, public CSequencer {
   void OnTaskButton1() override;
   void OnTaskButton2() override;
   void OnTaskButton3() override;
+  // Export as a Standard MIDI File, sounding as on this piano.
+  void OnTaskButton4() override;
   void Start() override;
   void SetTexts() override;
   // Play / stop.

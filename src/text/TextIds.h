@@ -46,6 +46,28 @@ inline constexpr int kProgressUnwritable = kProgressBase + 33;
 inline constexpr int kProgressEmpty = kProgressBase + 34;
 inline constexpr int kProgressEnd = kProgressBase + 35;
 
+// The teacher-melody tasks, their melodies and Standard MIDI Files.
+inline constexpr int kTeacherBase = kProgressEnd;
+inline constexpr int kTeacherLevel2Item = kTeacherBase + 0;
+inline constexpr int kTeacherMine13Item = kTeacherBase + 1;
+inline constexpr int kTeacherMine37Item = kTeacherBase + 2;
+inline constexpr int kTeacherLevel1Title = kTeacherBase + 3;
+inline constexpr int kTeacherLevel2Title = kTeacherBase + 4;
+inline constexpr int kTeacher37Title = kTeacherBase + 5;
+inline constexpr int kTeacherMine13Title = kTeacherBase + 6;
+inline constexpr int kTeacherMine37Title = kTeacherBase + 7;
+inline constexpr int kTeacherMelodyName = kTeacherBase + 8;
+inline constexpr int kTeacherNoMelodies = kTeacherBase + 9;
+inline constexpr int kTeacherUnreadable = kTeacherBase + 10;
+inline constexpr int kTeacherNotFitting = kTeacherBase + 11;
+inline constexpr int kMidiExportButton = kTeacherBase + 12;
+inline constexpr int kMidiExportCaption = kTeacherBase + 13;
+inline constexpr int kMidiExportFilter = kTeacherBase + 14;
+inline constexpr int kMidiOpenFilter = kTeacherBase + 15;
+inline constexpr int kMidiUnreadable = kTeacherBase + 16;
+inline constexpr int kMidiCaption = kTeacherBase + 17;
+inline constexpr int kTeacherEnd = kTeacherBase + 18;
+
 // One past the last text id.
-inline constexpr int kEnd = kProgressEnd;
+inline constexpr int kEnd = kTeacherEnd;
 }  // namespace txt

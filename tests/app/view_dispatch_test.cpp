@@ -5,6 +5,7 @@
 #include "app/CChildView.h"
 #include "app/CControlBar.h"
 #include "app/CommandIds.h"
+#include "app/TaskTable.h"
 #include "log/LogLines.h"
 #include "log/ResultsLog.h"
 #include "settings/ProgramSettings.h"
@@ -76,12 +77,12 @@ TEST_F(ViewDispatch, PaintStoresTheClientRectAndDrawsThenWritesMessages) {
 
 TEST_F(ViewDispatch, MenuItemsWithoutHandlerAreDisabled) {
   Frame().UpdateMenuEnabling();
-  for (int id : {cmd::kTeacherMelodies37, cmd::kHardwareSequencer, cmd::kMeasureKeyboardRange}) {
+  for (int id : {cmd::kHardwareSequencer, cmd::kMeasureKeyboardRange}) {
     EXPECT_FALSE(Frame().ActionFor(id)->isEnabled()) << id;
   }
   EXPECT_TRUE(Frame().ActionFor(cmd::kExit)->isEnabled());
   // Every other item of the menu reaches a handler of the view or of the frame.
-  for (int id : {32809, 32806, 32962, 32794, 32852, 33004, 32964, 32969, 32826, 32966, 32981, 32986, 32929, 32931,
+  for (int id : {32809, 32806, 32962, cmd::kTeacherMelodies37, cmd::kTeacherLevel2, 32794, 32852, 33004, 32964, 32969, 32826, 32966, 32981, 32986, 32929, 32931,
                  32933, 32945, 32971, 32987, 32990, 105, 32863, 32958, 32956, 32977, 32979, 32923, 32985}) {
     EXPECT_TRUE(View().HasHandler(id)) << id;
   }
@@ -153,10 +154,10 @@ TEST_F(TaskCreation, ChoosingTheCurrentTaskAgainMakesAFreshObject) {
 }
 
 TEST_F(TaskCreation, StoredTaskTypesOutsideTheTableStartTypeZeroAndStayStored) {
-  taskType = 30;
+  taskType = kTaskTypeCount;
   StartProgram();
   EXPECT_EQ(resultsLog[2].substr(resultsLog[2].size() - 18), "MonoMelodyTest13_0");
-  EXPECT_EQ(taskType, 30);
+  EXPECT_EQ(taskType, kTaskTypeCount);
   taskType = 29;
   resultsLog.clear();
   StartProgram();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/Utf.h"
+#include "text/TextIds.h"
 #include "text/LanguageFile.h"
 #include "text/TextIds.h"
 
@@ -145,14 +146,18 @@ TEST(LanguageGuide, HasOneRowPerTextIdWithAKnownKind) {
   EXPECT_EQ(IdsOfKind(guide, "help"), Range({{380, 385}, {387, 391}, {393, 396}, {398, 401}, {403, 406}, {408, 412}}));
   // Read but never shown.
   EXPECT_EQ(IdsOfKind(guide, "unused"), Range({{13, 15}, {79, 81}, {183, 185}, {361, 372}, {377, 377}}));
-  // Log lines that write their value right after the text; the progress messages that end
-  // with a path.
+  // Log lines that write their value right after the text; the progress messages that end with a
+  // path; the teacher-melody and MIDI file messages followed by a name or a number.
   EXPECT_EQ(IdsOfKind(guide, "prefix"), Range({{420, 423},
                                                {426, 426},
                                                {436, 436},
-                                               {txt::kProgressExportFailed, txt::kProgressDamaged}}));
-  EXPECT_EQ(IdsOfKind(guide, "filter"),
-            Range({{345, 345}, {424, 424}, {txt::kProgressCsvFilter, txt::kProgressCsvFilter}}));
+                                               {txt::kProgressExportFailed, txt::kProgressDamaged},
+                                               {txt::kTeacherMelodyName, txt::kTeacherNotFitting},
+                                               {txt::kMidiUnreadable, txt::kMidiUnreadable}}));
+  EXPECT_EQ(IdsOfKind(guide, "filter"), Range({{345, 345},
+                                               {424, 424},
+                                               {txt::kProgressCsvFilter, txt::kProgressCsvFilter},
+                                               {txt::kMidiExportFilter, txt::kMidiOpenFilter}}));
 }
 
 TEST(ShippedLanguageFiles, EnglishAndCustomArePresentAndCustomIsACopy) {

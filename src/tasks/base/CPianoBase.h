@@ -27,6 +27,8 @@ class CPianoBase : public CAbstractT {
   void Draw(Dc& dc) override;
 
   int32_t KeyCount() const { return keyCount_; }
+  // The MIDI note of key 0: both pianos end at note 72.
+  int32_t LowestNote() const { return 73 - keyCount_; }
   // Whether the key takes clicks: blocked only when "Block all extramode keys out" is on,
   // a mode is chosen, the object plays nothing by timer and the key is off the scale.
   bool IsKeyEnabled(int32_t key) const;

@@ -1,18 +1,21 @@
 #pragma once
-#include "tasks/melody/MonoMelodyTest13.h"
+#include "tasks/melody/TeacherMelodyTask.h"
+#include "text/TextIds.h"
 
-// The place of the melodies written by teachers on the one-octave piano: it shows the piano
-// and two lines of explanation; no melodies come with the program, so "Listen to a new task"
-// and "Listen again" play nothing. The keys can be played freely.
-class CSequencedTest13 : public MonoMelodyTest13 {
- public:
-  void Start() override;
-  void SetTexts() override;
-  void OnListenNew() override {}
-  void OnListenAgain() override {}
-  void DrawMessages(Dc& dc) override;
+// The melodies written by teachers, one class per piano and level.
+namespace teacher {
+inline constexpr Level kLevel1{"level1", txt::kTeacherLevel1Title};
+inline constexpr Level kLevel2{"level2", txt::kTeacherLevel2Title};
+inline constexpr Level kLevel37{"level37", txt::kTeacher37Title};
+inline constexpr Level kMine13{nullptr, txt::kTeacherMine13Title};
+inline constexpr Level kMine37{nullptr, txt::kTeacherMine37Title};
+}  // namespace teacher
 
-  static constexpr int kHint = 123;
-  static constexpr int kLegendLine2 = 224;
-  static constexpr int kLegendLine3 = 225;
-};
+// One octave: short stepwise tunes; then leaps and longer tunes.
+class CSequencedTest13 : public teacher::TeacherMelodyTask<MonoMelodyTest13, teacher::kLevel1> {};
+class CSequencedTest13_2 : public teacher::TeacherMelodyTask<MonoMelodyTest13, teacher::kLevel2> {};
+// Three octaves: tunes of a wider range.
+class CSequencedTest37 : public teacher::TeacherMelodyTask<MonoMelodyTest37, teacher::kLevel37> {};
+// The user's own melodies on either piano.
+class CMyMelodiesTest13 : public teacher::TeacherMelodyTask<MonoMelodyTest13, teacher::kMine13> {};
+class CMyMelodiesTest37 : public teacher::TeacherMelodyTask<MonoMelodyTest37, teacher::kMine37> {};

@@ -75,6 +75,9 @@ inline constexpr MelodyKind kEightTones{122, 138, {260, 262, 263, 267, 270, 274,
 // The tone search legend, lines 2-8.
 inline constexpr std::array<int, 7> kSearchLegend{256, 261, 263, 264, 268, 271, 272};
 
+// Told of each tone of a melody as it begins to sound (true) and as it ends (false).
+using ToneMarks = std::function<void(int32_t key, bool sounding)>;
+
 // One beat of the current tempo in milliseconds.
 uint32_t Beat();
 

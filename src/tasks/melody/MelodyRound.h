@@ -2,28 +2,45 @@
 #include <cstddef>
 #include <cstdint>
 #include <tuple>
+#include <type_traits>
 
 #include "settings/ProgramSettings.h"
 #include "tasks/melody/MelodyCommon.h"
 
 namespace melody {
 
-// One round of a melody repetition task: play a random melody of N tones, take the keys
-// the student presses, three attempts, then the melody shown in red. The same on both
-// pianos. Task is a concrete melody class: it holds `tones` (N keys) and, for N > 1,
-// `enteredCount`, its texts `kKind` and `kTitle`, and kLeavesToneSounding where a single
-// tone is not stopped after its beat; its family base gives the message line, the
-// wrong-later-tone texts and the statistics panel.
+// One round of a melody repetition task: play a melody, take the keys the student
+// presses, three attempts, then the melody shown in red. The same on both pianos. Task is
+// a concrete melody class: it holds `tones` (the keys of the melody) and, for more than
+// one tone, `enteredCount`, its texts `kKind` and `kTitle`, and kLeavesToneSounding where
+// a single tone is not stopped after its beat; its family base gives the message line, the
+// wrong-later-tone texts and the statistics panel. A random melody has a fixed number of
+// tones (`tones` is an array), each one beat long. A task with melodies of its own holds
+// them in a vector and gives ChooseMelody (the next melody into `tones`) and
+// PlayMelody(marks) (the melody in its own rhythm; marks, when set, is told when each
+// tone begins and ends).
 template <class Task>
 class MelodyRound {
+  static constexpr bool kOwnMelodies = requires(Task& t) {
+    t.ChooseMelody();
+    t.PlayMelody(ToneMarks{});
+  };
+
  public:
-  static constexpr size_t N = std::tuple_size_v<decltype(Task::tones)>;
+  // A melody of a single tone (a random one; a melody of its own has several).
+  static constexpr bool kSingle = [] {
+    if constexpr (kOwnMelodies) {
+      return false;
+    } else {
+      return std::tuple_size_v<decltype(Task::tones)> == 1;
+    }
+  }();
 
   explicit MelodyRound(Task& task) : task_(task) {}
 
   // The controls the task uses (the maximum distance only for a melody), then its texts.
   void Start() {
-    EnableTaskControls(N > 1);
+    EnableTaskControls(!kSingle);
     task_.SetTexts();
   }
 
@@ -44,10 +61,14 @@ class MelodyRound {
       // Marks of the task before (right keys, a revealed melody) go.
       for (int32_t key : task_.tones) task_.DrawKeyNormal(dc, key);
     });
-    GenerateMelody(task_.KeyCount(), task_.tones);
+    if constexpr (kOwnMelodies) {
+      task_.ChooseMelody();
+    } else {
+      GenerateMelody(task_.KeyCount(), task_.tones);
+    }
     Play();
     task_.attempt = 1;
-    if constexpr (N > 1) task_.enteredCount = 0;
+    if constexpr (!kSingle) task_.enteredCount = 0;
     task_.newTaskEnabled = false;
     task_.listenAgainEnabled = true;
     SetHint(Task::kKind.hintAfterNew);
@@ -63,7 +84,7 @@ class MelodyRound {
   void AnswerClick() {
     if (task_.pressedKey == -1 || task_.attempt < 1 || task_.attempt > 3) return;
     size_t n = 1;
-    if constexpr (N > 1) {
+    if constexpr (!kSingle) {
       n = static_cast<size_t>(++task_.enteredCount);
       // The previous right tone loses its green mark.
       if (n >= 2) DrawOnView([this, n](Dc& dc) { task_.DrawKeyNormal(dc, task_.tones[n - 2]); });
@@ -71,7 +92,7 @@ class MelodyRound {
     const int32_t tone = task_.tones[n - 1];
     if (task_.pressedKey != tone) {
       Wrong(n);
-    } else if (n < N) {
+    } else if (n < task_.tones.size()) {
       DrawOnView([this, tone](Dc& dc) {
         ShowMessage(dc, task_.MessageLineAt(), task_.resultFont, kMessageGreen, text::kRightSoFar);
         task_.MarkKey(dc, tone, task_.greenBrush);
@@ -83,8 +104,13 @@ class MelodyRound {
   }
 
  private:
-  // Each tone for one beat, cut by the next; all notes off after the last.
+  // Each tone for one beat, cut by the next; all notes off after the last. A melody of its
+  // own plays in its own rhythm.
   void Play() {
+    if constexpr (kOwnMelodies) {
+      task_.PlayMelody({});
+      return;
+    }
     const uint32_t beat = Beat();
     for (int32_t key : task_.tones) {
       task_.PlayNote(key, kToneChannel);
@@ -109,7 +135,7 @@ class MelodyRound {
 
   // n: the 1-based place in the melody of the wrong key.
   void Wrong(size_t n) {
-    if constexpr (N > 1) task_.enteredCount = 0;
+    if constexpr (!kSingle) task_.enteredCount = 0;
     if (!WrongAnswer(task_, n == 1, Task::kWrongLaterTone2, Task::kWrongLaterTone3)) return;
     CloseTask(task_, text::kHintRevealed);
     Reveal();
@@ -120,14 +146,27 @@ class MelodyRound {
   void Reveal() {
     const uint32_t beat = Beat();
     task_.WaitMs(beat);
+    if constexpr (kOwnMelodies) {
+      task_.PlayMelody([this](int32_t key, bool sounding) { RevealMark(key, sounding); });
+      return;
+    }
     for (int32_t key : task_.tones) {
-      if constexpr (N == 1) task_.PlayNote(key, kToneChannel);
-      DrawOnView([this, key](Dc& dc) { task_.MarkKey(dc, key, task_.redBrush); });
-      if constexpr (N > 1) task_.PlayNote(key, kToneChannel);
+      if constexpr (kSingle) task_.PlayNote(key, kToneChannel);
+      RevealMark(key, true);
+      if constexpr (!kSingle) task_.PlayNote(key, kToneChannel);
       task_.WaitMs(beat);
-      if (N > 1 && !fixKeyIllumination) DrawOnView([this, key](Dc& dc) { task_.DrawKeyNormal(dc, key); });
+      RevealMark(key, false);
     }
     task_.AllNotesOff();
+  }
+
+  // A revealed tone's key turns red as it sounds and back after it, unless the marks stay.
+  void RevealMark(int32_t key, bool sounding) {
+    if (sounding) {
+      DrawOnView([this, key](Dc& dc) { task_.MarkKey(dc, key, task_.redBrush); });
+    } else if (!kSingle && !fixKeyIllumination) {
+      DrawOnView([this, key](Dc& dc) { task_.DrawKeyNormal(dc, key); });
+    }
   }
 
   static constexpr bool kLeavesToneSounding = [] {

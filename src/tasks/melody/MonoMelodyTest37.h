@@ -11,8 +11,8 @@ class MonoMelodyTest37 : public CTest37Keys {
  public:
   // The statistics panel: ShowStatistics after an evaluated answer or a replay (it ends the
   // legend), DrawStatistics at every paint once the legend is gone.
-  void ShowStatistics(Dc& dc);
-  void DrawStatistics(Dc& dc);
+  virtual void ShowStatistics(Dc& dc);
+  virtual void DrawStatistics(Dc& dc);
 
   // Top-left corner of the message line.
   Point MessageLineAt() const;

@@ -1,0 +1,43 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tasks/melody/TeacherMelody.h"
+
+// Where the melodies of the teacher-melody tasks come from: the levels shipped with the
+// program (melodies/<level>/ beside the program in a build tree, or in the installed data
+// folder) and the user's own folder ${XDG_DATA_HOME:-~/.local/share}/aurelo/melodies/.
+namespace teacher {
+
+// The user's own melodies.
+std::filesystem::path MyMelodiesFolder();
+// Whether the folder holds any melody file (*.aro or *.mid).
+bool HasMelodyFiles(const std::filesystem::path& folder);
+// The folder of a shipped level: the first of beside the program, then the installed data
+// folder, that exists.
+std::filesystem::path LevelFolder(const std::string& level);
+
+struct Collection {
+  std::vector<Melody> melodies;
+  // File names of melody files that could not be read.
+  std::vector<std::string> unreadable;
+};
+// The melodies of the folder's *.aro and *.mid files, in the order of their names. A file
+// without a title is named after the file.
+Collection ReadFolder(const std::filesystem::path& folder);
+
+// Gives the indices 0..count-1 in random order, each once, then again in a new order.
+class Deck {
+ public:
+  explicit Deck(size_t count) : count_(count) {}
+  // count must be above 0.
+  size_t Next();
+
+ private:
+  size_t count_;
+  std::vector<size_t> left_;
+};
+
+}  // namespace teacher

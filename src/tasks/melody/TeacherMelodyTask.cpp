@@ -1,0 +1,178 @@
+#include "tasks/melody/TeacherMelodyTask.h"
+
+#include <set>
+#include <type_traits>
+
+#include "platform/ViewHost.h"
+#include "sound/MidiOutput.h"
+#include "tasks/melody/CSequencedTest13.h"
+#include "text/LanguageTable.h"
+#include "text/TextIds.h"
+
+namespace teacher {
+
+namespace {
+// The highest note of both pianos.
+constexpr int32_t kHighestNote = 72;
+}  // namespace
+
+std::vector<std::string> NotYetReported(const std::vector<std::string>& names) {
+  static std::set<std::string> reported;
+  std::vector<std::string> fresh;
+  for (const std::string& name : names) {
+    if (reported.insert(name).second) fresh.push_back(name);
+  }
+  return fresh;
+}
+
+template <class Family, const Level& L>
+TeacherMelodyTask<Family, L>::TeacherMelodyTask() {
+  this->playbackMode = kNoPlayback;
+  this->title = T(kTitle);
+  Collection found = ReadFolder(Folder());
+  unreadable_ = std::move(found.unreadable);
+  for (Melody& m : found.melodies) {
+    const std::optional<int32_t> shift = OctaveShiftInto(m, this->LowestNote(), kHighestNote);
+    if (!shift) {
+      ++leftOut_;
+      continue;
+    }
+    for (Tone& t : m.tones) t.note += *shift;
+    melodies_.push_back(std::move(m));
+  }
+  deck_ = Deck(melodies_.size());
+}
+
+template <class Family, const Level& L>
+std::filesystem::path TeacherMelodyTask<Family, L>::Folder() const {
+  return L.folder ? LevelFolder(L.folder) : MyMelodiesFolder();
+}
+
+template <class Family, const Level& L>
+void TeacherMelodyTask<Family, L>::Start() {
+  melody::EnableTaskControls(false);
+  melody::EnableKeyAndMode(false);
+  SetTexts();
+  std::string status;
+  if (melodies_.empty()) {
+    status = T(txt::kTeacherNoMelodies) + Folder().string();
+  } else if (leftOut_ > 0) {
+    status = T(txt::kTeacherNotFitting) + std::to_string(leftOut_);
+  }
+  std::string names;
+  for (const std::string& name : NotYetReported(unreadable_)) names += (names.empty() ? "" : ", ") + name;
+  if (!names.empty()) status += (status.empty() ? "" : "  ") + T(txt::kTeacherUnreadable) + names;
+  if (!status.empty()) GetViewHost().ShowStatus(status);
+}
+
+template <class Family, const Level& L>
+void TeacherMelodyTask<Family, L>::SetTexts() {
+  melody::SetTaskTexts(*this, kKind.startHint, kTitle);
+}
+
+template <class Family, const Level& L>
+void TeacherMelodyTask<Family, L>::OnListenNew() {
+  if (melodies_.empty()) {
+    GetViewHost().ShowStatus(T(txt::kTeacherNoMelodies) + Folder().string());
+    return;
+  }
+  // The name of the melody before goes from the panel.
+  showName_ = false;
+  if (!this->hintVisible) {
+    melody::DrawOnView([this](Dc& dc) {
+      melody::UsePaleBackground(dc);
+      DrawStatistics(dc);
+    });
+  }
+  Round().ListenNew();
+}
+
+template <class Family, const Level& L>
+void TeacherMelodyTask<Family, L>::OnAnswerClick(MouseFlags&, Point&) {
+  Round().AnswerClick();
+  melody::EnableKeyAndMode(false);
+  if (this->newTaskEnabled && this->tasksGiven > 0 && !showName_) {
+    showName_ = true;
+    melody::DrawOnView([this](Dc& dc) {
+      melody::UsePaleBackground(dc);
+      DrawStatistics(dc);
+    });
+  }
+}
+
+template <class Family, const Level& L>
+void TeacherMelodyTask<Family, L>::ResetStatistics() {
+  Round().ResetStatistics();
+  melody::EnableKeyAndMode(false);
+  showName_ = false;
+}
+
+template <class Family, const Level& L>
+void TeacherMelodyTask<Family, L>::DrawMessages(Dc& dc) {
+  const std::span<const int> legend = std::span(kKind.legend).first(kLegendLines);
+  if constexpr (std::is_base_of_v<MonoMelodyTest13, Family>) {
+    this->DrawLegendAndStatistics(dc, legend);
+  } else {
+    this->DrawLegendOrStatistics(dc, legend);
+  }
+}
+
+template <class Family, const Level& L>
+void TeacherMelodyTask<Family, L>::DrawStatistics(Dc& dc) {
+  std::vector<melody::PanelLine> lines = melody::StatisticsLines(*this);
+  std::string name;
+  if (showName_ && current_ < melodies_.size()) name = T(txt::kTeacherMelodyName) + melodies_[current_].title;
+  lines.push_back({name, melody::kPanelGrey});
+  if constexpr (std::is_base_of_v<MonoMelodyTest13, Family>) {
+    this->DrawPanelWithPrompt(dc, lines);
+  } else {
+    this->DrawPanelOverLegend(dc, lines, 10);
+  }
+}
+
+template <class Family, const Level& L>
+void TeacherMelodyTask<Family, L>::ChooseMelody() {
+  current_ = deck_.Next();
+  tones.clear();
+  for (const Tone& t : melodies_[current_].tones) tones.push_back(t.note - this->LowestNote());
+}
+
+template <class Family, const Level& L>
+void TeacherMelodyTask<Family, L>::PlayMelody(const melody::ToneMarks& marks) {
+  const std::vector<Tone>& melody = melodies_[current_].tones;
+  const uint32_t beat = melody::Beat();
+  // Milliseconds from the first tone to the tick; waits go to these points, so the
+  // rounding of one tone never shifts the next.
+  auto msAt = [beat](int32_t tick) { return static_cast<uint32_t>(int64_t{tick} * beat / kTicksPerBeat); };
+  uint32_t now = 0;
+  auto waitUntil = [this, &now](uint32_t ms) {
+    if (ms <= now) return;
+    this->WaitMs(ms - now);
+    now = ms;
+  };
+  for (size_t i = 0; i < melody.size(); ++i) {
+    const Tone& tone = melody[i];
+    const int32_t key = tone.note - this->LowestNote();
+    waitUntil(msAt(tone.tick));
+    if (marks) marks(key, true);
+    this->PlayNote(key, melody::kToneChannel);
+    const int32_t end = tone.tick + tone.length;
+    const bool restFollows = i + 1 < melody.size() && melody[i + 1].tick > end;
+    if (!restFollows && !marks) continue;
+    waitUntil(msAt(end));
+    if (restFollows) {
+      SendShortMsg(midi::Pack(midi::kNoteOff + melody::kToneChannel, static_cast<uint32_t>(tone.note), 0));
+    }
+    if (marks) marks(key, false);
+  }
+  if (!melody.empty()) waitUntil(msAt(melody.back().tick + melody.back().length));
+  this->AllNotesOff();
+}
+
+template class TeacherMelodyTask<MonoMelodyTest13, kLevel1>;
+template class TeacherMelodyTask<MonoMelodyTest13, kLevel2>;
+template class TeacherMelodyTask<MonoMelodyTest37, kLevel37>;
+template class TeacherMelodyTask<MonoMelodyTest13, kMine13>;
+template class TeacherMelodyTask<MonoMelodyTest37, kMine37>;
+
+}  // namespace teacher
