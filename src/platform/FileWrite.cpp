@@ -1,6 +1,7 @@
 #include "platform/FileWrite.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -80,9 +81,41 @@ bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& by
   return true;
 }
 
+UserFile ReadUserFile(const std::string& path, size_t maxBytes) {
+  UserFile out;
+  // Non-blocking, so that opening a FIFO does not wait for a writer.
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (!file.Valid()) return out;
+  struct stat info {};
+  if (::fstat(file.Get(), &info) != 0) return out;
+  if (!S_ISREG(info.st_mode)) {
+    out.status = UserFileStatus::kNotRegular;
+    return out;
+  }
+  if (static_cast<uint64_t>(info.st_size) > maxBytes) {
+    out.status = UserFileStatus::kTooBig;
+    return out;
+  }
+  uint8_t buffer[8192];
+  // One byte more than allowed tells a file that grew meanwhile.
+  while (out.bytes.size() <= maxBytes) {
+    const size_t want = std::min(sizeof buffer, maxBytes + 1 - out.bytes.size());
+    const ssize_t n = ::read(file.Get(), buffer, want);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return {};
+    if (n == 0) break;
+    out.bytes.insert(out.bytes.end(), buffer, buffer + n);
+  }
+  if (out.bytes.size() > maxBytes) return {UserFileStatus::kTooBig, {}};
+  out.status = UserFileStatus::kRead;
+  return out;
+}
+
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, size_t maxBytes) {
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (!file.Valid()) return std::nullopt;
+  struct stat info {};
+  if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
   std::vector<uint8_t> bytes;
   uint8_t buffer[8192];
   while (bytes.size() < maxBytes) {

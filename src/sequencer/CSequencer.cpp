@@ -21,6 +21,8 @@
 namespace {
 
 constexpr int kFilterText = 345;
+// The largest fragment or MIDI file the sequencers and the player open.
+constexpr size_t kMostFragmentBytes = 16u << 20;
 constexpr int kLoadTitleText = 346;
 constexpr int kSaveTitleText = 347;
 constexpr const char* kExtension = "aro";
@@ -114,10 +116,17 @@ CSequencer::CSequencer() {
 bool CSequencer::LoadFragment(CAbstractT& task, bool withMidiFiles) {
   const std::optional<std::string> path = AskForFile(true, withMidiFiles ? txt::kMidiOpenFilter : kFilterText);
   if (!path) return false;
+  // Anything but a regular file of a sane size is refused before the current fragment is touched.
+  UserFile file = ReadUserFile(*path, kMostFragmentBytes);
+  if (file.status == UserFileStatus::kNotRegular || file.status == UserFileStatus::kTooBig) {
+    GetUiHost().MessageBox(T(txt::kFileRefused) + std::filesystem::path(*path).filename().string(), "Error!",
+                           MB_OK | MB_ICONEXCLAMATION);
+    return false;
+  }
+  if (file.status != UserFileStatus::kRead) return false;
   task.StopTimer();
   task.playing = false;
-  const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(*path);
-  if (!bytes) return false;
+  const std::optional<std::vector<uint8_t>> bytes = std::move(file.bytes);
   TaskSink sink(task);
   if (smf::LooksLikeMidiFile(*bytes)) {
     const std::optional<smf::Song> song = smf::Read(*bytes);

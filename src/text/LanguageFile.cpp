@@ -65,6 +65,9 @@ LanguageTexts ParseLanguageFile(const std::vector<uint8_t>& bytes, int* linesRea
 std::optional<std::vector<uint8_t>> ReadFileBytes(const std::string& path, size_t maxBytes) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  // No language file comes near this size: a bigger one is treated as missing.
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size > kLanguageFileMostBytes) return std::nullopt;
   std::ifstream file(path, std::ios::binary);
   if (!file) return std::nullopt;
   std::vector<uint8_t> bytes;

@@ -30,5 +30,10 @@ inline constexpr size_t kLanguageFileMaxBytes = 3 + 4 * (kLanguageReadUnits * CL
 // linesRead, when given, receives how many texts came from lines of the file.
 LanguageTexts ParseLanguageFile(const std::vector<uint8_t>& bytes, int* linesRead = nullptr);
 
-// The first maxBytes bytes of a regular file; nothing when it cannot be opened or read.
+// A language file larger than this is not read at all.
+inline constexpr size_t kLanguageFileMostBytes = 1u << 20;
+static_assert(kLanguageFileMaxBytes < kLanguageFileMostBytes);
+
+// The first maxBytes bytes of a regular file of at most kLanguageFileMostBytes; nothing when it
+// cannot be opened or read.
 std::optional<std::vector<uint8_t>> ReadFileBytes(const std::string& path, size_t maxBytes = kLanguageFileMaxBytes);

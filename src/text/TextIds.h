@@ -68,6 +68,9 @@ inline constexpr int kMidiUnreadable = kTeacherBase + 16;
 inline constexpr int kMidiCaption = kTeacherBase + 17;
 inline constexpr int kTeacherEnd = kTeacherBase + 18;
 
+// Files the program refuses to read.
+inline constexpr int kFileRefused = kTeacherEnd;
+
 // One past the last text id.
-inline constexpr int kEnd = kTeacherEnd;
+inline constexpr int kEnd = kFileRefused + 1;
 }  // namespace txt

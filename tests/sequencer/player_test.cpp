@@ -1,8 +1,12 @@
+#include <sys/stat.h>
+
 #include <QImage>
+#include <filesystem>
 
 #include "sequencer/CSeqPlayer.h"
 #include "sequencer/SeqTestSupport.h"
 #include "text/LanguageTable.h"
+#include "text/TextIds.h"
 
 namespace {
 
@@ -68,6 +72,33 @@ TEST_F(PlayerTest, LoadsAFileAndPlaysItsNotesAtTheirTicks) {
   host.fileAnswers.push_back((dir.Path() / "gone.aro").string());
   Command(cmd::kListenAgain);
   EXPECT_EQ(player.events, (std::vector<NoteEvent>{{0, 5, 1}}));
+}
+
+// A FIFO, a device or a file over 16 MiB picked in the dialog: a message, nothing read, the
+// fragment as it was (a FIFO or /dev/zero would otherwise hang the program).
+TEST_F(PlayerTest, WhatIsNoRegularFileOfASaneSizeIsRefused) {
+  Open(26);
+  Task().events = {{0, 0, 5}};
+  const std::string fifo = (dir.Path() / "pipe.aro").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const std::string big = WriteFile("big.aro", "0 0 5\r\n");
+  std::filesystem::resize_file(big, (16u << 20) + 1);
+  for (const std::string& path : {fifo, std::string("/dev/zero"), big}) {
+    host.fileAnswers.push_back(path);
+    host.messageBoxAnswers.push_back(IDOK);
+    Command(cmd::kListenAgain);
+  }
+  ASSERT_EQ(host.messageBoxes.size(), 3u);
+  EXPECT_EQ(host.messageBoxes[0].text, T(txt::kFileRefused) + "pipe.aro");
+  EXPECT_EQ(host.messageBoxes[1].text, T(txt::kFileRefused) + "zero");
+  EXPECT_EQ(host.messageBoxes[2].caption, "Error!");
+  EXPECT_EQ(Task().events, (std::vector<NoteEvent>{{0, 0, 5}}));
+  // Exactly 16 MiB is still read.
+  std::filesystem::resize_file(big, 16u << 20);
+  host.fileAnswers.push_back(big);
+  Command(cmd::kListenAgain);
+  EXPECT_EQ(host.messageBoxes.size(), 3u);
+  EXPECT_EQ(Task().events, (std::vector<NoteEvent>{{0, 0, 5}}));
 }
 
 TEST_F(PlayerTest, DISABLED_WritesPicture) {

@@ -200,6 +200,8 @@ TEST(ReadFileBytes, ReadsRegularFilesUpToTheLimit) {
   EXPECT_EQ(ReadFileBytes(path, 3), (std::vector<uint8_t>{0xFF, 0xFE, 0x00}));
   EXPECT_FALSE(ReadFileBytes((dir / "missing.lng").string()));
   EXPECT_FALSE(ReadFileBytes(dir.string()));
+  std::filesystem::resize_file(path, kLanguageFileMostBytes + 1);  // treated as missing
+  EXPECT_FALSE(ReadFileBytes(path));
   std::filesystem::remove_all(dir);
 }
 

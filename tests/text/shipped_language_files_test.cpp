@@ -153,7 +153,8 @@ TEST(LanguageGuide, HasOneRowPerTextIdWithAKnownKind) {
                                                {436, 436},
                                                {txt::kProgressExportFailed, txt::kProgressDamaged},
                                                {txt::kTeacherMelodyName, txt::kTeacherNotFitting},
-                                               {txt::kMidiUnreadable, txt::kMidiUnreadable}}));
+                                               {txt::kMidiUnreadable, txt::kMidiUnreadable},
+                                               {txt::kFileRefused, txt::kFileRefused}}));
   EXPECT_EQ(IdsOfKind(guide, "filter"), Range({{345, 345},
                                                {424, 424},
                                                {txt::kProgressCsvFilter, txt::kProgressCsvFilter},

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Colour.h"
@@ -97,6 +98,10 @@ class CAbstractT {
   bool taskButtonCreated = false;
   int32_t playbackMode = kNoPlayback;
   std::vector<NoteEvent> events;
+  // Playback's index of events (kept in file order for saving): (tick, position) sorted, built
+  // under eventsLock when a timer starts. Events appended later are looked at one by one.
+  std::vector<std::pair<int32_t, uint32_t>> tickIndex;
+  size_t indexedEvents = 0;
   int32_t barCount = 0;
   std::atomic<bool> playing{false};
   Rect clientRect{};

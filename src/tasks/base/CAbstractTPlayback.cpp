@@ -1,4 +1,5 @@
 // Sending notes and timer playback of the task base.
+#include <algorithm>
 #include <array>
 #include <mutex>
 
@@ -59,13 +60,31 @@ int32_t NextBeat(int32_t beat, int32_t signature) { return beat + 1 > LastBeatOf
 
 int32_t ClickKey(int32_t beat) { return beat == 0 ? kAccentClickKey : kWeakClickKey; }
 
+// Indexes the events by tick for playback (under eventsLock).
+void BuildTickIndex(CAbstractT& task) {
+  task.tickIndex.clear();
+  task.tickIndex.reserve(task.events.size());
+  for (size_t i = 0; i < task.events.size(); ++i) task.tickIndex.emplace_back(task.events[i].tick, static_cast<uint32_t>(i));
+  std::sort(task.tickIndex.begin(), task.tickIndex.end());
+  task.indexedEvents = task.events.size();
+}
+
 // Plays the events of the tick in array order; while recording, the recorded channel is left out.
+// The indexed events come first and in array order, then those appended since the index was built,
+// so the order is the array's; an event changed in place since then is checked, never misread.
 void PlayEventsAt(CAbstractT& task, int32_t tick, bool skipRecordedChannel) {
-  for (const NoteEvent& e : task.events) {
-    if (e.tick != tick) continue;
-    if (skipRecordedChannel && e.channel == activeChannel && task.recording) continue;
+  if (task.events.size() < task.indexedEvents) BuildTickIndex(task);  // replaced meanwhile
+  const auto play = [&](const NoteEvent& e) {
+    if (e.tick != tick) return;
+    if (skipRecordedChannel && e.channel == activeChannel && task.recording) return;
     task.PlayNote(e.key, e.channel);
+  };
+  const auto& index = task.tickIndex;
+  for (auto it = std::lower_bound(index.begin(), index.end(), std::pair<int32_t, uint32_t>{tick, 0});
+       it != index.end() && it->first == tick; ++it) {
+    play(task.events[it->second]);
   }
+  for (size_t i = task.indexedEvents; i < task.events.size(); ++i) play(task.events[i]);
 }
 
 // Ends the playback from inside the callback. Stopping the timer comes last, and a stop or a
@@ -177,6 +196,7 @@ void CAbstractT::StartTimer(uint32_t periodMs) {
   ++playbackRun;
   // The new timer's first callback takes eventsLock too, so it sees timerId and timerRunning set.
   std::lock_guard lock(eventsLock);
+  BuildTickIndex(*this);
   if (!recording) {
     for (const NoteEvent& e : events) {
       if (e.tick == 0) PlayNote(e.key, e.channel);
