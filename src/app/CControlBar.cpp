@@ -66,7 +66,8 @@ void CControlBar::Build() {
       case ControlKind::Label:
       case ControlKind::RightLabel:
       case ControlKind::GroupBox:
-      case ControlKind::ListBox: {
+      case ControlKind::ListBox:
+      case ControlKind::Icon: {  // the bar has none
         auto* l = new QLabel(ToQString(c.text), this);
         l->setAlignment((c.kind == ControlKind::RightLabel ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         w = l;

@@ -10,6 +10,7 @@ CAboutDlg::CAboutDlg()
                129,
                "About Aurelo",
                {
+                   {kIconControl, ControlKind::Icon, 11, 7, 21, 20, "", false},
                    {1047, ControlKind::Label, 40, 7, 227, 10, "", false},
                    {1048, ControlKind::Label, 40, 19, 227, 10, "", false},
                    {1049, ControlKind::Label, 40, 33, 227, 18, "", true},

@@ -7,6 +7,7 @@ class CAboutDlg : public CDialog {
  public:
   static constexpr int kTemplateId = 100;
   static constexpr int kLinkButton = 1015;
+  static constexpr int kIconControl = 1014;  // the program icon (resource 128)
 
   CAboutDlg();
   void OnInitDialog() override;

@@ -21,6 +21,7 @@ enum class ControlKind {
   RightLabel,
   NumberEdit,
   EditableComboBox,
+  Icon,  // the program icon, drawn at the control's size
 };
 
 struct DialogControl {

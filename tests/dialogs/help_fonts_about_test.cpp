@@ -1,6 +1,9 @@
 // Fonts, help texts and the about box through their menu commands, answered by the scripted host.
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/Links.h"
+#include "platform/ModalDriver.h"
+#include "platform/qt/QtDialog.h"
+#include "platform/qt/QtUiHost.h"
 #include "tasks/melody/MelodyTestSupport.h"
 
 namespace {
@@ -78,6 +81,17 @@ TEST_F(HelpFontsAbout, AboutBoxShowsItsTextsAndItsLinkOpensTheMakersPage) {
   EXPECT_EQ(run.result, IDOK);
   EXPECT_EQ(host.openedUrls, std::vector<std::string>{links::kMakerPage});
   EXPECT_TRUE(host.messageBoxes.empty());
+}
+
+// A picture of the about box with its icon, for looking at: /tmp/about-box.png.
+TEST_F(HelpFontsAbout, DISABLED_WritesThePicture) {
+  QtUiHost qtHost(DialogBaseUnits{6, 13});
+  CAboutDlg dialog;
+  WhenModal<QtDialog>([](QtDialog* w) {
+    EXPECT_TRUE(w->grab().save("/tmp/about-box.png"));
+    w->End(IDOK);
+  });
+  EXPECT_EQ(qtHost.RunModal(dialog), IDOK);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -14,9 +15,22 @@
 #include <QSlider>
 
 #include "platform/qt/DialogUnitsQt.h"
+#include "platform/qt/ProgramIcon.h"
 #include "platform/qt/QtConvert.h"
 
 namespace {
+
+// The program icon, drawn at the control's size (and the screen's pixel density).
+class IconWidget final : public QWidget {
+ public:
+  explicit IconWidget(QWidget* parent) : QWidget(parent) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    ProgramIcon().paint(&painter, rect());
+  }
+};
 
 // Lets a click on a check box's text toggle the box, as a click on the box itself does.
 class ClickForwarder final : public QObject {
@@ -126,6 +140,9 @@ QtDialog::Control QtDialog::Create(const DialogControl& c) {
     }
     case ControlKind::GroupBox:
       control.widget = new QGroupBox(ToQString(c.text), this);
+      break;
+    case ControlKind::Icon:
+      control.widget = new IconWidget(this);
       break;
     case ControlKind::ListBox: {
       auto* list = new QListWidget(this);
