@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/AcceleratorTable.h"
 #include "app/CChildView.h"
 #include "app/CControlBar.h"
 #include "app/CommandIds.h"
@@ -32,40 +33,6 @@ namespace {
 constexpr int kMinWidth = 722;
 constexpr int kMinHeight = 450;
 
-// The accelerator table.
-struct Accelerator {
-  QKeyCombination keys;
-  int command;
-};
-
-const std::vector<Accelerator>& Accelerators() {
-  static const std::vector<Accelerator> table = {
-      {Qt::Key_Return, cmd::kEnter},
-      {Qt::Key_Enter, cmd::kEnter},
-      {Qt::Key_F1, cmd::kHelpBeginners},
-      {Qt::CTRL | Qt::Key_C, cmd::kEditCopy},
-      {Qt::CTRL | Qt::Key_Insert, cmd::kEditCopy},
-      {Qt::SHIFT | Qt::Key_Delete, cmd::kEditCut},
-      {Qt::CTRL | Qt::Key_X, cmd::kEditCut},
-      {Qt::CTRL | Qt::Key_V, cmd::kEditPaste},
-      {Qt::SHIFT | Qt::Key_Insert, cmd::kEditPaste},
-      {Qt::ALT | Qt::Key_Backspace, cmd::kEditUndo},
-      {Qt::CTRL | Qt::Key_Z, cmd::kEditUndo},
-      {Qt::CTRL | Qt::Key_M, cmd::kMidiSettings},
-      {Qt::Key_F6, cmd::kNextPane},
-      {Qt::SHIFT | Qt::Key_F6, cmd::kPrevPane},
-      {Qt::CTRL | Qt::Key_W, cmd::kWarningSettings},
-      {Qt::CTRL | Qt::SHIFT | Qt::Key_Delete, cmd::kClearLog},
-      {Qt::CTRL | Qt::Key_S, cmd::kSaveLog},
-      {Qt::CTRL | Qt::Key_F, cmd::kFontSettings},
-      {Qt::CTRL | Qt::Key_L, cmd::kShowLog},
-      {Qt::Key_Space, cmd::kListenNew},
-      {Qt::Key_R, cmd::kListenAgain},
-      {Qt::CTRL | Qt::Key_R, cmd::kResultFontSettings},
-      {Qt::CTRL | Qt::Key_P, cmd::kProgress},
-  };
-  return table;
-}
 
 // A language text, or the resource text while the language has none for it.
 QString MenuText(const MenuEntry& entry) {
