@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
+#include "platform/Region.h"
 #include "tasks/base/KeyGeometry.h"
 #include "tasks/keyboards/PianoTestSupport.h"
 
@@ -79,6 +82,84 @@ TEST(KeyGeometry, OneOctaveKeepsTheFirstOctaveAndEndsInARectangle) {
   EXPECT_EQ(Corners(one.keys[12]), Box(318, 0, 363, 172));
   EXPECT_EQ(one.filler, (Rect{363, 0, 1000, 172}));
   EXPECT_EQ(one.messageArea, (Rect{0, 172, 1000, 500}));
+}
+
+// Every key of the three octaves at 1000 x 500, against its spans worked out by hand from the
+// geometry rules: the upper part (top to 100) and the lower part (100 to 172); black keys have only
+// the upper one. A point one pixel either side of each black key's edges belongs to the neighbour.
+TEST(KeyGeometry, AllThirtySevenKeysAndTheEdgesOfEveryBlackKey) {
+  struct Spans {
+    int upperLeft, upperRight, lowerLeft, lowerRight;
+  };
+  const Spans expected[kThreeOctaveKeys] = {
+      {0, 28, 0, 45},  // key 0
+      {28, 53, 28, 53},  // key 1
+      {53, 81, 45, 90},  // key 2
+      {81, 106, 81, 106},  // key 3
+      {106, 136, 90, 136},  // key 4
+      {136, 164, 136, 181},  // key 5
+      {164, 188, 164, 188},  // key 6
+      {188, 215, 181, 227},  // key 7
+      {215, 239, 215, 239},  // key 8
+      {239, 265, 227, 272},  // key 9
+      {265, 289, 265, 289},  // key 10
+      {289, 318, 272, 318},  // key 11
+      {318, 346, 318, 363},  // key 12
+      {346, 371, 346, 371},  // key 13
+      {371, 399, 363, 409},  // key 14
+      {399, 424, 399, 424},  // key 15
+      {424, 454, 409, 454},  // key 16
+      {454, 481, 454, 500},  // key 17
+      {481, 506, 481, 506},  // key 18
+      {506, 533, 500, 545},  // key 19
+      {533, 557, 533, 557},  // key 20
+      {557, 583, 545, 590},  // key 21
+      {583, 608, 583, 608},  // key 22
+      {608, 636, 590, 636},  // key 23
+      {636, 664, 636, 681},  // key 24
+      {664, 689, 664, 689},  // key 25
+      {689, 717, 681, 727},  // key 26
+      {717, 742, 717, 742},  // key 27
+      {742, 772, 727, 772},  // key 28
+      {772, 799, 772, 818},  // key 29
+      {799, 824, 799, 824},  // key 30
+      {824, 851, 818, 863},  // key 31
+      {851, 875, 851, 875},  // key 32
+      {875, 901, 863, 909},  // key 33
+      {901, 925, 901, 925},  // key 34
+      {925, 954, 909, 954},  // key 35
+      {954, 1000, 954, 1000},  // key 36
+  };
+  const PianoLayout p = LayOutPiano({0, 0, 1000, 500}, kThreeOctaveKeys);
+  for (int k = 0; k < kThreeOctaveKeys; ++k) {
+    const std::vector<Point> corners = Corners(p.keys[static_cast<size_t>(k)]);
+    const auto span = [&](int y) {
+      int left = 1 << 30, right = -1;
+      for (const Point& c : corners) {
+        if (c.y != y) continue;
+        left = std::min(left, c.x);
+        right = std::max(right, c.x);
+      }
+      return std::pair{left, right};
+    };
+    const Spans& e = expected[k];
+    EXPECT_EQ(span(0), std::pair(e.upperLeft, e.upperRight)) << "key " << k;
+    EXPECT_EQ(span(IsBlackKey(k) ? 100 : 172), IsBlackKey(k) ? std::pair(e.upperLeft, e.upperRight)
+                                                            : std::pair(e.lowerLeft, e.lowerRight))
+        << "key " << k;
+    if (!IsBlackKey(k)) continue;
+    const auto owner = [&](int x) {
+      int found = -1;
+      for (int j = 0; j < kThreeOctaveKeys; ++j) {
+        if (Region(Corners(p.keys[static_cast<size_t>(j)])).Contains({x, 50})) found = j;
+      }
+      return found;
+    };
+    EXPECT_EQ(owner(e.upperLeft - 1), k - 1) << "key " << k;
+    EXPECT_EQ(owner(e.upperLeft), k) << "key " << k;
+    EXPECT_EQ(owner(e.upperRight - 1), k) << "key " << k;
+    EXPECT_EQ(owner(e.upperRight), k + 1) << "key " << k;
+  }
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "app/CommandIds.h"
 #include "app/TaskTable.h"
 #include "log/ResultsLog.h"
+#include "platform/ViewHost.h"
 #include "settings/ProgramSettings.h"
 #include "sound/MidiOutput.h"
 #include "sound/TempoTables.h"
@@ -95,6 +96,49 @@ class TextRecorder final : public QPaintDevice {
   int width_;
   int height_;
   mutable Engine engine_;
+};
+
+// The view as the tasks see it, except that what they draw through GetDC outside painting (the
+// message line, key marks) is kept as texts; everything else goes to the real view.
+class DrawnTextsHost final : public ViewHost {
+ public:
+  DrawnTextsHost() : view_(GetViewHost()), recorder_(2000, 2000) { SetViewHost(this); }
+  ~DrawnTextsHost() override { SetViewHost(&view_); }
+  DrawnTextsHost(const DrawnTextsHost&) = delete;
+  DrawnTextsHost& operator=(const DrawnTextsHost&) = delete;
+  std::vector<DrawnText>& Texts() { return recorder_.texts; }
+
+  std::unique_ptr<Dc> GetDC() override {
+    struct RecordingDc final : private QPainter, public Dc {
+      explicit RecordingDc(TextRecorder& r) : QPainter(&r), Dc(static_cast<QPainter&>(*this)) {}
+    };
+    return std::make_unique<RecordingDc>(recorder_);
+  }
+  Rect ClientRect() const override { return view_.ClientRect(); }
+  void Invalidate() override { view_.Invalidate(); }
+  void InvalidateRect(const Rect& rect) override { view_.InvalidateRect(rect); }
+  void InvalidateRegion(const Region& region) override { view_.InvalidateRegion(region); }
+  void UpdateWindow() override { view_.UpdateWindow(); }
+  void SetCursor(CursorKind cursor) override { view_.SetCursor(cursor); }
+  void PostToUi(std::function<void()> task) override { view_.PostToUi(std::move(task)); }
+  void SetControlText(int id, const std::string& text) override { view_.SetControlText(id, text); }
+  std::string ControlText(int id) const override { return view_.ControlText(id); }
+  void EnableControl(int id, bool enable) override { view_.EnableControl(id, enable); }
+  bool IsControlEnabled(int id) const override { return view_.IsControlEnabled(id); }
+  void CreateButton(int id, const std::string& text, const Rect& rect) override { view_.CreateButton(id, text, rect); }
+  void CreateList(int id, const Rect& rect, const std::vector<std::string>& items, int selected) override {
+    view_.CreateList(id, rect, items, selected);
+  }
+  int ListSelection(int id) const override { return view_.ListSelection(id); }
+  void MoveControl(int id, const Rect& rect) override { view_.MoveControl(id, rect); }
+  void DestroyControl(int id) override { view_.DestroyControl(id); }
+  void SetClockStart(uint32_t ms) override { view_.SetClockStart(ms); }
+  uint32_t ClockStart() const override { return view_.ClockStart(); }
+  void ShowStatus(const std::string& text) override { view_.ShowStatus(text); }
+
+ private:
+  ViewHost& view_;
+  TextRecorder recorder_;
 };
 
 // What the task paints (Draw, then DrawMessages) at the given client size: its texts.

@@ -185,6 +185,36 @@ TEST_P(MelodySeries, SolvedAtEachAttemptThenRevealedThenLogged) {
                                       T(433) + " = 2", T(434) + " = 1", T(436) + elapsed, DashRule()}));
 }
 
+// The red message line after each kind of wrong answer, by piano and attempt.
+TEST_P(MelodySeries, RedMessagesByPianoAndAttempt) {
+  Open(Case().type);
+  DrawnTextsHost drawn;
+  const auto lastRed = [&drawn] {
+    std::string text;
+    for (const DrawnText& t : drawn.Texts()) {
+      if (t.colour == QColor(255, 0, 0)) text = t.text;
+    }
+    drawn.Texts().clear();
+    return text;
+  };
+  std::vector<int> melody = NewTask();
+  Click(WrongFor(melody[0]));
+  EXPECT_EQ(lastRed(), T(283));
+  Click(WrongFor(melody[0]));
+  EXPECT_EQ(lastRed(), T(284));
+  Click(WrongFor(melody[0]));
+  EXPECT_EQ(lastRed(), T(279));
+  if (Case().length == 1) return;
+  const bool thirteen = Case().keys == 13;
+  melody = NewTask();
+  Click(melody[0]);
+  Click(WrongFor(melody[1]));
+  EXPECT_EQ(lastRed(), T(thirteen ? 285 : 287));
+  Click(melody[0]);
+  Click(WrongFor(melody[1]));
+  EXPECT_EQ(lastRed(), T(thirteen ? 286 : 288));
+}
+
 INSTANTIATE_TEST_SUITE_P(BothPianos, MelodySeries,
                          ::testing::Values(MelodyCase{1, 13, 1, 233, melody::kOneTone},
                                            MelodyCase{2, 13, 2, 234, melody::kTwoTones},
