@@ -47,12 +47,18 @@ std::string TitleOfMidiFile(const std::string& bytes) {
   return sequencer::BlanksToUnderscores(utf8 ? bytes : fragment::Latin1ToUtf8(bytes));
 }
 
-// The tempo of the list nearest to the microseconds of a quarter note.
+// The quarter note as the sequencers and the player play a tempo of the list: twelve ticks
+// of the timer's period, which is rounded to whole milliseconds (42 ms at "120" makes 504 ms,
+// not 500).
+int32_t PlayedQuarterMicros(int32_t tempo) {
+  return smf::kTicksPerQuarter * msPerTick[static_cast<size_t>(ClampTempoIndex(tempo))] * 1000;
+}
+
+// The tempo of the list that plays nearest to the microseconds of a quarter note.
 int32_t NearestTempo(int32_t microsPerQuarter) {
   int32_t best = 0;
   for (int32_t i = 1; i < kTempoCount; ++i) {
-    if (std::abs(msPerBeat[static_cast<size_t>(i)] * 1000 - microsPerQuarter) <
-        std::abs(msPerBeat[static_cast<size_t>(best)] * 1000 - microsPerQuarter)) {
+    if (std::abs(PlayedQuarterMicros(i) - microsPerQuarter) < std::abs(PlayedQuarterMicros(best) - microsPerQuarter)) {
       best = i;
     }
   }
@@ -207,7 +213,7 @@ namespace sequencer {
 smf::Song SongOfFragment(const fragment::Content& content, int32_t lastTick, int32_t keyToNote) {
   smf::Song song;
   song.title = UnderscoresToBlanks(content.title);
-  song.microsPerQuarter = msPerBeat[static_cast<size_t>(ClampTempoIndex(content.tempoIndex))] * 1000;
+  song.microsPerQuarter = PlayedQuarterMicros(content.tempoIndex);
   song.signature = SignatureOf(std::clamp(content.signatureIndex, 0, fragment::kLastSignature));
   for (int32_t channel = 0; channel < fragment::kChannels; ++channel) {
     std::vector<NoteEvent> notes;

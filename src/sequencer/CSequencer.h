@@ -56,7 +56,8 @@ class CSequencer {
 namespace sequencer {
 // The fragment as a Standard MIDI File's song: one track per channel with notes, each note
 // lasting to the next one of its channel (the last to lastTick), at the channel's velocity
-// and program; the tempo of tempoIndex, the time signature and the title.
+// and program; the tempo at which tempoIndex plays (twelve timer ticks to the quarter note),
+// the time signature and the title.
 smf::Song SongOfFragment(const fragment::Content& content, int32_t lastTick, int32_t keyToNote);
 // The reverse, into the records of a fragment file: notes as events of key note - 36
 // (moved by octaves onto keys 0-36), tempo and signature where the file has a listed one,

@@ -81,6 +81,23 @@ TEST_F(ProgressRecording, MelodyTasksRecordAttemptReplaysAndSettingsOfTheirStart
   EXPECT_EQ(sink.records.size(), 4u);
 }
 
+TEST_F(ProgressRecording, TeacherMelodiesOfEveryShippedLevelRecordTheirTypeAndFamily) {
+  for (const int type : {10, 31, 30}) {  // level 1, level 2, 37 keys
+    Open(type);
+    std::srand(3);
+    const size_t before = sink.records.size();
+    const std::vector<int> melody = NewMelody();
+    ASSERT_FALSE(melody.empty()) << type;
+    Click((melody[0] + 1) % 13);
+    for (int key : melody) Click(key);
+    ASSERT_EQ(sink.records.size(), before + 1) << type;
+    EXPECT_EQ(Last().taskType, type);
+    EXPECT_EQ(Last().family, Family::kTeacherMelody);
+    EXPECT_EQ(Last().attempt, 2);
+    EXPECT_FALSE(Last().ended);
+  }
+}
+
 TEST_F(ProgressRecording, ToneSearchCountsThePressesOfItsTask) {
   Open(0);
   std::srand(3);

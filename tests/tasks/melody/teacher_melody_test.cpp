@@ -2,7 +2,10 @@
 // played in their own rhythm and answered with the rules of the melody repetition tasks.
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
+#include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -156,6 +159,27 @@ TEST_F(TeacherMelodyTest, EveryShippedMelodyFitsItsLevelAndIsSolvedOnItsPiano) {
     EXPECT_EQ(given.size(), shipped.melodies.size()) << level.folder << ": a melody came twice";
   }
   EXPECT_GE(total, 60u);
+}
+
+// A type 1 file as another program writes it (fixtures/write_midi.py, Python's standard
+// library): a tempo track first, the melody in the second track with a program change, a
+// chord at the start and a rest after the long G4.
+TEST(TeacherMelodyFile, AType1FileOfAnotherProgramGivesItsTopLineWithItsRest) {
+  std::ifstream in(std::string(AURELO_SOURCE_DIR) + "/tests/tasks/melody/fixtures/python_song.mid", std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::optional<teacher::Melody> song =
+      teacher::ReadMelody(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()), "fallback");
+  ASSERT_TRUE(song);
+  EXPECT_EQ(song->title, "Python Song");
+  EXPECT_EQ(song->tones, (std::vector<teacher::Tone>{{64, 0, 12},
+                                                     {62, 12, 12},
+                                                     {64, 24, 12},
+                                                     {60, 36, 12},
+                                                     {67, 48, 24},
+                                                     {65, 84, 6},
+                                                     {64, 90, 6},
+                                                     {62, 96, 12},
+                                                     {60, 108, 24}}));
 }
 
 TEST_F(TeacherMelodyTest, MyMelodiesReadFragmentAndMidiFilesAndNameAnUnreadableOneOnce) {
