@@ -1,6 +1,7 @@
 // The chord playing tasks driven through the program: the chord named and its root marked,
 // the tones pressed from the root upwards, the reveal, the counters and the panel.
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -135,6 +136,33 @@ TEST_F(ChordPlaying, FromOneToneHoldsTheKeyBoxWhileOpen) {
   EXPECT_TRUE(Bar().IsControlEnabled(cmd::kKeyList));
   EXPECT_EQ(task.attempt, 0);
   keyIndex = 0;
+}
+
+// The red message line after each kind of wrong key: the root, a later tone, the third attempt.
+TEST_F(ChordPlaying, RedMessagesByStepAndAttempt) {
+  Open(23);
+  std::srand(5);
+  // The red text the clicks leave on the message line.
+  const auto redAfter = [](const std::function<void()>& clicks) {
+    DrawnTextsHost drawn;
+    clicks();
+    std::string text;
+    for (const DrawnText& t : drawn.Texts()) {
+      if (t.colour == QColor(255, 0, 0)) text = t.text;
+    }
+    return text;
+  };
+  std::vector<int> keys = NewTask(0);
+  const int wrong = keys[0] == 12 ? 13 : 12;
+  for (int id : {283, 284, 279}) EXPECT_EQ(redAfter([&] { Click(wrong); }), T(id));
+  keys = NewTask(0);
+  for (int id : {287, 288}) {
+    EXPECT_EQ(redAfter([&] {
+                Click(keys[0]);
+                Click(keys[1] + 1);
+              }),
+              T(id));
+  }
 }
 
 }  // namespace
