@@ -100,4 +100,29 @@ TEST_F(ScaleMembership, ADistanceThatAdmitsNoToneDoesNotHang) {
   EXPECT_EQ(RandomScaleKeyNear(kThreeOctaveKeys, 7), 7);
 }
 
+// The mode table (row for each of the 11 modes on each of the 12 keys) and all 48 rows of the
+// scale table, against the mode offsets and the four families' intervals.
+TEST(MusicalTables, EveryModeOnEveryKeyAndEveryRowOfTheScaleTable) {
+  // Mode: family (row block) and the degree below the tonic of the family's scale; -1: chromatic.
+  const int modeFamily[11] = {0, 0, 0, 0, 0, 0, 0, 12, 24, 36, -1};
+  const int modeDegree[11] = {0, 2, 4, 5, 7, 9, 11, 0, 0, 0, 0};
+  for (int mode = 0; mode < 11; ++mode) {
+    for (int key = 0; key < 12; ++key) {
+      const int expected = modeFamily[mode] < 0 ? -1 : modeFamily[mode] + (key - modeDegree[mode] + 12) % 12;
+      EXPECT_EQ(ScaleRowOf(mode, key), expected) << "mode " << mode << " key " << key;
+    }
+  }
+  const std::set<int> families[4] = {
+      {0, 2, 4, 5, 7, 9, 11}, {0, 2, 3, 5, 7, 9, 11}, {0, 2, 3, 5, 7, 8, 11}, {0, 2, 4, 5, 7, 8, 11}};
+  ScaleTable table{};
+  FillScaleTable(table);
+  for (int row = 0; row < 48; ++row) {
+    for (int column = 0; column < 37; ++column) {
+      const bool member = families[row / 12].count((column - row % 12 + 24) % 12) == 1;
+      EXPECT_EQ(table[static_cast<size_t>(row)][static_cast<size_t>(column)], member ? 1 : 0)
+          << "row " << row << " column " << column;
+    }
+  }
+}
+
 }  // namespace
