@@ -1,8 +1,10 @@
 #include <QApplication>
 
 #include "app/CAureloApp.h"
+#include "sound/MidiSystem.h"
 
 int main(int argc, char* argv[]) {
+  StartLoadingSynth();
   QApplication qtApp(argc, argv);
   QApplication::setApplicationName("Aurelo");
   CAureloApp app;

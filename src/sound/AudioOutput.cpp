@@ -1,5 +1,7 @@
 #include "sound/AudioOutput.h"
 
+#include <sched.h>
+
 #include <array>
 
 namespace {
@@ -27,10 +29,11 @@ bool AudioOutput::TryDriver(const char* name) {
   fluid_settings_setnum(s, "synth.sample-rate", Synth::kSampleRate);
   fluid_settings_setint(s, "audio.period-size", kPeriodFrames);
   fluid_settings_setint(s, "audio.periods", kPeriods);
+  fluid_settings_setint(s, "audio.realtime-prio", kRealTimePriority);
   // Without this PulseAudio may buffer a second or more.
   fluid_settings_setint(s, "audio.pulseaudio.adjust-latency", 0);
   mixer_.SetTimed(true, kPeriodFrames);
-  FluidAudioDriverPtr driver(new_fluid_audio_driver2(s, &AudioOutput::Callback, &mixer_));
+  FluidAudioDriverPtr driver(new_fluid_audio_driver2(s, &AudioOutput::Callback, this));
   if (!driver) {
     mixer_.SetTimed(false, 0);
     return false;
@@ -47,6 +50,14 @@ bool AudioOutput::TryDriver(const char* name) {
 
 int AudioOutput::Callback(void* data, int len, int /*nfx*/, float* /*fx*/[], int nout, float* out[]) {
   if (nout < 2) return FLUID_FAILED;
-  static_cast<Mixer*>(data)->RenderNow(out[0], out[1], len);
+  auto* self = static_cast<AudioOutput*>(data);
+  if (!self->schedulingNoted_.load(std::memory_order_relaxed)) self->NoteScheduling();
+  self->mixer_.RenderNow(out[0], out[1], len);
   return FLUID_OK;
+}
+
+void AudioOutput::NoteScheduling() {
+  const int policy = sched_getscheduler(0);
+  realTime_ = policy == SCHED_FIFO || policy == SCHED_RR;
+  schedulingNoted_ = true;
 }

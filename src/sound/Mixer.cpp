@@ -17,6 +17,14 @@ int64_t Mixer::NowNs() {
       .count();
 }
 
+int64_t Mixer::ClockMsToNs(uint32_t ms) {
+  constexpr int64_t kNsPerMs = 1'000'000;
+  const int64_t nowMs = NowNs() / kNsPerMs;
+  // The difference to now, taken in 32 bits, survives the wrap of the millisecond clock.
+  const auto ahead = static_cast<int32_t>(ms - static_cast<uint32_t>(nowMs));
+  return (nowMs + ahead) * kNsPerMs;
+}
+
 void Mixer::SetTimed(bool timed, int latencyFrames) {
   latencyNs_ = static_cast<int64_t>(std::llround(latencyFrames * kNsPerFrame));
   timed_ = timed;
@@ -24,15 +32,19 @@ void Mixer::SetTimed(bool timed, int latencyFrames) {
   if (!timed) FlushQueue();
 }
 
-void Mixer::Send(uint32_t message) {
+void Mixer::Send(uint32_t message) { SendAt(message, NowNs()); }
+
+void Mixer::Reset() { ResetAt(NowNs()); }
+
+void Mixer::SendAt(uint32_t message, int64_t dueNs) {
   // A program change may load samples from disk: done here, never on the audio thread.
-  if (!timed_ || midi::Kind(message) == midi::kProgramChange || !queue_.Push({NowNs(), message, false})) {
+  if (!timed_ || midi::Kind(message) == midi::kProgramChange || !queue_.Push({dueNs, message, false})) {
     if (synth_) synth_->Apply(message);
   }
 }
 
-void Mixer::Reset() {
-  if (!timed_ || !queue_.Push({NowNs(), 0, true})) {
+void Mixer::ResetAt(int64_t dueNs) {
+  if (!timed_ || !queue_.Push({dueNs, 0, true})) {
     if (synth_) synth_->Silence();
   }
 }
@@ -64,15 +76,23 @@ void Mixer::Render(float* left, float* right, int frames, int64_t blockStartNs) 
   while (auto m = queue_.Front()) {
     int position = 0;
     if (blockStartNs != kNoTiming) {
-      const double offset = static_cast<double>(m->sentNs + latencyNs_ - blockStartNs) / kNsPerFrame;
+      const int64_t dueNs = m->sentNs + latencyNs_ + slipNs_;
+      const double offset = static_cast<double>(dueNs - blockStartNs) / kNsPerFrame;
       if (offset >= frames) break;  // due in a later block
-      position = std::clamp(static_cast<int>(std::floor(offset)), done, frames);
+      if (offset < done) {
+        // Late: it plays at the first free sample, and everything after it slips as much.
+        slipNs_ += blockStartNs + static_cast<int64_t>(std::ceil(done * kNsPerFrame)) - dueNs;
+        position = done;
+      } else {
+        position = std::min(static_cast<int>(std::floor(offset)), frames);
+      }
     }
     RenderSynth(left + done, right + done, position - done);
     done = std::max(done, position);
     Deliver(*m);
     queue_.Pop();
   }
+  if (queue_.Empty()) slipNs_ = 0;
   RenderSynth(left + done, right + done, frames - done);
   wave_.MixInto(left, right, frames);
   for (int i = 0; i < frames; ++i) {

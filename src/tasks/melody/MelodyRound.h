@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "settings/ProgramSettings.h"
+#include "tasks/base/ToneTimeline.h"
 #include "tasks/melody/MelodyCommon.h"
 
 namespace melody {
@@ -85,13 +86,19 @@ class MelodyRound {
  private:
   // Each tone for one beat, cut by the next; all notes off after the last.
   void Play() {
-    const uint32_t beat = Beat();
-    for (int32_t key : task_.tones) {
-      task_.PlayNote(key, kToneChannel);
-      if (kLeavesToneSounding) return;
-      task_.WaitMs(beat);
+    if constexpr (kLeavesToneSounding) {
+      task_.PlayNote(task_.tones[0], kToneChannel);
+    } else {
+      const uint32_t beat = Beat();
+      ToneTimeline timeline(task_);
+      uint32_t at = 0;
+      for (int32_t key : task_.tones) {
+        timeline.PlayNote(at, key, kToneChannel);
+        at += beat;
+      }
+      timeline.AllNotesOff(at);
+      timeline.Play();
     }
-    task_.AllNotesOff();
   }
 
   void Solved(int32_t tone) {
@@ -119,15 +126,18 @@ class MelodyRound {
   // the next task when "Fix key illumination" is on (a single tone always does).
   void Reveal() {
     const uint32_t beat = Beat();
-    task_.WaitMs(beat);
+    ToneTimeline timeline(task_);
+    uint32_t at = beat;
     for (int32_t key : task_.tones) {
-      if constexpr (N == 1) task_.PlayNote(key, kToneChannel);
-      DrawOnView([this, key](Dc& dc) { task_.MarkKey(dc, key, task_.redBrush); });
-      if constexpr (N > 1) task_.PlayNote(key, kToneChannel);
-      task_.WaitMs(beat);
-      if (N > 1 && !fixKeyIllumination) DrawOnView([this, key](Dc& dc) { task_.DrawKeyNormal(dc, key); });
+      timeline.PlayNote(at, key, kToneChannel);
+      timeline.Cue(at, [this, key] { DrawOnView([this, key](Dc& dc) { task_.MarkKey(dc, key, task_.redBrush); }); });
+      at += beat;
+      if (N > 1 && !fixKeyIllumination) {
+        timeline.Cue(at, [this, key] { DrawOnView([this, key](Dc& dc) { task_.DrawKeyNormal(dc, key); }); });
+      }
     }
-    task_.AllNotesOff();
+    timeline.AllNotesOff(at);
+    timeline.Play();
   }
 
   static constexpr bool kLeavesToneSounding = [] {
