@@ -31,6 +31,7 @@ namespace {
 
 constexpr double kHopMs = 2.5;
 constexpr double kWindowMs = 5.0;
+constexpr double kSmoothMs = 20.0;  // the level for the release
 constexpr double kRiseDb = 5.0;        // an attack: this much above the quietest of the last 30 ms
 constexpr double kRiseLookMs = 30.0;
 constexpr double kMinGapMs = 80.0;     // two onsets are at least this far apart
@@ -42,6 +43,8 @@ constexpr double kBeforeMs = 100.0;
 constexpr double kSlopeMs = 60.0;
 constexpr double kLongSlopeMs = 150.0;
 constexpr double kFloorDb = 45.0;      // below the loudest frame: silence
+constexpr double kAttackDb = 15.0;     // an attack reaches this close to the loudest frame
+constexpr double kAboveBeforeDb = 3.0; // and rises above the level of 30-60 ms before (a dropout does not)
 constexpr double kLengthTolerance = 0.10;
 constexpr double kOnsetToleranceMs = 50.0;
 
@@ -114,14 +117,19 @@ struct Tone {
   double endMs = 0;
 };
 
-// Level in dB of each hop.
-std::vector<double> Envelope(const Sound& s) {
+// Level in dB of each hop over a window of the given length; of the sample-to-sample
+// differences when asked (that stresses the hammer noise of an attack, which stands out even
+// while the tone before still sounds).
+std::vector<double> Envelope(const Sound& s, double windowMs, bool differences) {
   const auto hop = static_cast<size_t>(s.rate * kHopMs / 1000);
-  const auto window = static_cast<size_t>(s.rate * kWindowMs / 1000);
+  const auto window = static_cast<size_t>(s.rate * windowMs / 1000);
   std::vector<double> db;
-  for (size_t i = 0; i + window <= s.samples.size(); i += hop) {
+  for (size_t i = 1; i + window <= s.samples.size(); i += hop) {
     double sum = 0;
-    for (size_t j = i; j < i + window; ++j) sum += static_cast<double>(s.samples[j]) * s.samples[j];
+    for (size_t j = i; j < i + window; ++j) {
+      const double v = differences ? s.samples[j] - s.samples[j - 1] : s.samples[j];
+      sum += v * v;
+    }
     db.push_back(10 * std::log10(sum / static_cast<double>(window) + 1e-12));
   }
   return db;
@@ -130,20 +138,26 @@ std::vector<double> Envelope(const Sound& s) {
 // Every attack, and where its tone ends: at the next attack, or where the level first falls
 // faster than a held tone decays (the release), or where it sinks into silence.
 std::vector<Tone> FindTones(const Sound& s) {
-  const std::vector<double> db = Envelope(s);
+  const std::vector<double> attack = Envelope(s, kWindowMs, true);
+  const std::vector<double> db = Envelope(s, kSmoothMs, false);
   if (db.empty()) return {};
-  const double floor = *std::max_element(db.begin(), db.end()) - kFloorDb;
+  const double attackTop = *std::max_element(attack.begin(), attack.end());
+  const double top = *std::max_element(db.begin(), db.end());
+  const double floor = top - kFloorDb;
   const auto look = static_cast<size_t>(kRiseLookMs / kHopMs);
   const auto gap = static_cast<size_t>(kMinGapMs / kHopMs);
   const auto slope = static_cast<size_t>(kSlopeMs / kHopMs);
   std::vector<size_t> onsets;
-  for (size_t i = look; i < db.size(); ++i) {
+  for (size_t i = 2 * look; i < attack.size() && i < db.size(); ++i) {
     if (db[i] < floor) continue;
-    const double quiet = *std::min_element(db.begin() + static_cast<long>(i - look), db.begin() + static_cast<long>(i));
-    if (db[i] - quiet < kRiseDb) continue;
+    const auto from = [&](size_t k) { return attack.begin() + static_cast<long>(k); };
+    const double earlier = *std::max_element(from(i - 2 * look), from(i - look));
+    const double quiet = *std::min_element(from(i - look), from(i));
+    const double after = attack[std::min(i + look / 2, attack.size() - 1)];
+    if (attack[i] - quiet < kRiseDb || after < attackTop - kAttackDb || after < earlier + kAboveBeforeDb) continue;
     if (!onsets.empty() && i - onsets.back() < gap) continue;
     size_t start = i;  // back to where the rise began
-    while (start > i - look && db[start - 1] > quiet + 3) --start;
+    while (start > i - look && attack[start - 1] > quiet + 3) --start;
     onsets.push_back(start);
     i += gap;
   }
@@ -277,6 +291,7 @@ int main(int argc, char** argv) {
     taskType = static_cast<uint16_t>(std::atoi(argv[3]));
     tempoIndex = std::atoi(argv[4]);
     windowRect = {40, 40, 1040, 800};
+    useHardwareMidiKeyboard = 0;  // no message about a missing keyboard at start
     return bank.SaveSettings(std::string(argv[2]) + "/AureloSettings.dat") ? 0 : 1;
   }
   if (command == "analyse" && argc == 6) {

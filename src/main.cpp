@@ -4,8 +4,8 @@
 #include "sound/MidiSystem.h"
 
 int main(int argc, char* argv[]) {
-  StartLoadingSynth();
   QApplication qtApp(argc, argv);
+  StartLoadingSynth();
   QApplication::setApplicationName("Aurelo");
   CAureloApp app;
   if (!app.InitInstance()) return 1;

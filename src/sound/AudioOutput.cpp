@@ -5,7 +5,10 @@
 #include <array>
 
 namespace {
-constexpr std::array<const char*, 5> kDrivers = {nullptr, "pulseaudio", "alsa", "sdl2", "jack"};
+// PulseAudio first: FluidSynth's default here is ALSA, whose default device on a PulseAudio
+// desktop is the server's ALSA plug-in; that one can hold the stream for two seconds after an
+// underrun, where the server's own client does not.
+constexpr std::array<const char*, 5> kDrivers = {"pulseaudio", nullptr, "alsa", "sdl2", "jack"};
 constexpr int kNameSize = 64;
 }  // namespace
 

@@ -6,7 +6,7 @@
 #include "sound/Mixer.h"
 
 // The sound card: one FluidSynth audio driver that plays the mixer with a small period.
-// It tries the system's default driver, then pulseaudio, alsa, sdl2 and jack. The driver's
+// It tries pulseaudio, then the system's default driver, alsa, sdl2 and jack. The driver's
 // thread asks for real-time scheduling (FluidSynth tries the thread attributes, then rtkit);
 // where the system refuses, it runs at normal priority.
 class AudioOutput {

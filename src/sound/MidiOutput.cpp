@@ -41,6 +41,11 @@ bool MidiOutHasTimeline() {
   return output && output->HasTimeline();
 }
 
+bool MidiOutReady() {
+  std::lock_guard lock(outputLock);
+  return !output || output->Ready();
+}
+
 void SendShortMsgAt(uint32_t message, uint32_t dueMs) {
   std::lock_guard lock(outputLock);
   if (output) output->ShortMsgAt(message, dueMs);

@@ -67,6 +67,8 @@ class MidiOutDevice {
   // the program's millisecond clock (timeGetTime), however late the sending thread runs
   // afterwards. Messages are handed over in the order of their due times.
   virtual bool HasTimeline() const { return false; }
+  // Whether what is put on the timeline now will be heard at its time (the sound runs).
+  virtual bool Ready() const { return true; }
   // Only on a device with a timeline; the defaults send at once.
   virtual void ShortMsgAt(uint32_t message, uint32_t /*dueMs*/) { ShortMsg(message); }
   virtual void ResetAt(uint32_t /*dueMs*/) { Reset(); }
@@ -148,6 +150,8 @@ void SendShortMsg(uint32_t message);
 void ResetMidiOut();
 // Whether the open output takes messages ahead of time (see MidiOutDevice::HasTimeline).
 bool MidiOutHasTimeline();
+// Whether the open output plays what it gets at its time; true without an output.
+bool MidiOutReady();
 // Timed forms for an output with a timeline: the message or reset sounds at dueMs.
 void SendShortMsgAt(uint32_t message, uint32_t dueMs);
 void ResetMidiOutAt(uint32_t dueMs);

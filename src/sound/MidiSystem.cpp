@@ -34,6 +34,7 @@ class BuiltInSynthOut final : public MidiOutDevice {
   void ShortMsg(uint32_t message) override { out_.ShortMsg(message); }
   void Reset() override { out_.Reset(); }
   bool HasTimeline() const override { return out_.HasTimeline(); }
+  bool Ready() const override { return out_.Ready(); }
   void ShortMsgAt(uint32_t message, uint32_t dueMs) override { out_.ShortMsgAt(message, dueMs); }
   void ResetAt(uint32_t dueMs) override { out_.ResetAt(dueMs); }
 

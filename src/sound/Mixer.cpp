@@ -10,6 +10,9 @@ namespace {
 constexpr int64_t kClockCorrectionDivisor = 16;
 constexpr int64_t kClockResyncBlocks = 4;
 constexpr int64_t kNoTiming = INT64_MIN / 4;
+// The output flows once its callbacks have come without a long pause for this long.
+constexpr int64_t kSteadyNs = 300'000'000;
+constexpr int64_t kLongPauseNs = 50'000'000;
 }  // namespace
 
 int64_t Mixer::NowNs() {
@@ -101,8 +104,16 @@ void Mixer::Render(float* left, float* right, int frames, int64_t blockStartNs) 
   }
 }
 
+bool Mixer::Flowing() const {
+  const int64_t now = NowNs();
+  const int64_t since = steadySinceNs_.load();
+  return since != 0 && now - since >= kSteadyNs && now - lastCallbackNs_.load() < kLongPauseNs;
+}
+
 void Mixer::RenderNow(float* left, float* right, int frames) {
   const int64_t now = NowNs();
+  if (now - lastCallbackNs_.load() > kLongPauseNs) steadySinceNs_ = now;
+  lastCallbackNs_ = now;
   const auto blockNs = static_cast<int64_t>(frames * kNsPerFrame);
   int64_t start = now;
   if (blockClockValid_ && std::llabs(now - nextBlockNs_) <= kClockResyncBlocks * blockNs) {

@@ -25,6 +25,9 @@ class Mixer {
   // then reaches the synthesiser at once. Switching it off plays what is still queued.
   void SetTimed(bool timed, int latencyFrames);
   bool Timed() const { return timed_; }
+  // Whether the audio output has been taking blocks steadily for a while. A sound server
+  // may hold a new stream for a second or more before it plays it.
+  bool Flowing() const;
 
   // From any thread.
   void Send(uint32_t message);
@@ -64,6 +67,9 @@ class Mixer {
   // How far the queued messages have slipped behind their times because a block came late
   // (audio thread only); back to zero once the queue has run empty.
   int64_t slipNs_ = 0;
+  // The last audio callback, and the first of the current run without a long pause.
+  std::atomic<int64_t> lastCallbackNs_{0};
+  std::atomic<int64_t> steadySinceNs_{0};
 };
 
 // The built-in synthesiser as a MIDI output device.
@@ -73,6 +79,7 @@ class MixerMidiOut final : public MidiOutDevice {
   void ShortMsg(uint32_t message) override { mixer_.Send(message); }
   void Reset() override { mixer_.Reset(); }
   bool HasTimeline() const override { return mixer_.Timed(); }
+  bool Ready() const override { return !mixer_.Timed() || mixer_.Flowing(); }
   void ShortMsgAt(uint32_t message, uint32_t dueMs) override { mixer_.SendAt(message, Mixer::ClockMsToNs(dueMs)); }
   void ResetAt(uint32_t dueMs) override { mixer_.ResetAt(Mixer::ClockMsToNs(dueMs)); }
 

@@ -5,6 +5,11 @@
 #include "platform/Clock.h"
 #include "tasks/base/CAbstractT.h"
 
+namespace {
+constexpr uint32_t kMostWaitForSoundMs = 3000;
+constexpr uint32_t kSoundPollMs = 20;
+}  // namespace
+
 void ToneTimeline::Sends(uint32_t atMs, const std::function<void()>& sends) {
   MidiSendCapture capture;
   sends();
@@ -53,6 +58,11 @@ void ToneTimeline::WaitUntil(uint32_t startMs, uint32_t atMs) {
 
 void ToneTimeline::Play() {
   std::stable_sort(items_.begin(), items_.end(), [](const Item& a, const Item& b) { return a.atMs < b.atMs; });
+  // Just after the start the sound may not run yet: the first tones wait for it, so they
+  // come late rather than be cut by the sound server's first pause.
+  for (uint32_t waited = 0; !MidiOutReady() && waited < kMostWaitForSoundMs; waited += kSoundPollMs) {
+    task_.WaitMs(kSoundPollMs);
+  }
   const uint32_t start = timeGetTime();
   const bool ahead = MidiOutHasTimeline();
   if (ahead) {
