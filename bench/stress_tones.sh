@@ -3,7 +3,8 @@
 # (sh -c 'while :; do :; done') and each kind of playback, starts the program afresh RUNS times
 # on a virtual display with a PulseAudio null sink, presses Space (a new task) and R (listen
 # again), records the sink and checks every playback: every tone there, its length within
-# 10 % of the beat, its onset within 50 ms of its beat from the playback's first tone.
+# 10 % of the beat, its onset within 50 ms of its beat from the playback's first tone. Short
+# dropouts of the sound server are counted as clicks.
 #   chord:  task type 19, a triad tone after tone (each tone one beat, a silent beat after it)
 #   melody: task type 3, four tones of one beat each
 # Usage: bench/stress_tones.sh [BUILD_DIR]
@@ -86,9 +87,10 @@ one_run() {
   sleep "$((wait_ms / 1000)).$(printf %03d $((wait_ms % 1000)))"
   xdotool key r
   sleep "$((wait_ms / 1000)).$(printf %03d $((wait_ms % 1000)))"
-  local rss
+  local rss sched
   rss=$(awk '/VmRSS/ {print $2}' "/proc/$app/status" 2>/dev/null || echo 0)
-  echo "$kind spinners=$n run $i: window after $shown ms, memory $((rss / 1024)) MB"
+  sched=$(ps -L -o comm=,cls=,rtprio= -p "$app" 2>/dev/null | awk '/audio/ {print $1, $2, $3}' | head -1)
+  echo "$kind spinners=$n run $i: window after $shown ms, memory $((rss / 1024)) MB, audio thread: ${sched:-?}"
   kill "$app" 2>/dev/null || true
   wait "$app" 2>/dev/null || true
   kill "$rec" 2>/dev/null || true
@@ -109,7 +111,8 @@ for n in $spinners; do
     ok=$(grep 'playback' "$log" | grep -c ' ok$' || true)
     starts=$(grep -c 'window after' "$log" || true)
     complete=$(awk '/run [0-9]+:/ {run=$0} / ok$/ {ok[run]++} END {n=0; for (r in ok) if (ok[r] == 2) n++; print n}' "$log")
-    echo "== $kind, $n spinners: $ok of $total playbacks good, $complete of $starts starts with both good (load $(cut -d' ' -f1 /proc/loadavg))"
+    clicks=$(grep -o 'clicks [0-9]*' "$log" | awk '{n += $2} END {print n + 0}')
+    echo "== $kind, $n spinners: $ok of $total playbacks good, $complete of $starts starts with both good, $clicks clicks (load $(cut -d' ' -f1 /proc/loadavg))"
   done
   stop_spinners
 done

@@ -11,7 +11,10 @@
 // where the system refuses, it runs at normal priority.
 class AudioOutput {
  public:
-  static constexpr int kPeriodFrames = 128;  // 2.9 ms at 44100 Hz
+  // 23 ms at 44100 Hz. FluidSynth asks PulseAudio to hold one period; with 128 or 512
+  // frames the server ran dry under load (clicks, cut tones), with 1024 it did not. A key
+  // played on the piano is heard about two periods after the click.
+  static constexpr int kPeriodFrames = 1024;
   static constexpr int kPeriods = 2;
   static constexpr int kRealTimePriority = 60;
 
