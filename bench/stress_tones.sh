@@ -37,6 +37,8 @@ cleanup() {
   stop_spinners
   local p
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  sleep 0.5
+  for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null || true; done
 }
 trap cleanup EXIT
 
