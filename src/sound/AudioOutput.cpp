@@ -1,9 +1,14 @@
 #include "sound/AudioOutput.h"
 
+#include <sched.h>
+
 #include <array>
 
 namespace {
-constexpr std::array<const char*, 5> kDrivers = {nullptr, "pulseaudio", "alsa", "sdl2", "jack"};
+// PulseAudio first: FluidSynth's default here is ALSA, whose default device on a PulseAudio
+// desktop is the server's ALSA plug-in; that one can hold the stream for two seconds after an
+// underrun, where the server's own client does not.
+constexpr std::array<const char*, 5> kDrivers = {"pulseaudio", nullptr, "alsa", "sdl2", "jack"};
 constexpr int kNameSize = 64;
 }  // namespace
 
@@ -27,10 +32,11 @@ bool AudioOutput::TryDriver(const char* name) {
   fluid_settings_setnum(s, "synth.sample-rate", Synth::kSampleRate);
   fluid_settings_setint(s, "audio.period-size", kPeriodFrames);
   fluid_settings_setint(s, "audio.periods", kPeriods);
+  fluid_settings_setint(s, "audio.realtime-prio", kRealTimePriority);
   // Without this PulseAudio may buffer a second or more.
   fluid_settings_setint(s, "audio.pulseaudio.adjust-latency", 0);
   mixer_.SetTimed(true, kPeriodFrames);
-  FluidAudioDriverPtr driver(new_fluid_audio_driver2(s, &AudioOutput::Callback, &mixer_));
+  FluidAudioDriverPtr driver(new_fluid_audio_driver2(s, &AudioOutput::Callback, this));
   if (!driver) {
     mixer_.SetTimed(false, 0);
     return false;
@@ -47,6 +53,14 @@ bool AudioOutput::TryDriver(const char* name) {
 
 int AudioOutput::Callback(void* data, int len, int /*nfx*/, float* /*fx*/[], int nout, float* out[]) {
   if (nout < 2) return FLUID_FAILED;
-  static_cast<Mixer*>(data)->RenderNow(out[0], out[1], len);
+  auto* self = static_cast<AudioOutput*>(data);
+  if (!self->schedulingNoted_.load(std::memory_order_relaxed)) self->NoteScheduling();
+  self->mixer_.RenderNow(out[0], out[1], len);
   return FLUID_OK;
+}
+
+void AudioOutput::NoteScheduling() {
+  const int policy = sched_getscheduler(0);
+  realTime_ = policy == SCHED_FIFO || policy == SCHED_RR;
+  schedulingNoted_ = true;
 }

@@ -7,7 +7,12 @@ namespace {
 // closed on the user-interface thread while the timer thread is sending.
 std::mutex outputLock;
 MidiOutDevice* output = nullptr;
+// The innermost capture of this thread, if any.
+thread_local MidiSendCapture* capture = nullptr;
 }  // namespace
+
+MidiSendCapture::MidiSendCapture() : outer_(capture) { capture = this; }
+MidiSendCapture::~MidiSendCapture() { capture = outer_; }
 
 MidiOutDevice* OpenMidiOut() {
   std::lock_guard lock(outputLock);
@@ -20,13 +25,35 @@ void SetMidiOut(MidiOutDevice* device) {
 }
 
 void SendShortMsg(uint32_t message) {
+  if (capture) return capture->Add({message, false});
   std::lock_guard lock(outputLock);
   if (output) output->ShortMsg(message);
 }
 
 void ResetMidiOut() {
+  if (capture) return capture->Add({0, true});
   std::lock_guard lock(outputLock);
   if (output) output->Reset();
+}
+
+bool MidiOutHasTimeline() {
+  std::lock_guard lock(outputLock);
+  return output && output->HasTimeline();
+}
+
+bool MidiOutReady() {
+  std::lock_guard lock(outputLock);
+  return !output || output->Ready();
+}
+
+void SendShortMsgAt(uint32_t message, uint32_t dueMs) {
+  std::lock_guard lock(outputLock);
+  if (output) output->ShortMsgAt(message, dueMs);
+}
+
+void ResetMidiOutAt(uint32_t dueMs) {
+  std::lock_guard lock(outputLock);
+  if (output) output->ResetAt(dueMs);
 }
 
 void SendVolumeToAllChannels(int32_t volume) {

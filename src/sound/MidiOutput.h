@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 // MIDI status bytes, controllers and the fields of a packed short message.
 namespace midi {
@@ -61,6 +62,39 @@ class MidiOutDevice {
   virtual void ShortMsg(uint32_t message) = 0;
   // Silences every note on all 16 channels; programs and controllers stay.
   virtual void Reset() = 0;
+
+  // A device with a sound timeline takes messages ahead of time: each sounds at its due time on
+  // the program's millisecond clock (timeGetTime), however late the sending thread runs
+  // afterwards. Messages are handed over in the order of their due times.
+  virtual bool HasTimeline() const { return false; }
+  // Whether what is put on the timeline now will be heard at its time (the sound runs).
+  virtual bool Ready() const { return true; }
+  // Only on a device with a timeline; the defaults send at once.
+  virtual void ShortMsgAt(uint32_t message, uint32_t /*dueMs*/) { ShortMsg(message); }
+  virtual void ResetAt(uint32_t /*dueMs*/) { Reset(); }
+};
+
+// What a send would have sent: a short message, or a reset.
+struct MidiSend {
+  uint32_t message = 0;
+  bool reset = false;
+};
+
+// While one exists, the sends of its own thread (SendShortMsg, ResetMidiOut) are collected
+// in it instead of reaching the output; other threads send as usual. Lets the playback of a
+// task compose the exact messages of the task's note operations before it times them.
+class MidiSendCapture {
+ public:
+  MidiSendCapture();
+  ~MidiSendCapture();
+  MidiSendCapture(const MidiSendCapture&) = delete;
+  MidiSendCapture& operator=(const MidiSendCapture&) = delete;
+  const std::vector<MidiSend>& Sends() const { return sends_; }
+  void Add(const MidiSend& send) { sends_.push_back(send); }
+
+ private:
+  std::vector<MidiSend> sends_;
+  MidiSendCapture* outer_;
 };
 
 // Sixteen per-channel values that the user-interface thread and the timer thread both use.
@@ -114,6 +148,13 @@ void SetMidiOut(MidiOutDevice* device);
 void SendShortMsg(uint32_t message);
 // Resets the open output.
 void ResetMidiOut();
+// Whether the open output takes messages ahead of time (see MidiOutDevice::HasTimeline).
+bool MidiOutHasTimeline();
+// Whether the open output plays what it gets at its time; true without an output.
+bool MidiOutReady();
+// Timed forms for an output with a timeline: the message or reset sounds at dueMs.
+void SendShortMsgAt(uint32_t message, uint32_t dueMs);
+void ResetMidiOutAt(uint32_t dueMs);
 // Control change 7 with the volume on all 16 channels, channel 0 first.
 void SendVolumeToAllChannels(int32_t volume);
 // Puts the per-channel tables back to their start values.

@@ -1,6 +1,8 @@
 #include "sound/MidiSystem.h"
 
 #include <atomic>
+#include <future>
+#include <mutex>
 
 #include "sound/AlsaMidi.h"
 #include "sound/AudioEngine.h"
@@ -8,6 +10,19 @@
 #include "sound/SoundFont.h"
 
 namespace {
+
+// The synthesiser loading since StartLoadingSynth, with the font it loads.
+std::mutex loadingLock;
+std::future<std::unique_ptr<Synth>> loading;
+std::string loadingFont;
+
+std::unique_ptr<Synth> TakeSynth(const std::string& font) {
+  {
+    std::lock_guard lock(loadingLock);
+    if (loading.valid() && loadingFont == font) return loading.get();
+  }
+  return Synth::Create(font);
+}
 
 // The built-in synthesiser as output device 0; closing it stops the audio output.
 class BuiltInSynthOut final : public MidiOutDevice {
@@ -18,6 +33,10 @@ class BuiltInSynthOut final : public MidiOutDevice {
   BuiltInSynthOut& operator=(const BuiltInSynthOut&) = delete;
   void ShortMsg(uint32_t message) override { out_.ShortMsg(message); }
   void Reset() override { out_.Reset(); }
+  bool HasTimeline() const override { return out_.HasTimeline(); }
+  bool Ready() const override { return out_.Ready(); }
+  void ShortMsgAt(uint32_t message, uint32_t dueMs) override { out_.ShortMsgAt(message, dueMs); }
+  void ResetAt(uint32_t dueMs) override { out_.ResetAt(dueMs); }
 
  private:
   MixerMidiOut out_;
@@ -46,7 +65,7 @@ class SystemMidi final : public MidiSystem {
 
  private:
   static std::unique_ptr<MidiOutDevice> OpenSynth(const std::string& font) {
-    std::unique_ptr<Synth> synth = Synth::Create(font);
+    std::unique_ptr<Synth> synth = TakeSynth(font);
     if (!synth) return nullptr;
     GetAudioEngine().AttachSynth(std::move(synth));
     return std::make_unique<BuiltInSynthOut>();
@@ -57,6 +76,14 @@ SystemMidi systemMidi;
 std::atomic<MidiSystem*> installed{nullptr};
 
 }  // namespace
+
+void StartLoadingSynth() {
+  const std::optional<std::string> font = FindSoundFont();
+  if (!font) return;
+  std::lock_guard lock(loadingLock);
+  loadingFont = *font;
+  loading = std::async(std::launch::async, [path = *font] { return Synth::Create(path); });
+}
 
 MidiSystem& GetMidiSystem() {
   MidiSystem* s = installed.load();

@@ -28,5 +28,10 @@ class MidiSystem {
 // Output device 0 is the built-in synthesiser when a sound font is found, the ALSA sequencer
 // output ports follow; input device 0 is the first ALSA input port, with the program's own port.
 MidiSystem& GetMidiSystem();
+// Starts loading the built-in synthesiser (the sound font and the samples of the programs
+// the channels start with) on a thread of its own, so that neither the window nor the first
+// task waits for the disk. Opening output device 0 takes the loaded synthesiser, waiting for
+// the rest of the load if it is still running; without this call it loads it there.
+void StartLoadingSynth();
 // Installs a MIDI system (tests script one); nullptr restores the real one.
 void SetMidiSystem(MidiSystem* system);

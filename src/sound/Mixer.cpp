@@ -10,11 +10,22 @@ namespace {
 constexpr int64_t kClockCorrectionDivisor = 16;
 constexpr int64_t kClockResyncBlocks = 4;
 constexpr int64_t kNoTiming = INT64_MIN / 4;
+// The output flows once its callbacks have come without a long pause for this long.
+constexpr int64_t kSteadyNs = 300'000'000;
+constexpr int64_t kLongPauseNs = 50'000'000;
 }  // namespace
 
 int64_t Mixer::NowNs() {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
       .count();
+}
+
+int64_t Mixer::ClockMsToNs(uint32_t ms) {
+  constexpr int64_t kNsPerMs = 1'000'000;
+  const int64_t nowMs = NowNs() / kNsPerMs;
+  // The difference to now, taken in 32 bits, survives the wrap of the millisecond clock.
+  const auto ahead = static_cast<int32_t>(ms - static_cast<uint32_t>(nowMs));
+  return (nowMs + ahead) * kNsPerMs;
 }
 
 void Mixer::SetTimed(bool timed, int latencyFrames) {
@@ -24,15 +35,19 @@ void Mixer::SetTimed(bool timed, int latencyFrames) {
   if (!timed) FlushQueue();
 }
 
-void Mixer::Send(uint32_t message) {
+void Mixer::Send(uint32_t message) { SendAt(message, NowNs()); }
+
+void Mixer::Reset() { ResetAt(NowNs()); }
+
+void Mixer::SendAt(uint32_t message, int64_t dueNs) {
   // A program change may load samples from disk: done here, never on the audio thread.
-  if (!timed_ || midi::Kind(message) == midi::kProgramChange || !queue_.Push({NowNs(), message, false})) {
+  if (!timed_ || midi::Kind(message) == midi::kProgramChange || !queue_.Push({dueNs, message, false})) {
     if (synth_) synth_->Apply(message);
   }
 }
 
-void Mixer::Reset() {
-  if (!timed_ || !queue_.Push({NowNs(), 0, true})) {
+void Mixer::ResetAt(int64_t dueNs) {
+  if (!timed_ || !queue_.Push({dueNs, 0, true})) {
     if (synth_) synth_->Silence();
   }
 }
@@ -64,15 +79,23 @@ void Mixer::Render(float* left, float* right, int frames, int64_t blockStartNs) 
   while (auto m = queue_.Front()) {
     int position = 0;
     if (blockStartNs != kNoTiming) {
-      const double offset = static_cast<double>(m->sentNs + latencyNs_ - blockStartNs) / kNsPerFrame;
+      const int64_t dueNs = m->sentNs + latencyNs_ + slipNs_;
+      const double offset = static_cast<double>(dueNs - blockStartNs) / kNsPerFrame;
       if (offset >= frames) break;  // due in a later block
-      position = std::clamp(static_cast<int>(std::floor(offset)), done, frames);
+      if (offset < done) {
+        // Late: it plays at the first free sample, and everything after it slips as much.
+        slipNs_ += blockStartNs + static_cast<int64_t>(std::ceil(done * kNsPerFrame)) - dueNs;
+        position = done;
+      } else {
+        position = std::min(static_cast<int>(std::floor(offset)), frames);
+      }
     }
     RenderSynth(left + done, right + done, position - done);
     done = std::max(done, position);
     Deliver(*m);
     queue_.Pop();
   }
+  if (queue_.Empty()) slipNs_ = 0;
   RenderSynth(left + done, right + done, frames - done);
   wave_.MixInto(left, right, frames);
   for (int i = 0; i < frames; ++i) {
@@ -81,8 +104,16 @@ void Mixer::Render(float* left, float* right, int frames, int64_t blockStartNs) 
   }
 }
 
+bool Mixer::Flowing() const {
+  const int64_t now = NowNs();
+  const int64_t since = steadySinceNs_.load();
+  return since != 0 && now - since >= kSteadyNs && now - lastCallbackNs_.load() < kLongPauseNs;
+}
+
 void Mixer::RenderNow(float* left, float* right, int frames) {
   const int64_t now = NowNs();
+  if (now - lastCallbackNs_.load() > kLongPauseNs) steadySinceNs_ = now;
+  lastCallbackNs_ = now;
   const auto blockNs = static_cast<int64_t>(frames * kNsPerFrame);
   int64_t start = now;
   if (blockClockValid_ && std::llabs(now - nextBlockNs_) <= kClockResyncBlocks * blockNs) {

@@ -9,7 +9,9 @@
 
 // What the audio output plays: the built-in synthesiser (when there is one) plus the wave
 // source. While an audio thread renders it, messages are timed to the sample: each is
-// played one audio period after it was sent, at its own position inside the block.
+// played one audio period after it was sent (or after its due time), at its own position
+// inside the block. A block rendered late never crowds the messages already due into its
+// first sample: the whole timeline slips by the delay, so their spacing stays.
 class Mixer {
  public:
   explicit Mixer(WaveSource& wave) : wave_(wave) {}
@@ -22,10 +24,18 @@ class Mixer {
   // Timed delivery with the given latency (an audio thread renders), or none: each message
   // then reaches the synthesiser at once. Switching it off plays what is still queued.
   void SetTimed(bool timed, int latencyFrames);
+  bool Timed() const { return timed_; }
+  // Whether the audio output has been taking blocks steadily for a while. A sound server
+  // may hold a new stream for a second or more before it plays it.
+  bool Flowing() const;
 
   // From any thread.
   void Send(uint32_t message);
   void Reset();
+  // Ahead of time, only while timed: the message or reset is played as if it had been sent
+  // at dueNs (steady clock). Calls come in the order of their due times.
+  void SendAt(uint32_t message, int64_t dueNs);
+  void ResetAt(int64_t dueNs);
 
   // Renders frames into the buffers (overwriting them). The audio thread passes the
   // monotonic time of the block's first frame; queued messages go to their sample positions.
@@ -36,6 +46,9 @@ class Mixer {
   void RenderOffline(float* left, float* right, int frames);
 
   static int64_t NowNs();
+  // The steady-clock time of a moment of the program's millisecond clock (the system clock's
+  // timeGetTime, which counts the steady clock's milliseconds in 32 bits).
+  static int64_t ClockMsToNs(uint32_t ms);
   static constexpr double kNsPerFrame = 1e9 / Synth::kSampleRate;
 
  private:
@@ -51,6 +64,12 @@ class Mixer {
   // Smoothed time of the next block's first frame (audio thread only).
   int64_t nextBlockNs_ = 0;
   bool blockClockValid_ = false;
+  // How far the queued messages have slipped behind their times because a block came late
+  // (audio thread only); back to zero once the queue has run empty.
+  int64_t slipNs_ = 0;
+  // The last audio callback, and the first of the current run without a long pause.
+  std::atomic<int64_t> lastCallbackNs_{0};
+  std::atomic<int64_t> steadySinceNs_{0};
 };
 
 // The built-in synthesiser as a MIDI output device.
@@ -59,6 +78,10 @@ class MixerMidiOut final : public MidiOutDevice {
   explicit MixerMidiOut(Mixer& mixer) : mixer_(mixer) {}
   void ShortMsg(uint32_t message) override { mixer_.Send(message); }
   void Reset() override { mixer_.Reset(); }
+  bool HasTimeline() const override { return mixer_.Timed(); }
+  bool Ready() const override { return !mixer_.Timed() || mixer_.Flowing(); }
+  void ShortMsgAt(uint32_t message, uint32_t dueMs) override { mixer_.SendAt(message, Mixer::ClockMsToNs(dueMs)); }
+  void ResetAt(uint32_t dueMs) override { mixer_.ResetAt(Mixer::ClockMsToNs(dueMs)); }
 
  private:
   Mixer& mixer_;

@@ -2,7 +2,8 @@
 
 #include "sound/MidiOutput.h"
 
-Synth::Synth(FluidSettingsPtr settings, FluidSynthPtr synth) : settings_(std::move(settings)), synth_(std::move(synth)) {}
+Synth::Synth(FluidSettingsPtr settings, FluidSynthPtr synth, std::unique_ptr<SamplePreloader> preloader)
+    : settings_(std::move(settings)), synth_(std::move(synth)), preloader_(std::move(preloader)) {}
 
 std::unique_ptr<Synth> Synth::Create(const std::string& soundFontPath) {
   FluidSettingsPtr settings(new_fluid_settings());
@@ -13,7 +14,9 @@ std::unique_ptr<Synth> Synth::Create(const std::string& soundFontPath) {
   FluidSynthPtr synth(new_fluid_synth(settings.get()));
   if (!synth) return nullptr;
   if (fluid_synth_sfload(synth.get(), soundFontPath.c_str(), 1) == FLUID_FAILED) return nullptr;
-  return std::unique_ptr<Synth>(new Synth(std::move(settings), std::move(synth)));
+  // Without a preloader a program change loads its samples under the synthesiser's lock.
+  std::unique_ptr<SamplePreloader> preloader = SamplePreloader::Create(soundFontPath);
+  return std::unique_ptr<Synth>(new Synth(std::move(settings), std::move(synth), std::move(preloader)));
 }
 
 void Synth::Apply(uint32_t message) {
@@ -41,7 +44,9 @@ void Synth::Apply(uint32_t message) {
       fluid_synth_cc(s, channel, data1, data2);
       break;
     case midi::kProgramChange:
+      if (preloader_) preloader_->Load(channel, data1);
       fluid_synth_program_change(s, channel, data1);
+      if (preloader_) preloader_->Release(channel);
       break;
     case midi::kChannelPressure:
       fluid_synth_channel_pressure(s, channel, data1);

@@ -4,9 +4,14 @@
 #include <string>
 
 #include "sound/FluidHandles.h"
+#include "sound/SamplePreloader.h"
 
 // The built-in General MIDI synthesiser: FluidSynth with one sound font, loaded with
 // dynamic sample loading so that only the samples of the instruments in use are in memory.
+// Loading the font also loads the samples of the programs its channels start with (program 0,
+// the standard drum kit on channel 9); a program change loads the new program's samples on
+// the sending thread before the synthesiser selects it (SamplePreloader), never on the audio
+// thread and never under the lock the audio thread takes.
 class Synth {
  public:
   static constexpr double kSampleRate = 44100.0;
@@ -26,7 +31,8 @@ class Synth {
   fluid_synth_t* Handle() const { return synth_.get(); }
 
  private:
-  Synth(FluidSettingsPtr settings, FluidSynthPtr synth);
+  Synth(FluidSettingsPtr settings, FluidSynthPtr synth, std::unique_ptr<SamplePreloader> preloader);
   FluidSettingsPtr settings_;
   FluidSynthPtr synth_;
+  std::unique_ptr<SamplePreloader> preloader_;
 };

@@ -73,6 +73,33 @@ TEST_F(MixerTiming, ResetKeepsItsPlaceAfterTheNote) {
   EXPECT_NEAR(sound_test::PitchHz(late, Synth::kSampleRate, 150, 600), 440.0, 3.0);
 }
 
+TEST_F(MixerTiming, ALateBlockKeepsTheSpacingOfWhatIsDueAndTheTimelineSlips) {
+  const int64_t t = Mixer::NowNs();
+  constexpr int64_t kMs = 1'000'000;
+  mixer_.SendAt(midi::Pack(midi::kNoteOn, 69, 127), t);  // 440 Hz for 100 ms
+  mixer_.SendAt(midi::Pack(midi::kNoteOff, 69, 0), t + 100 * kMs);
+  mixer_.SendAt(midi::Pack(midi::kNoteOn, 57, 127), t + 200 * kMs);  // 220 Hz for 100 ms
+  mixer_.SendAt(midi::Pack(midi::kNoteOff, 57, 0), t + 300 * kMs);
+  // The block comes 250 ms late: three messages are overdue. They keep their spacing from its
+  // first sample on, and the fourth slips with them.
+  const std::vector<float> late = Render(44100, t + Frames(kLatency) + 250 * kMs);
+  const std::vector<float> first(late.begin() + 300, late.begin() + 4000);
+  const std::vector<float> second(late.begin() + 9200, late.begin() + 13000);
+  EXPECT_NEAR(sound_test::PitchHz(first, Synth::kSampleRate, 150, 600), 440.0, 3.0) << "the second tone waits";
+  EXPECT_NEAR(sound_test::PitchHz(second, Synth::kSampleRate, 150, 600), 220.0, 3.0);
+  // The first tone's release fades until the second begins at 200 ms; that one is released at 300 ms.
+  EXPECT_GT(sound_test::Rms(late, 8820, 9700), 2 * sound_test::Rms(late, 7500, 8700));
+  EXPECT_GT(sound_test::Rms(late, 12400, 13200), 2 * sound_test::Rms(late, 17000, 17800));
+
+  // With the queue empty the slip is over: a message sounds at its own time again.
+  Render(3 * 44100, Mixer::NowNs());  // the tails die away
+  const int64_t sent = Mixer::NowNs();
+  mixer_.Send(midi::Pack(midi::kNoteOn, 57, 127));
+  const std::vector<float> block = Render(4096, sent + Frames(kLatency) - Frames(1000));
+  EXPECT_GE(FirstSound(block), 1000u);
+  EXPECT_LE(FirstSound(block), 1200u);
+}
+
 TEST_F(MixerTiming, SwitchingTimingOffPlaysWhatIsQueued) {
   mixer_.Send(midi::Pack(midi::kNoteOn, 57, 127));
   mixer_.SetTimed(false, 0);

@@ -9,7 +9,8 @@
 #include "sound/MidiOutput.h"
 
 // One message a test device received: the packed short message, or a reset, with the
-// millisecond clock (a VirtualClock in tests) at the moment it was sent.
+// millisecond clock (a VirtualClock in tests) at the moment it was sent, or, for a message
+// put on the timeline ahead of time, its due time.
 struct MidiRecord {
   uint32_t timeMs = 0;
   uint32_t message = 0;
@@ -41,6 +42,18 @@ class CapturingMidiOut final : public MidiOutDevice {
 
   void ShortMsg(uint32_t message) override { Add({timeGetTime(), message, false}); }
   void Reset() override { Add({timeGetTime(), 0, true}); }
+  // Like the built-in synthesiser with a running audio output; false makes it an output
+  // without a timeline, such as a MIDI port.
+  bool HasTimeline() const override { return timeline_; }
+  void SetTimeline(bool timeline) { timeline_ = timeline; }
+  void ShortMsgAt(uint32_t message, uint32_t dueMs) override { Add({dueMs, message, false}); }
+  void ResetAt(uint32_t dueMs) override { Add({dueMs, 0, true}); }
+  // For each record, the clock when it was handed over (before its due time when it was
+  // put on the timeline ahead).
+  std::vector<uint32_t> HandedMs() const {
+    std::lock_guard lock(mutex_);
+    return handed_;
+  }
 
   std::vector<MidiRecord> Records() const {
     std::lock_guard lock(mutex_);
@@ -55,14 +68,18 @@ class CapturingMidiOut final : public MidiOutDevice {
   void Clear() {
     std::lock_guard lock(mutex_);
     records_.clear();
+    handed_.clear();
   }
 
  private:
   void Add(const MidiRecord& r) {
     std::lock_guard lock(mutex_);
     records_.push_back(r);
+    handed_.push_back(timeGetTime());
   }
 
   mutable std::mutex mutex_;
   std::vector<MidiRecord> records_;
+  std::vector<uint32_t> handed_;
+  bool timeline_ = true;
 };

@@ -4,6 +4,7 @@
 
 #include "settings/ProgramSettings.h"
 #include "sound/TempoTables.h"
+#include "tasks/base/ToneTimeline.h"
 
 namespace {
 // Key 0 of this piano sounds as key 12 of the three-octave range, MIDI note 48.
@@ -13,8 +14,9 @@ constexpr int32_t kChordChannel = 0;
 
 void CChords13Keys::OnLButtonDown(MouseFlags&, Point& point) {
   PressKey(point, [this](int32_t key) {
-    CAbstractT::PlayNote(key + kChordOctave, kChordChannel);
-    WaitMs(static_cast<uint32_t>(msPerBeat[static_cast<std::size_t>(ClampTempoIndex(tempoIndex))]));
-    AllNotesOff();
+    ToneTimeline timeline(*this);
+    timeline.Sends(0, [this, key] { CAbstractT::PlayNote(key + kChordOctave, kChordChannel); });
+    timeline.AllNotesOff(static_cast<uint32_t>(msPerBeat[static_cast<std::size_t>(ClampTempoIndex(tempoIndex))]));
+    timeline.Play();
   });
 }

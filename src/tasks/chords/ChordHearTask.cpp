@@ -8,6 +8,7 @@
 #include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
 #include "tasks/base/MusicalTables.h"
+#include "tasks/base/ToneTimeline.h"
 #include "tasks/chords/ChordCommon.h"
 #include "tasks/melody/MelodyCommon.h"
 #include "text/LanguageTable.h"
@@ -137,25 +138,30 @@ bool ChordHearTask::FitsMode() const {
   return count < 4 || ScaleKeysBetween(chordTones[2], chordTones[3]) <= 1;
 }
 
+// Each tone for one beat, a silent beat after each.
 void ChordHearTask::PlayChord() {
   const uint32_t beat = melody::Beat();
+  ToneTimeline timeline(*this);
+  uint32_t at = 0;
   for (int32_t tone : chordTones) {
     if (tone == chordEnd) break;
-    CAbstractT::PlayNote(tone + chords::kChordOctave, chords::kChannel);
-    WaitMs(beat);
-    AllNotesOff();
-    WaitMs(beat);
+    // The chord piano's own mapping is left out: the tones lie on the three-octave range.
+    timeline.Sends(at, [this, tone] { CAbstractT::PlayNote(tone + chords::kChordOctave, chords::kChannel); });
+    timeline.AllNotesOff(at + beat);
+    at += 2 * beat;
   }
-  AllNotesOff();
+  timeline.AllNotesOff(at);
+  timeline.Play();
 }
 
 void ChordHearTask::PlayChordTogether() {
+  ToneTimeline timeline(*this);
   for (int32_t tone : chordTones) {
     if (tone == chordEnd) break;
-    NoteOn(tone + chords::kChordOctave);
+    timeline.NoteOn(0, tone + chords::kChordOctave);
   }
-  WaitMs(melody::Beat());
-  AllNotesOff();
+  timeline.AllNotesOff(melody::Beat());
+  timeline.Play();
 }
 
 void ChordHearTask::OnListenAgain() {

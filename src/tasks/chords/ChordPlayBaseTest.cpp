@@ -7,6 +7,7 @@
 #include "platform/ViewHost.h"
 #include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
+#include "tasks/base/ToneTimeline.h"
 #include "tasks/chords/ChordCommon.h"
 #include "tasks/melody/MelodyCommon.h"
 #include "text/LanguageTable.h"
@@ -140,14 +141,17 @@ void ChordPlayBaseTest::Reveal() {
   newTaskEnabled = true;
   if (fromOne_) GetViewHost().EnableControl(cmd::kKeyList, true);
   const uint32_t beat = melody::Beat();
-  WaitMs(beat);
+  ToneTimeline timeline(*this);
+  uint32_t at = beat;
   for (int32_t tone : chordTones) {
     if (tone == chordEnd) break;
-    melody::DrawOnView([this, tone](Dc& dc) { MarkKey(dc, tone + chords::kChordOctave, redBrush); });
-    PlayNote(tone + chords::kChordOctave, chords::kChannel);
-    WaitMs(beat);
+    const int32_t key = tone + chords::kChordOctave;
+    timeline.Cue(at, [this, key] { melody::DrawOnView([this, key](Dc& dc) { MarkKey(dc, key, redBrush); }); });
+    timeline.PlayNote(at, key, chords::kChannel);
+    at += beat;
   }
-  AllNotesOff();
+  timeline.AllNotesOff(at);
+  timeline.Play();
 }
 
 void ChordPlayBaseTest::ResetStatistics() {

@@ -10,6 +10,7 @@
 #include "platform/ViewHost.h"
 #include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
+#include "tasks/base/ToneTimeline.h"
 #include "tasks/melody/MelodyCommon.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
@@ -111,11 +112,12 @@ void MonoIntroTest::Draw(Dc& dc) {
 }
 
 void MonoIntroTest::PlayTwoTones() {
-  PlayNote(firstKey, kToneChannel);
-  WaitMs(melody::Beat());
-  PlayNote(secondKey, kToneChannel);
-  WaitMs(melody::Beat());
-  AllNotesOff();
+  const uint32_t beat = melody::Beat();
+  ToneTimeline timeline(*this);
+  timeline.PlayNote(0, firstKey, kToneChannel);
+  timeline.PlayNote(beat, secondKey, kToneChannel);
+  timeline.AllNotesOff(2 * beat);
+  timeline.Play();
 }
 
 void MonoIntroTest::PlayNewTones(intro::Steps steps) {

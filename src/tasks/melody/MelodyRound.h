@@ -5,6 +5,7 @@
 #include <type_traits>
 
 #include "settings/ProgramSettings.h"
+#include "tasks/base/ToneTimeline.h"
 #include "tasks/melody/MelodyCommon.h"
 
 namespace melody {
@@ -17,13 +18,13 @@ namespace melody {
 // wrong-later-tone texts and the statistics panel. A random melody has a fixed number of
 // tones (`tones` is an array), each one beat long. A task with melodies of its own holds
 // them in a vector and gives ChooseMelody (the next melody into `tones`) and
-// PlayMelody(marks) (the melody in its own rhythm; marks, when set, is told when each
-// tone begins and ends).
+// PlayMelody(startMs, marks) (the melody in its own rhythm from startMs on; marks, when set,
+// is told when each tone begins and ends).
 template <class Task>
 class MelodyRound {
   static constexpr bool kOwnMelodies = requires(Task& t) {
     t.ChooseMelody();
-    t.PlayMelody(ToneMarks{});
+    t.PlayMelody(uint32_t{0}, ToneMarks{});
   };
 
  public:
@@ -108,16 +109,22 @@ class MelodyRound {
   // own plays in its own rhythm.
   void Play() {
     if constexpr (kOwnMelodies) {
-      task_.PlayMelody({});
+      task_.PlayMelody(0, {});
       return;
     }
-    const uint32_t beat = Beat();
-    for (int32_t key : task_.tones) {
-      task_.PlayNote(key, kToneChannel);
-      if (kLeavesToneSounding) return;
-      task_.WaitMs(beat);
+    if constexpr (kLeavesToneSounding) {
+      task_.PlayNote(task_.tones[0], kToneChannel);
+    } else {
+      const uint32_t beat = Beat();
+      ToneTimeline timeline(task_);
+      uint32_t at = 0;
+      for (int32_t key : task_.tones) {
+        timeline.PlayNote(at, key, kToneChannel);
+        at += beat;
+      }
+      timeline.AllNotesOff(at);
+      timeline.Play();
     }
-    task_.AllNotesOff();
   }
 
   void Solved(int32_t tone) {
@@ -145,19 +152,20 @@ class MelodyRound {
   // the next task when "Fix key illumination" is on (a single tone always does).
   void Reveal() {
     const uint32_t beat = Beat();
-    task_.WaitMs(beat);
     if constexpr (kOwnMelodies) {
-      task_.PlayMelody([this](int32_t key, bool sounding) { RevealMark(key, sounding); });
+      task_.PlayMelody(beat, [this](int32_t key, bool sounding) { RevealMark(key, sounding); });
       return;
     }
+    ToneTimeline timeline(task_);
+    uint32_t at = beat;
     for (int32_t key : task_.tones) {
-      if constexpr (kSingle) task_.PlayNote(key, kToneChannel);
-      RevealMark(key, true);
-      if constexpr (!kSingle) task_.PlayNote(key, kToneChannel);
-      task_.WaitMs(beat);
-      RevealMark(key, false);
+      timeline.PlayNote(at, key, kToneChannel);
+      timeline.Cue(at, [this, key] { RevealMark(key, true); });
+      at += beat;
+      timeline.Cue(at, [this, key] { RevealMark(key, false); });
     }
-    task_.AllNotesOff();
+    timeline.AllNotesOff(at);
+    timeline.Play();
   }
 
   // A revealed tone's key turns red as it sounds and back after it, unless the marks stay.

@@ -5,6 +5,7 @@
 
 #include "platform/ViewHost.h"
 #include "sound/MidiOutput.h"
+#include "tasks/base/ToneTimeline.h"
 #include "tasks/melody/CSequencedTest13.h"
 #include "text/LanguageTable.h"
 #include "text/TextIds.h"
@@ -138,35 +139,32 @@ void TeacherMelodyTask<Family, L>::ChooseMelody() {
 }
 
 template <class Family, const Level& L>
-void TeacherMelodyTask<Family, L>::PlayMelody(const melody::ToneMarks& marks) {
+void TeacherMelodyTask<Family, L>::PlayMelody(uint32_t startMs, const melody::ToneMarks& marks) {
   const std::vector<Tone>& melody = melodies_[current_].tones;
   const uint32_t beat = melody::Beat();
-  // Milliseconds from the first tone to the tick; waits go to these points, so the
-  // rounding of one tone never shifts the next.
-  auto msAt = [beat](int32_t tick) { return static_cast<uint32_t>(int64_t{tick} * beat / kTicksPerBeat); };
-  uint32_t now = 0;
-  auto waitUntil = [this, &now](uint32_t ms) {
-    if (ms <= now) return;
-    this->WaitMs(ms - now);
-    now = ms;
+  // Milliseconds from now to the tick, each from the start, so the rounding of one tone never
+  // shifts the next.
+  auto msAt = [beat, startMs](int32_t tick) {
+    return startMs + static_cast<uint32_t>(int64_t{tick} * beat / kTicksPerBeat);
   };
+  ToneTimeline timeline(*this);
   for (size_t i = 0; i < melody.size(); ++i) {
     const Tone& tone = melody[i];
     const int32_t key = tone.note - this->LowestNote();
-    waitUntil(msAt(tone.tick));
-    if (marks) marks(key, true);
-    this->PlayNote(key, melody::kToneChannel);
+    const uint32_t start = msAt(tone.tick);
+    if (marks) timeline.Cue(start, [marks, key] { marks(key, true); });
+    // Each tone sounds until the next one cuts it, or until its own end when a rest follows.
+    timeline.PlayNote(start, key, melody::kToneChannel);
     const int32_t end = tone.tick + tone.length;
-    const bool restFollows = i + 1 < melody.size() && melody[i + 1].tick > end;
-    if (!restFollows && !marks) continue;
-    waitUntil(msAt(end));
-    if (restFollows) {
-      SendShortMsg(midi::Pack(midi::kNoteOff + melody::kToneChannel, static_cast<uint32_t>(tone.note), 0));
+    if (i + 1 < melody.size() && melody[i + 1].tick > end) {
+      timeline.Sends(msAt(end), [&tone] {
+        SendShortMsg(midi::Pack(midi::kNoteOff + melody::kToneChannel, static_cast<uint32_t>(tone.note), 0));
+      });
     }
-    if (marks) marks(key, false);
+    if (marks) timeline.Cue(msAt(end), [marks, key] { marks(key, false); });
   }
-  if (!melody.empty()) waitUntil(msAt(melody.back().tick + melody.back().length));
-  this->AllNotesOff();
+  if (!melody.empty()) timeline.AllNotesOff(msAt(melody.back().tick + melody.back().length));
+  timeline.Play();
 }
 
 template class TeacherMelodyTask<MonoMelodyTest13, kLevel1>;

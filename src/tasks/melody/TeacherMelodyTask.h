@@ -53,7 +53,8 @@ class TeacherMelodyTask : public Family {
   // tempo of the control bar, on the first channel; a tone followed by a rest is ended at its
   // own length; all notes off after the last. marks, when set, is told as each tone begins
   // and ends.
-  void PlayMelody(const melody::ToneMarks& marks);
+  // The melody in its own rhythm at the tempo, startMs from now, all on the sound timeline at once.
+  void PlayMelody(uint32_t startMs, const melody::ToneMarks& marks);
 
   // Keys of the current melody, first tone first.
   std::vector<int32_t> tones;

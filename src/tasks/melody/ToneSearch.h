@@ -7,6 +7,7 @@
 #include "platform/ViewHost.h"
 #include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
+#include "tasks/base/ToneTimeline.h"
 #include "tasks/melody/MelodyCommon.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
@@ -60,9 +61,7 @@ class ToneSearch {
     // The key of the task before goes back to its resting look at the next paint.
     GetViewHost().InvalidateRegion(task_.KeyRegion(task_.targetKey));
     task_.targetKey = RandomScaleKey(task_.KeyCount());
-    task_.PlayNote(task_.targetKey, kToneChannel);
-    task_.WaitMs(Beat());
-    task_.AllNotesOff();
+    PlayTarget();
     task_.attempt = 1;
     task_.newTaskEnabled = false;
     task_.listenAgainEnabled = true;
@@ -74,10 +73,10 @@ class ToneSearch {
 
   // leaveSounding: the tone is not stopped after its beat.
   void ListenAgain(bool leaveSounding) {
-    task_.PlayNote(task_.targetKey, kToneChannel);
-    if (!leaveSounding) {
-      task_.WaitMs(Beat());
-      task_.AllNotesOff();
+    if (leaveSounding) {
+      task_.PlayNote(task_.targetKey, kToneChannel);
+    } else {
+      PlayTarget();
     }
     CountReplay(task_);
   }
@@ -156,11 +155,20 @@ class ToneSearch {
     GetViewHost().EnableControl(kTaskButton, false);
     if (!WrongAnswer(task_, true, 0, 0)) return;
     Close(text::kHintRevealed);
-    task_.WaitMs(Beat());
-    task_.PlayNote(task_.targetKey, kToneChannel);
-    DrawOnView([this](Dc& dc) { task_.MarkKey(dc, task_.targetKey, task_.redBrush); });
-    task_.WaitMs(Beat());
-    task_.AllNotesOff();
+    const uint32_t beat = Beat();
+    ToneTimeline timeline(task_);
+    timeline.PlayNote(beat, task_.targetKey, kToneChannel);
+    timeline.Cue(beat, [this] { DrawOnView([this](Dc& dc) { task_.MarkKey(dc, task_.targetKey, task_.redBrush); }); });
+    timeline.AllNotesOff(2 * beat);
+    timeline.Play();
+  }
+
+  // The tone to find, for one beat.
+  void PlayTarget() {
+    ToneTimeline timeline(task_);
+    timeline.PlayNote(0, task_.targetKey, kToneChannel);
+    timeline.AllNotesOff(Beat());
+    timeline.Play();
   }
 
   Task& task_;
