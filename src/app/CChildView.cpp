@@ -98,9 +98,9 @@ void CChildView::BuildCommandTable() {
     commands_[kLanguageCommands[index]] = [this, index] { ChangeLanguage(index); };
   }
   commands_[kWarningSettings] = [] { WarningSettings(); };
-  commands_[kWebsite] = [] { GetUiHost().OpenUrl(links::kWebsite); };
-  commands_[kMakerPage] = [] { GetUiHost().OpenUrl(links::kMakerPage); };
-  commands_[kSupport] = [] { GetUiHost().OpenUrl(links::kSupportMail); };
+  commands_[kWebsite] = [] { links::Open(links::kWebsite); };
+  commands_[kMakerPage] = [] { links::Open(links::kMakerPage); };
+  commands_[kSupport] = [] { links::Open(links::kSupportMail); };
   for (int id : {kTempoList, kModeList, kKeyList, kMaxDistanceList, kBlockExtramode}) {
     commands_[id] = [this, id] { OnSettingChanged(id); };
   }
@@ -220,6 +220,7 @@ void CChildView::UpdateTimeMeter() {
 void CChildView::ChangeLanguage(int index) {
   languageIndex = static_cast<uint8_t>(index);
   LoadStartupLanguage();
+  if (showStatus_) showStatus_("");  // a prompt of the language item must not outlive the menu
   if (applyTexts_) applyTexts_();
   Invalidate();
   task_->SetTexts();

@@ -129,6 +129,8 @@ void CMainFrame::BuildMenu(QMenu* parent, const std::vector<MenuEntry>& entries)
       QMenu* menu = parent ? parent->addMenu(MenuText(entry)) : menuBar()->addMenu(MenuText(entry));
       connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateMenuEnabling);
       connect(menu->menuAction(), &QAction::hovered, this, [this] { ShowMenuPrompt(0); });
+      // A closed menu leaves no prompt behind.
+      connect(menu, &QMenu::aboutToHide, this, [this] { ShowMenuPrompt(0); });
       menuEntries_.emplace_back(&entry, menu->menuAction());
       BuildMenu(menu, entry.children);
       continue;

@@ -29,7 +29,7 @@ void CAboutDlg::OnInitDialog() {
 
 void CAboutDlg::OnCommand(int id) {
   if (id == kLinkButton) {
-    GetUiHost().OpenUrl(links::kMakerPage);
+    links::Open(links::kMakerPage);
     return;
   }
   CDialog::OnCommand(id);

@@ -106,7 +106,10 @@ class ScriptedUiHost final : public UiHost {
   std::optional<std::string> FileDialog(const FileDialogRequest& request) override;
   // Answers with the next queued font; without one the user cancels.
   std::optional<FontDesc> ChooseFont(const FontDesc& current) override;
-  void OpenUrl(const std::string& url) override { openedUrls.push_back(url); }
+  bool OpenUrl(const std::string& url) override {
+    openedUrls.push_back(url);
+    return urlsOpen;
+  }
   // Records the code and throws ProcessExit.
   [[noreturn]] void ExitProcess(int code) override;
 
@@ -123,6 +126,7 @@ class ScriptedUiHost final : public UiHost {
   std::vector<FileDialogRequest> fileRequests;
   std::vector<FontDesc> fontRequests;
   std::vector<std::string> openedUrls;
+  bool urlsOpen = true;  // whether the desktop has a browser and a mail program
   std::optional<int> exitCode;
 };
 

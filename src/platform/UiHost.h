@@ -35,7 +35,8 @@ class UiHost {
   virtual int RunModal(CDialog& dialog) = 0;
   virtual std::optional<std::string> FileDialog(const FileDialogRequest& request) = 0;
   virtual std::optional<FontDesc> ChooseFont(const FontDesc& current) = 0;
-  virtual void OpenUrl(const std::string& url) = 0;
+  // Hands the address to the desktop; false when nothing could be started for it.
+  virtual bool OpenUrl(const std::string& url) = 0;
   // Ends the process with the exit code. Does not return.
   [[noreturn]] virtual void ExitProcess(int code) = 0;
 };

@@ -71,6 +71,9 @@ inline constexpr int kTeacherEnd = kTeacherBase + 18;
 // Files the program refuses to read.
 inline constexpr int kFileRefused = kTeacherEnd;
 
+// A Help link with neither browser nor mail program to open it: followed by the address.
+inline constexpr int kNoLinkHandler = kFileRefused + 1;
+
 // One past the last text id.
-inline constexpr int kEnd = kFileRefused + 1;
+inline constexpr int kEnd = kNoLinkHandler + 1;
 }  // namespace txt

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QMenu>
 
 #include "app/CChildView.h"
 #include "app/CControlBar.h"
@@ -54,7 +55,16 @@ TEST_F(LanguageSwitch, RussianShowsMenuPromptsOthersLeaveThePaneEmpty) {
   EXPECT_EQ(Frame().MessagePaneText(), "Показать журнал текущих результатов");
   Frame().ActionFor(cmd::kExit)->hover();
   EXPECT_EQ(Frame().MessagePaneText(), "Завершение работы. ВНИМАНИЕ! ЖУРНАЛ НЕ СОХРАНЯЕТСЯ АВТОМАТИЧЕСКИ!!!");
+  // A closed menu and a change of language leave no prompt behind.
+  for (QMenu* menu : Frame().findChildren<QMenu*>()) {
+    if (!menu->actions().contains(Frame().ActionFor(cmd::kShowLog))) continue;
+    emit menu->aboutToHide();
+  }
+  EXPECT_EQ(Frame().MessagePaneText(), "");
+  Frame().ActionFor(cmd::kLangEnglish)->hover();
+  EXPECT_NE(Frame().MessagePaneText(), "");
   Frame().OnCommand(cmd::kLangEnglish);
+  EXPECT_EQ(Frame().MessagePaneText(), "");
   Frame().ActionFor(cmd::kShowLog)->hover();
   EXPECT_EQ(Frame().MessagePaneText(), "");
 }

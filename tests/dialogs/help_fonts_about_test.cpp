@@ -5,6 +5,7 @@
 #include "platform/qt/QtDialog.h"
 #include "platform/qt/QtUiHost.h"
 #include "tasks/melody/MelodyTestSupport.h"
+#include "text/TextIds.h"
 
 namespace {
 
@@ -81,6 +82,20 @@ TEST_F(HelpFontsAbout, AboutBoxShowsItsTextsAndItsLinkOpensTheMakersPage) {
   EXPECT_EQ(run.result, IDOK);
   EXPECT_EQ(host.openedUrls, std::vector<std::string>{links::kMakerPage});
   EXPECT_TRUE(host.messageBoxes.empty());
+}
+
+// With neither browser nor mail program, each Help link shows its address (the mail address
+// without its scheme and subject) in a message box.
+TEST_F(HelpFontsAbout, LinksWithNothingToOpenThemShowTheAddress) {
+  host.urlsOpen = false;
+  for (int id : {cmd::kSupport, cmd::kWebsite, cmd::kMakerPage}) {
+    host.messageBoxAnswers.push_back(IDOK);
+    Command(id);
+  }
+  ASSERT_EQ(host.messageBoxes.size(), 3u);
+  EXPECT_EQ(host.messageBoxes[0].text, T(txt::kNoLinkHandler) + "support@aurelo.app");
+  EXPECT_EQ(host.messageBoxes[1].text, T(txt::kNoLinkHandler) + links::kWebsite);
+  EXPECT_EQ(host.messageBoxes[2].caption, T(0));
 }
 
 // A picture of the about box with its icon, for looking at: /tmp/about-box.png.

@@ -182,7 +182,7 @@ class WanderingHost final : public UiHost {
     return "report.txt";
   }
   std::optional<FontDesc> ChooseFont(const FontDesc&) override { return std::nullopt; }
-  void OpenUrl(const std::string&) override {}
+  bool OpenUrl(const std::string&) override { return false; }
   [[noreturn]] void ExitProcess(int code) override { throw ProcessExit{code}; }
 };
 

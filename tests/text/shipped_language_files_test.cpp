@@ -154,7 +154,7 @@ TEST(LanguageGuide, HasOneRowPerTextIdWithAKnownKind) {
                                                {txt::kProgressExportFailed, txt::kProgressDamaged},
                                                {txt::kTeacherMelodyName, txt::kTeacherNotFitting},
                                                {txt::kMidiUnreadable, txt::kMidiUnreadable},
-                                               {txt::kFileRefused, txt::kFileRefused}}));
+                                               {txt::kFileRefused, txt::kNoLinkHandler}}));
   EXPECT_EQ(IdsOfKind(guide, "filter"), Range({{345, 345},
                                                {424, 424},
                                                {txt::kProgressCsvFilter, txt::kProgressCsvFilter},

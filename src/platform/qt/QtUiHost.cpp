@@ -119,6 +119,7 @@ int QtUiHost::MessageBox(const std::string& text, const std::string& caption, un
   }
   QMessageBox box(IconOf(style), ToQString(caption), WithLineFeeds(text), QMessageBox::NoButton, Owner());
   box.setTextFormat(Qt::PlainText);
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse);  // an address in it can be copied
   switch (Buttons(style)) {
     case MB_OKCANCEL:
       box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
@@ -173,8 +174,8 @@ std::optional<FontDesc> QtUiHost::ChooseFont(const FontDesc& current) {
   return result;
 }
 
-void QtUiHost::OpenUrl(const std::string& url) {
-  if (HaveApplication()) QDesktopServices::openUrl(QUrl(ToQString(url)));
+bool QtUiHost::OpenUrl(const std::string& url) {
+  return HaveApplication() && QDesktopServices::openUrl(QUrl(ToQString(url)));
 }
 
 void QtUiHost::ExitProcess(int code) {

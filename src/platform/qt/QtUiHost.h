@@ -20,7 +20,7 @@ class QtUiHost final : public UiHost {
   std::optional<std::string> FileDialog(const FileDialogRequest& request) override;
   // Offers face, style and size only; the other members stay those of current.
   std::optional<FontDesc> ChooseFont(const FontDesc& current) override;
-  void OpenUrl(const std::string& url) override;
+  bool OpenUrl(const std::string& url) override;
   // Ends the process at once with the code, without running destructors; standard
   // streams are flushed first.
   [[noreturn]] void ExitProcess(int code) override;
