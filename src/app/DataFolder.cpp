@@ -7,7 +7,9 @@ namespace fs = std::filesystem;
 
 fs::path ChooseDataFolder(const fs::path& current, const char* xdgDataHome, const char* home) {
   std::error_code ec;
-  if (fs::is_regular_file(current / "AureloSettings.dat", ec)) return current;
+  if (fs::is_regular_file(current / "AureloSettings.dat", ec) || fs::is_directory(current / "lang_files", ec)) {
+    return current;
+  }
   fs::path base;
   if (xdgDataHome != nullptr && fs::path(xdgDataHome).is_absolute()) {
     base = xdgDataHome;

@@ -16,6 +16,9 @@ TEST(DataFolder, AFolderWithSettingsStaysOtherwiseThePerUserFolder) {
   EXPECT_EQ(ChooseDataFolder(here, nullptr, nullptr), here);
   std::ofstream("AureloSettings.dat") << "x";
   EXPECT_EQ(ChooseDataFolder(here, "/x/data", "/home/u"), here);
+  std::filesystem::remove("AureloSettings.dat");
+  std::filesystem::create_directory("lang_files");
+  EXPECT_EQ(ChooseDataFolder(here, "/x/data", "/home/u"), here);
 }
 
 }  // namespace
