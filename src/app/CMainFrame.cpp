@@ -180,7 +180,10 @@ void CMainFrame::BuildStatusBar() {
 void CMainFrame::UpdateLockIndicators() {
   const LockKeyState state = ReadLockKeys();
   const bool on[3] = {state.caps, state.num, state.scroll};
-  for (size_t i = 0; i < lockIndicators_.size(); ++i) lockIndicators_[i]->setEnabled(on[i]);
+  for (size_t i = 0; i < lockIndicators_.size(); ++i) {
+    lockIndicators_[i]->setVisible(state.known);
+    lockIndicators_[i]->setEnabled(on[i]);
+  }
 }
 
 QString CMainFrame::MessagePaneText() const { return messagePane_ ? messagePane_->text() : QString(); }

@@ -13,6 +13,7 @@ LockKeyState ReadLockKeys() {
   Display* display = x11 ? x11->display() : nullptr;
   unsigned int indicators = 0;
   if (display && XkbGetIndicatorState(display, XkbUseCoreKbd, &indicators) == Success) {
+    state.known = true;
     // Indicator bits of the core keyboard: Caps Lock, Num Lock, Scroll Lock.
     state.caps = (indicators & 0x01) != 0;
     state.num = (indicators & 0x02) != 0;

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QPainter>
 #include <QPushButton>
+#include <cmath>
 
 #include "app/CChildView.h"
 #include "app/CControlBar.h"
@@ -30,9 +31,18 @@ MouseFlags FlagsOf(const QMouseEvent& e) {
   return f;
 }
 
-Point PointOf(const QMouseEvent& e) {
-  const QPoint p = e.position().toPoint();
-  return {p.x(), p.y()};
+// The logical pixel whose drawing covers the device pixel under the pointer. On a scaled
+// screen the pointer sits on a device pixel p, reported as p / ratio. The painter fills p
+// when its centre, (p + 0.5) / ratio, lies inside a shape; a centre exactly on an edge goes
+// to the shape left of or above the edge. The click counts at the logical pixel of that shape.
+int LogicalPixel(qreal position, qreal ratio) {
+  // The small allowance undoes the rounding of p / ratio.
+  const qreal device = std::floor(position * ratio + 1e-4);
+  return static_cast<int>(std::ceil((device + 0.5) / ratio)) - 1;
+}
+
+Point PointOf(const QMouseEvent& e, qreal ratio) {
+  return {LogicalPixel(e.position().x(), ratio), LogicalPixel(e.position().y(), ratio)};
 }
 
 QRegion ToQRegion(const Region& region) {
@@ -183,9 +193,14 @@ void CChildView::DestroyControl(int id) {
 }
 
 void CChildView::EnsureBuffer() {
-  const QSize wanted = size().expandedTo(QSize(1, 1));
-  if (buffer_.size() == wanted) return;
+  // The buffer has the screen's pixels: tasks draw in logical pixels and the painter scales.
+  const qreal ratio = devicePixelRatioF();
+  const QSize logical = size().expandedTo(QSize(1, 1));
+  const QSize wanted(static_cast<int>(std::ceil(logical.width() * ratio)),
+                     static_cast<int>(std::ceil(logical.height() * ratio)));
+  if (buffer_.size() == wanted && buffer_.devicePixelRatio() == ratio) return;
   buffer_ = QImage(wanted, QImage::Format_RGB32);
+  buffer_.setDevicePixelRatio(ratio);
   buffer_.fill(ToQColor(colours::kWindow));
   dirty_ = QRegion(rect());
 }
@@ -215,9 +230,12 @@ void CChildView::ShowBuffer(const Rect& r) {
 }
 
 void CChildView::paintEvent(QPaintEvent* event) {
-  if (!copyOnly_) RenderDirty();
+  // After a move to a screen of another scale the buffer is drawn again at that scale.
+  if (!copyOnly_ || buffer_.devicePixelRatio() != devicePixelRatioF()) RenderDirty();
   QPainter screen(this);
-  screen.drawImage(event->rect(), buffer_, event->rect());
+  // Buffer and screen have the same ratio: the copy is pixel for pixel.
+  screen.setClipRegion(event->region());
+  screen.drawImage(QPoint(0, 0), buffer_);
 }
 
 void CChildView::resizeEvent(QResizeEvent* event) {
@@ -228,7 +246,7 @@ void CChildView::resizeEvent(QResizeEvent* event) {
 
 void CChildView::OnMouseButton(QMouseEvent& event, bool doubleClick) {
   MouseFlags flags = FlagsOf(event);
-  Point p = PointOf(event);
+  Point p = PointOf(event, devicePixelRatioF());
   if (event.button() == Qt::LeftButton) {
     // A double click is a second click for the task.
     task_->OnLButtonDown(flags, p);
@@ -248,7 +266,7 @@ void CChildView::mouseDoubleClickEvent(QMouseEvent* event) { OnMouseButton(*even
 
 void CChildView::mouseReleaseEvent(QMouseEvent* event) {
   MouseFlags flags = FlagsOf(*event);
-  Point p = PointOf(*event);
+  Point p = PointOf(*event, devicePixelRatioF());
   if (event->button() == Qt::LeftButton) task_->OnLButtonUp(flags, p);
   else if (event->button() == Qt::RightButton) task_->OnRButtonUp(flags, p);
   UpdateControls();
@@ -256,6 +274,6 @@ void CChildView::mouseReleaseEvent(QMouseEvent* event) {
 
 void CChildView::mouseMoveEvent(QMouseEvent* event) {
   MouseFlags flags = FlagsOf(*event);
-  Point p = PointOf(*event);
+  Point p = PointOf(*event, devicePixelRatioF());
   task_->OnMouseMove(flags, p);
 }

@@ -1,5 +1,6 @@
 // The view's files and devices at start-up and shutdown.
 #include "app/CChildView.h"
+#include "platform/qt/QtTranslations.h"
 #include "progress/ProgressDatabase.h"
 #include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
@@ -13,7 +14,10 @@ constexpr const char* kProgressFile = "AureloProgress.sqlite";
 
 void CChildView::LoadStartupSettings() { settings_.LoadSettings(kSettingsFile); }
 
-void CChildView::LoadStartupLanguage() { languageTable.LoadLanguage(languageIndex); }
+void CChildView::LoadStartupLanguage() {
+  languageTable.LoadLanguage(languageIndex);
+  UseQtTranslations(languageIndex);
+}
 
 void CChildView::SaveShutdownSettings() { settings_.SaveSettings(kSettingsFile); }
 

@@ -1,9 +1,15 @@
 #include <QAction>
+#include <QApplication>
+#include <QFileDialog>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 
 #include "app/CChildView.h"
 #include "app/CControlBar.h"
 #include "app/CommandIds.h"
+#include "platform/qt/QtUiHost.h"
 #include "settings/ProgramSettings.h"
 #include "support/AppFixture.h"
 #include "text/LanguageTable.h"
@@ -73,6 +79,45 @@ TEST_F(LanguageSwitch, KeepsTheLogInTheLanguageItWasWrittenIn) {
   const std::vector<std::string> before = LogFrom(0);
   Frame().OnCommand(cmd::kLangGerman);
   EXPECT_EQ(LogFrom(0), before);
+}
+
+// Qt's own texts follow the menu: the save dialog of the results log, as the program shows it.
+TEST_F(LanguageSwitch, QtsOwnDialogTextsFollowTheLanguage) {
+  QtUiHost qtHost;
+  // Title and buttons, "|" between them.
+  const auto saveDialogTexts = [&] {
+    QStringList texts;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      texts << dialog->windowTitle();
+      for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        if (button->isVisible()) texts << button->text();
+      }
+      dialog->reject();
+    });
+    SetUiHost(&qtHost);
+    Frame().OnCommand(cmd::kSaveLog);
+    SetUiHost(&host);
+    return texts.join(u'|').toStdString();
+  };
+  const auto yesButton = [] {
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    return box.button(QMessageBox::Yes)->text();
+  };
+  Frame().OnCommand(cmd::kLangRussian);
+  EXPECT_EQ(saveDialogTexts(), "Сохранить как|&Сохранить|Отмена");
+  EXPECT_EQ(yesButton(), "&Да");
+  Frame().OnCommand(cmd::kLangGerman);
+  EXPECT_EQ(saveDialogTexts(), "Speichern unter|S&peichern|Abbrechen");
+  Frame().OnCommand(cmd::kLangCustom);
+  EXPECT_EQ(saveDialogTexts(), "Save As|&Save|Cancel");
+  EXPECT_EQ(yesButton(), "&Yes");
+  Frame().OnCommand(cmd::kLangPortuguese);
+  EXPECT_NE(yesButton(), "&Yes");
+  Frame().OnCommand(cmd::kLangEnglish);
+  EXPECT_EQ(yesButton(), "&Yes");
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
+#include <QCoreApplication>
 #include <QFont>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <cmath>
+#include <cstdio>
 
 #include "app/CChildView.h"
 #include "platform/qt/QtConvert.h"
@@ -89,6 +93,42 @@ TEST_F(ViewPainting, TaskButtonsLiveInTheViewAndReachTheTask) {
   EXPECT_EQ(button->geometry(), QRect(0, 0, 50, 20));
   host.DestroyControl(107);
   EXPECT_EQ(View().ChildControl(107), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// Run at every scale factor by ctest (QT_SCALE_FACTOR 1, 1.25, 1.5, 2): the buffer has the screen's
+// pixels, and a click on any screen pixel reaches the task at the logical point whose shape
+// covers that pixel.
+TEST_F(ViewPainting, BufferHasTheScreenPixelsAndClicksHitWhatIsDrawnThere) {
+  const qreal ratio = View().devicePixelRatioF();
+  EXPECT_EQ(View().BackBuffer().devicePixelRatio(), ratio);
+  EXPECT_EQ(View().BackBuffer().width(), static_cast<int>(std::ceil(400 * ratio)));
+  EXPECT_EQ(View().BackBuffer().height(), static_cast<int>(std::ceil(300 * ratio)));
+  // A white key's outline with the notch of its black neighbour.
+  const Region key({{11, 10}, {23, 10}, {23, 33}, {31, 33}, {31, 47}, {11, 47}});
+  {
+    std::unique_ptr<Dc> dc = View().GetDC();
+    dc->FillRgn(key, {0, 0, 0});
+  }
+  int mismatches = 0;
+  for (int py = static_cast<int>(5 * ratio); py < 52 * ratio; ++py) {
+    for (int px = static_cast<int>(5 * ratio); px < 38 * ratio; ++px) {
+      calls.clear();
+      const QPointF at(px / ratio, py / ratio);
+      QMouseEvent press(QEvent::MouseButtonPress, at, View().mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                        Qt::NoModifier);
+      QCoreApplication::sendEvent(&View(), &press);
+      ASSERT_FALSE(calls.empty());
+      int x = 0, y = 0;
+      ASSERT_EQ(std::sscanf(calls.front().c_str(), "OnLButtonDown(%d,%d)", &x, &y), 2);
+      const bool black = View().BackBuffer().pixel(px, py) == qRgb(0, 0, 0);
+      if (black != key.Contains({x, y})) ++mismatches;
+    }
+  }
+  EXPECT_EQ(mismatches, 0) << "ratio " << ratio;
 }
 
 }  // namespace

@@ -150,6 +150,8 @@ int QtUiHost::RunModal(CDialog& dialog) {
 std::optional<std::string> QtUiHost::FileDialog(const FileDialogRequest& request) {
   if (!HaveApplication()) return std::nullopt;
   QFileDialog dialog(Owner(), ToQString(request.caption));
+  // Qt's own dialog, so that it speaks the interface language rather than the desktop's.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   const QStringList filters = ToQtNameFilters(request.filter);
@@ -163,6 +165,7 @@ std::optional<std::string> QtUiHost::FileDialog(const FileDialogRequest& request
 std::optional<FontDesc> QtUiHost::ChooseFont(const FontDesc& current) {
   if (!HaveApplication()) return std::nullopt;
   QFontDialog dialog(ToQFont(current), Owner());
+  dialog.setOption(QFontDialog::DontUseNativeDialog);
   HideEffectsAndScripts(dialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const FontDesc picked = FromQFont(dialog.selectedFont());

@@ -5,8 +5,8 @@
 #include "platform/DialogUnits.h"
 #include "platform/UiHost.h"
 
-// The program's host: Qt message boxes, dialogs built from their templates, the system's
-// file and font dialogs, the desktop's link handler. Without a QApplication nothing is shown:
+// The program's host: Qt message boxes, dialogs built from their templates, Qt's file and
+// font dialogs (in the interface language), the desktop's link handler. Without a QApplication nothing is shown:
 // a message box is written to standard error and answers as if closed without a choice
 // (IDOK, IDCANCEL or IDNO by its buttons), a dialog answers IDCANCEL, file and font dialogs nothing.
 class QtUiHost final : public UiHost {

@@ -1,0 +1,31 @@
+// Build-time tool: renders the program icon's SVG as a square PNG of the given size.
+// Usage: render_icon INPUT.svg SIZE OUTPUT.png
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: render_icon INPUT.svg SIZE OUTPUT.png\n");
+    return 2;
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  QSvgRenderer svg(QString::fromLocal8Bit(argv[1]));
+  const int size = std::atoi(argv[2]);
+  if (!svg.isValid() || size < 1 || size > 4096) {
+    std::fprintf(stderr, "render_icon: cannot render %s at %s\n", argv[1], argv[2]);
+    return 1;
+  }
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    svg.render(&painter);
+  }
+  return image.save(QString::fromLocal8Bit(argv[3]), "PNG") ? 0 : 1;
+}

@@ -1,0 +1,33 @@
+#include "app/DataFolder.h"
+
+#include <cstdlib>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+fs::path ChooseDataFolder(const fs::path& current, const char* xdgDataHome, const char* home) {
+  std::error_code ec;
+  if (fs::is_regular_file(current / "AureloSettings.dat", ec) || fs::is_directory(current / "lang_files", ec)) {
+    return current;
+  }
+  fs::path base;
+  if (xdgDataHome != nullptr && fs::path(xdgDataHome).is_absolute()) {
+    base = xdgDataHome;
+  } else if (home != nullptr && *home != '\0') {
+    base = fs::path(home) / ".local" / "share";
+  } else {
+    return current;
+  }
+  return base / "aurelo";
+}
+
+void EnterDataFolder() {
+  std::error_code ec;
+  const fs::path current = fs::current_path(ec);
+  if (ec) return;
+  const fs::path folder = ChooseDataFolder(current, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  if (folder == current) return;
+  fs::create_directories(folder, ec);
+  if (ec) return;
+  fs::current_path(folder, ec);
+}
