@@ -76,7 +76,8 @@ TEST_F(MidiFileTest, ExportedFromTheSequencerOpensInThePlayerWithTheSameNotesAtT
 TEST_F(MidiFileTest, AFileThatIsNoMidiFileGetsAMessageAndChangesNothing) {
   Open(26);
   Task().events = {{0, 0, 5}};
-  host.fileAnswers.push_back(WriteFile("bad.mid", std::string("MThd\0\0\0\6\0\1\0\2\0\x60MTrk\xFF\xFF", 22)));
+  static constexpr char kNoMidiFile[] = "MThd\0\0\0\6\0\1\0\2\0\x60MTrk\xFF\xFF";
+  host.fileAnswers.push_back(WriteFile("bad.mid", std::string(kNoMidiFile, sizeof kNoMidiFile - 1)));
   host.messageBoxAnswers.push_back(IDOK);
   Command(cmd::kListenAgain);
   ASSERT_EQ(host.messageBoxes.size(), 1u);
