@@ -3,7 +3,7 @@
 #include "app/CommandIds.h"
 #include "platform/ViewHost.h"
 #include "settings/ProgramSettings.h"
-#include "tasks/melody/MelodyCommon.h"
+#include "tasks/common/TaskCommon.h"
 #include "text/LanguageTable.h"
 
 namespace chords {
@@ -11,18 +11,18 @@ namespace chords {
 int32_t TonicRoot() { return keyIndex >= 0 && keyIndex < kRoots ? keyIndex : 0; }
 
 void ShowMessage(Point at, const Font& font, Colour colour, const std::string& text) {
-  melody::DrawOnView([&](Dc& dc) {
+  common::DrawOnView([&](Dc& dc) {
     dc.SetTextColor(colour);
-    melody::BlankMessage(dc, at, font);
+    common::BlankMessage(dc, at, font);
     dc.TextOut(at.x, at.y, text);
   });
 }
 
 void SetTaskTexts(CAbstractT& task, Chords& chords, int startHint, int listenNewCaption, int titleId) {
-  melody::SetHint(startHint);
+  common::SetHint(startHint);
   ViewHost& view = GetViewHost();
   view.SetControlText(cmd::kListenNew, T(listenNewCaption));
-  view.SetControlText(cmd::kListenAgain, T(melody::text::kListenAgainCaption));
+  view.SetControlText(cmd::kListenAgain, T(common::text::kListenAgainCaption));
   chords.FillChordNames();
   task.title = T(titleId);
 }

@@ -10,7 +10,7 @@
 #include "tasks/base/MusicalTables.h"
 #include "tasks/base/ToneTimeline.h"
 #include "tasks/chords/ChordCommon.h"
-#include "tasks/melody/MelodyCommon.h"
+#include "tasks/common/TaskCommon.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
 
@@ -83,15 +83,15 @@ void ChordHearTask::ShowMessage(Colour colour, const std::string& message) {
 
 void ChordHearTask::OnListenNew() {
   EnableSettingBoxes(false);
-  melody::CountNewTask(*this);
-  melody::DrawOnView([this](Dc& dc) { melody::BlankMessage(dc, MessageLineAt(), resultFont); });
+  common::CountNewTask(*this);
+  common::DrawOnView([this](Dc& dc) { common::BlankMessage(dc, MessageLineAt(), resultFont); });
   // The previous root's fill goes now, before the new root (the same key, from one tone) is
   // marked: a repaint left pending would wipe the new mark while the type is asked.
   GetViewHost().InvalidateRegion(KeyRegion(chordTones[0]));
   GetViewHost().UpdateWindow();
   if (fromOne_) {
     const int32_t root = chords::TonicRoot();
-    melody::DrawOnView([this, root](Dc& dc) { MarkKey(dc, root, greenBrush); });
+    common::DrawOnView([this, root](Dc& dc) { MarkKey(dc, root, greenBrush); });
     chordType = std::rand() % (lastType_ + 1);
     BuildChordTones(root);
   } else {
@@ -105,10 +105,10 @@ void ChordHearTask::OnListenNew() {
   attempt = 1;
   newTaskEnabled = false;
   listenAgainEnabled = true;
-  melody::SetHint(fromOne_ ? text::kHintAfterNewFromOne : text::kHintAfterNew);
+  common::SetHint(fromOne_ ? text::kHintAfterNewFromOne : text::kHintAfterNew);
   if (fromOne_) {
     IdentifyType(text::kAskType);
-    melody::DrawOnView([this](Dc& dc) { ShowStatistics(dc); });
+    common::DrawOnView([this](Dc& dc) { ShowStatistics(dc); });
   }
 }
 
@@ -140,7 +140,7 @@ bool ChordHearTask::FitsMode() const {
 
 // Each tone for one beat, a silent beat after each.
 void ChordHearTask::PlayChord() {
-  const uint32_t beat = melody::Beat();
+  const uint32_t beat = common::Beat();
   ToneTimeline timeline(*this);
   uint32_t at = 0;
   for (int32_t tone : chordTones) {
@@ -160,13 +160,13 @@ void ChordHearTask::PlayChordTogether() {
     if (tone == chordEnd) break;
     timeline.NoteOn(0, tone + chords::kChordOctave);
   }
-  timeline.AllNotesOff(melody::Beat());
+  timeline.AllNotesOff(common::Beat());
   timeline.Play();
 }
 
 void ChordHearTask::OnListenAgain() {
   PlayChord();
-  melody::CountReplay(*this);
+  common::CountReplay(*this);
 }
 
 void ChordHearTask::ResetStatistics() {
@@ -180,29 +180,29 @@ void ChordHearTask::AnswerRoot() {
   if (pressedKey == -1 || attempt < 1 || attempt > 3) return;
   const int32_t root = chordTones[0];
   if (pressedKey == root || (pressedKey == kUpperC && root == 0)) {
-    ShowMessage(melody::kMessageGreen, T(text::kRootFound));
-    melody::SetHint(text::kRootFound);
-    melody::DrawOnView([this, root](Dc& dc) { MarkKey(dc, root, greenBrush); });
+    ShowMessage(common::kMessageGreen, T(text::kRootFound));
+    common::SetHint(text::kRootFound);
+    common::DrawOnView([this, root](Dc& dc) { MarkKey(dc, root, greenBrush); });
     IdentifyType(text::kAskType);
   } else {
     ++attempt;
     if (attempt == 2) {
-      ShowMessage(melody::kMessageRed, T(text::kWrongRoot2));
-      melody::SetHint(text::kHintWrongRoot2);
+      ShowMessage(common::kMessageRed, T(text::kWrongRoot2));
+      common::SetHint(text::kHintWrongRoot2);
     } else if (attempt == 3) {
-      ShowMessage(melody::kMessageRed, T(text::kWrongRoot3));
-      melody::SetHint(text::kHintWrongRoot3);
+      ShowMessage(common::kMessageRed, T(text::kWrongRoot3));
+      common::SetHint(text::kHintWrongRoot3);
     } else {
       attempt = 0;
-      ShowMessage(melody::kMessageRed, T(text::kRootRevealed));
+      ShowMessage(common::kMessageRed, T(text::kRootRevealed));
       CloseTask(T(text::kHintRootRevealed));
-      WaitMs(melody::Beat());
+      WaitMs(common::Beat());
       AllNotesOff();
-      melody::DrawOnView([this, root](Dc& dc) { MarkKey(dc, root, redBrush); });
+      common::DrawOnView([this, root](Dc& dc) { MarkKey(dc, root, redBrush); });
       PlayChord();
     }
   }
-  melody::DrawOnView([this](Dc& dc) { ShowStatistics(dc); });
+  common::DrawOnView([this](Dc& dc) { ShowStatistics(dc); });
 }
 
 void ChordHearTask::IdentifyType(int dialogHint) {
@@ -211,34 +211,34 @@ void ChordHearTask::IdentifyType(int dialogHint) {
     while (chordDialog.AskChordType(0, lastType_, T(dialogHint)) != IDOK) dialogHint = text::kAskAfterClose;
     GetViewHost().InvalidateRegion(KeyRegion(chordTones[0]));
     if (chordDialog.selectedType == chordType) {
-      melody::CountSolved(*this);
-      ShowMessage(melody::kMessageGreen, T(text::kSolved));
+      common::CountSolved(*this);
+      ShowMessage(common::kMessageGreen, T(text::kSolved));
       CloseTask(T(text::kHintSolved));
       attempt = 0;
       return;
     }
     if (progress::TaskRecord* record = progress::OpenTask()) record->wrongTypes.push_back(chordDialog.selectedType);
-    if (chordDialog.listenAgain && repeatsInTask < melody::kMostReplays && attempt < 3) {
+    if (chordDialog.listenAgain && repeatsInTask < common::kMostReplays && attempt < 3) {
       PlayChord();
       ++repeatsTotal;
       ++repeatsInTask;
     }
     ++attempt;
     if (attempt == 2) {
-      ShowMessage(melody::kMessageRed, T(text::kWrongType2));
-      melody::SetHint(text::kHintWrongType2);
+      ShowMessage(common::kMessageRed, T(text::kWrongType2));
+      common::SetHint(text::kHintWrongType2);
       dialogHint = text::kAskType2;
     } else if (attempt == 3) {
-      ShowMessage(melody::kMessageRed, T(text::kWrongType3));
-      melody::SetHint(text::kHintWrongType3);
+      ShowMessage(common::kMessageRed, T(text::kWrongType3));
+      common::SetHint(text::kHintWrongType3);
       dialogHint = text::kAskType3;
     } else {
       attempt = 0;
       const std::string& name = chordNames[static_cast<size_t>(chordType)];
-      ShowMessage(melody::kMessageRed, StrFormat("%s %s", T(text::kTypeRevealed).c_str(), name.c_str()));
+      ShowMessage(common::kMessageRed, StrFormat("%s %s", T(text::kTypeRevealed).c_str(), name.c_str()));
       CloseTask(StrFormat("%s %s. %s", T(text::kTypeRevealed).c_str(), name.c_str(),
                           T(text::kHintTypeRevealed).c_str()));
-      WaitMs(melody::Beat());
+      WaitMs(common::Beat());
       AllNotesOff();
       PlayChord();
       return;
@@ -256,15 +256,15 @@ void ChordHearTask::CloseTask(const std::string& hint) {
 
 void ChordHearTask::ShowStatistics(Dc& dc) {
   hintVisible = false;
-  melody::UsePaleBackground(dc);
+  common::UsePaleBackground(dc);
   DrawStatistics(dc);
 }
 
 void ChordHearTask::DrawStatistics(Dc& dc) {
-  melody::DrawPanel13(*this, dc, melody::StatisticsLines(*this), MessageLineAt());
+  common::DrawPanel13(*this, dc, common::StatisticsLines(*this), MessageLineAt());
 }
 
 void ChordHearTask::DrawLegendAndStatistics(Dc& dc, std::span<const int> legend) {
-  melody::DrawLegend(*this, dc, legend);
+  common::DrawLegend(*this, dc, legend);
   DrawStatistics(dc);
 }

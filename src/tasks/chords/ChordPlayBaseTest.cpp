@@ -9,7 +9,7 @@
 #include "settings/ProgramSettings.h"
 #include "tasks/base/ToneTimeline.h"
 #include "tasks/chords/ChordCommon.h"
-#include "tasks/melody/MelodyCommon.h"
+#include "tasks/common/TaskCommon.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
 
@@ -65,9 +65,9 @@ void ChordPlayBaseTest::ShowMessage(Colour colour, const std::string& message) {
 
 void ChordPlayBaseTest::OnListenNew() {
   if (fromOne_) GetViewHost().EnableControl(cmd::kKeyList, false);
-  melody::CountNewTask(*this);
+  common::CountNewTask(*this);
   const int32_t root = fromOne_ ? chords::TonicRoot() : std::rand() % chords::kRoots;
-  melody::DrawOnView([this, root](Dc& dc) {
+  common::DrawOnView([this, root](Dc& dc) {
     // The marks of the chord before go.
     for (int32_t tone : chordTones) {
       if (tone == chordEnd) break;
@@ -85,7 +85,7 @@ void ChordPlayBaseTest::OnListenNew() {
   attempt = 1;
   enteredCount = 0;
   newTaskEnabled = false;
-  melody::SetHint(text::kHintAfterNew);
+  common::SetHint(text::kHintAfterNew);
 }
 
 void ChordPlayBaseTest::OnAnswerClick(MouseFlags&, Point&) {
@@ -93,7 +93,7 @@ void ChordPlayBaseTest::OnAnswerClick(MouseFlags&, Point&) {
   const int32_t n = ++enteredCount;
   if (n >= 2) {
     const int32_t before = chordTones[static_cast<size_t>(n - 2)] + chords::kChordOctave;
-    melody::DrawOnView([this, before](Dc& dc) { DrawKeyNormal(dc, before); });
+    common::DrawOnView([this, before](Dc& dc) { DrawKeyNormal(dc, before); });
   }
   const int32_t key = chordTones[static_cast<size_t>(n - 1)] + chords::kChordOctave;
   const bool last = (n == 3 && chordTones[3] == chordEnd) || n >= 4;
@@ -102,51 +102,51 @@ void ChordPlayBaseTest::OnAnswerClick(MouseFlags&, Point&) {
   } else if (last) {
     Solved(key);
   } else {
-    ShowMessage(melody::kMessageGreen, T(melody::text::kRightSoFar));
-    melody::DrawOnView([this, key](Dc& dc) { MarkKey(dc, key, greenBrush); });
+    ShowMessage(common::kMessageGreen, T(common::text::kRightSoFar));
+    common::DrawOnView([this, key](Dc& dc) { MarkKey(dc, key, greenBrush); });
   }
-  melody::DrawOnView([this](Dc& dc) { ShowStatistics(dc); });
+  common::DrawOnView([this](Dc& dc) { ShowStatistics(dc); });
 }
 
 void ChordPlayBaseTest::Solved(int32_t key) {
-  melody::CountSolved(*this);
+  common::CountSolved(*this);
   progress::TaskClosed(attempt, repeatsInTask);
-  melody::SetHint(fromOne_ ? text::kHintSolvedFromOne : text::kHintSolvedFromRandom);
+  common::SetHint(fromOne_ ? text::kHintSolvedFromOne : text::kHintSolvedFromRandom);
   newTaskEnabled = true;
   attempt = 0;
   if (fromOne_) GetViewHost().EnableControl(cmd::kKeyList, true);
-  ShowMessage(melody::kMessageGreen, T(melody::text::kSolved));
-  melody::DrawOnView([this, key](Dc& dc) { MarkKey(dc, key, greenBrush); });
-  WaitMs(melody::Beat());
-  melody::DrawOnView([this, key](Dc& dc) { DrawKeyNormal(dc, key); });
+  ShowMessage(common::kMessageGreen, T(common::text::kSolved));
+  common::DrawOnView([this, key](Dc& dc) { MarkKey(dc, key, greenBrush); });
+  WaitMs(common::Beat());
+  common::DrawOnView([this, key](Dc& dc) { DrawKeyNormal(dc, key); });
   AllNotesOff();
 }
 
 void ChordPlayBaseTest::Wrong(bool rootStep) {
   enteredCount = 0;
-  const melody::Verdict verdict = melody::WrongVerdict(++attempt, rootStep, text::kWrongLater2, text::kWrongLater3);
+  const common::Verdict verdict = common::WrongVerdict(++attempt, rootStep, text::kWrongLater2, text::kWrongLater3);
   if (attempt <= 3) {
-    ShowMessage(melody::kMessageRed, T(verdict.message));
-    melody::SetHint(verdict.hint);
+    ShowMessage(common::kMessageRed, T(verdict.message));
+    common::SetHint(verdict.hint);
     return;
   }
   attempt = 0;
   progress::TaskClosed(attempt, repeatsInTask);
-  ShowMessage(melody::kMessageRed, T(text::kRevealed));
-  melody::SetHint(text::kHintRevealed);
+  ShowMessage(common::kMessageRed, T(text::kRevealed));
+  common::SetHint(text::kHintRevealed);
   Reveal();
 }
 
 void ChordPlayBaseTest::Reveal() {
   newTaskEnabled = true;
   if (fromOne_) GetViewHost().EnableControl(cmd::kKeyList, true);
-  const uint32_t beat = melody::Beat();
+  const uint32_t beat = common::Beat();
   ToneTimeline timeline(*this);
   uint32_t at = beat;
   for (int32_t tone : chordTones) {
     if (tone == chordEnd) break;
     const int32_t key = tone + chords::kChordOctave;
-    timeline.Cue(at, [this, key] { melody::DrawOnView([this, key](Dc& dc) { MarkKey(dc, key, redBrush); }); });
+    timeline.Cue(at, [this, key] { common::DrawOnView([this, key](Dc& dc) { MarkKey(dc, key, redBrush); }); });
     timeline.PlayNote(at, key, chords::kChannel);
     at += beat;
   }
@@ -163,7 +163,7 @@ void ChordPlayBaseTest::ResetStatistics() {
 
 void ChordPlayBaseTest::DrawMessages(Dc& dc) {
   if (hintVisible) {
-    melody::DrawLegend(*this, dc, kLegend);
+    common::DrawLegend(*this, dc, kLegend);
   } else {
     DrawStatistics(dc);
   }
@@ -179,21 +179,21 @@ void ChordPlayBaseTest::DrawStatistics(Dc& dc) {
   for (size_t i = 0; i < at.size(); ++i) {
     at[i] = {clientRect.right / 42, static_cast<int32_t>(clientRect.bottom / kPanelRows[i])};
   }
-  melody::UsePaleBackground(dc);
+  common::UsePaleBackground(dc);
   if (tasksGiven < 2) {
     // Wipes the legend.
     dc.SelectFont(messageFont);
-    melody::BlankAt(dc, at);
+    common::BlankAt(dc, at);
   }
   dc.SelectFont(resultFont);
-  melody::BlankAt(dc, at);
+  common::BlankAt(dc, at);
   const int32_t solved = solvedFirst + solvedSecond + solvedThird;
-  const std::array<melody::PanelLine, 3> lines = {{
-      {StrFormat("%s = %d / %d", T(melody::text::kPanelGiven).c_str(), tasksGiven, solved), melody::kPanelGrey},
-      {StrFormat("%s = %d / %d / %d", T(melody::text::kPanelByAttempt).c_str(), solvedFirst, solvedSecond,
+  const std::array<common::PanelLine, 3> lines = {{
+      {StrFormat("%s = %d / %d", T(common::text::kPanelGiven).c_str(), tasksGiven, solved), common::kPanelGrey},
+      {StrFormat("%s = %d / %d / %d", T(common::text::kPanelByAttempt).c_str(), solvedFirst, solvedSecond,
                  solvedThird),
-       melody::kPanelGreen},
-      {StrFormat("%s = %d", T(melody::text::kFailures).c_str(), melody::OpenFailures(*this)), melody::kPanelRed},
+       common::kPanelGreen},
+      {StrFormat("%s = %d", T(common::text::kFailures).c_str(), common::OpenFailures(*this)), common::kPanelRed},
   }};
-  melody::DrawPanel(dc, lines, at);
+  common::DrawPanel(dc, lines, at);
 }

@@ -11,7 +11,7 @@
 #include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
 #include "tasks/base/ToneTimeline.h"
-#include "tasks/melody/MelodyCommon.h"
+#include "tasks/common/TaskCommon.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
 
@@ -30,7 +30,7 @@ int32_t Row(const Rect& client, double divisor) { return static_cast<int32_t>(cl
 
 // The four statistics lines of the panel and of the log: given, right, wrong or skipped
 // (the open task included), replays.
-std::vector<melody::PanelLine> StatisticsLines(const CAbstractT& task) {
+std::vector<common::PanelLine> StatisticsLines(const CAbstractT& task) {
   using namespace intro;
   const auto line = [](int label, int32_t value) { return StrFormat("%s = %d", T(label).c_str(), value); };
   return {
@@ -90,7 +90,7 @@ void MonoIntroTest::EnableAnswerButtons(bool enable) {
 
 void MonoIntroTest::SetClassTexts(const intro::Texts& texts) {
   ViewHost& view = GetViewHost();
-  melody::SetHint(texts.startHint);
+  common::SetHint(texts.startHint);
   view.SetControlText(cmd::kListenNew, T(texts.listenNewCaption));
   view.SetControlText(cmd::kListenAgain, T(intro::text::kListenAgainCaption));
   title = T(texts.title);
@@ -112,7 +112,7 @@ void MonoIntroTest::Draw(Dc& dc) {
 }
 
 void MonoIntroTest::PlayTwoTones() {
-  const uint32_t beat = melody::Beat();
+  const uint32_t beat = common::Beat();
   ToneTimeline timeline(*this);
   timeline.PlayNote(0, firstKey, kToneChannel);
   timeline.PlayNote(beat, secondKey, kToneChannel);
@@ -133,32 +133,32 @@ void MonoIntroTest::PlayNewTones(intro::Steps steps) {
 }
 
 void MonoIntroTest::ListenNewExamining(intro::Steps steps, int hintAfterNew) {
-  melody::CountNewTask(*this);
+  common::CountNewTask(*this);
   // The answer message of the task before goes; the statistics below it stay.
   if (tasksGiven > 1) {
-    melody::DrawOnView([this](Dc& dc) {
-      melody::BlankMessage(dc, {clientRect.right / 42, Row(clientRect, kMessageRow)}, resultFont);
+    common::DrawOnView([this](Dc& dc) {
+      common::BlankMessage(dc, {clientRect.right / 42, Row(clientRect, kMessageRow)}, resultFont);
     });
   }
   PlayNewTones(steps);
   EnableAnswerButtons(true);
-  melody::SetHint(hintAfterNew);
+  common::SetHint(hintAfterNew);
 }
 
 void MonoIntroTest::OnListenAgain() {
   ++repeatsTotal;
   ++repeatsInTask;
   PlayTwoTones();
-  if (lockAfterAnswer) melody::DrawOnView([this](Dc& dc) { ShowStatistics(dc); });
-  if (repeatsInTask >= melody::kMostReplays) listenAgainEnabled = false;
+  if (lockAfterAnswer) common::DrawOnView([this](Dc& dc) { ShowStatistics(dc); });
+  if (repeatsInTask >= common::kMostReplays) listenAgainEnabled = false;
 }
 
 void MonoIntroTest::Answer(int32_t chosen) {
   const bool right = chosen == direction;
   if (right) ++solvedFirst;
   progress::TaskClosed(right ? 1 : 0, repeatsInTask);
-  melody::DrawOnView([this, right](Dc& dc) {
-    melody::UsePaleBackground(dc);
+  common::DrawOnView([this, right](Dc& dc) {
+    common::UsePaleBackground(dc);
     // Until the second task the legend may still stand there, in the message font.
     dc.SelectFont(tasksGiven > 1 ? resultFont : messageFont);
     ClearTextLines(dc);
@@ -168,8 +168,8 @@ void MonoIntroTest::Answer(int32_t chosen) {
     dc.TextOut(clientRect.right / 42, Row(clientRect, kMessageRow),
                T(right ? intro::text::kRight : intro::text::kWrong));
   });
-  melody::SetHint(right ? intro::text::kHintRight : intro::text::kHintWrong);
-  PlayNote(melody::kConfirmClick, kToneChannel);
+  common::SetHint(right ? intro::text::kHintRight : intro::text::kHintWrong);
+  PlayNote(common::kConfirmClick, kToneChannel);
   listenAgainEnabled = false;
   newTaskEnabled = true;
   if (lockAfterAnswer) EnableAnswerButtons(false);
@@ -184,12 +184,12 @@ void MonoIntroTest::DrawStatistics(Dc& dc) {
   ClearTextLines(dc);
   std::vector<Point> at;
   for (double divisor : kStatisticsRows) at.push_back({clientRect.right / 42, Row(clientRect, divisor)});
-  melody::DrawPanel(dc, StatisticsLines(*this), at);
+  common::DrawPanel(dc, StatisticsLines(*this), at);
 }
 
 void MonoIntroTest::ShowStatistics(Dc& dc) {
   hintVisible = false;
-  dc.SetBkColor(melody::kMessageBack);
+  dc.SetBkColor(common::kMessageBack);
   DrawStatistics(dc);
 }
 
@@ -201,14 +201,14 @@ void MonoIntroTest::DrawTitleAndLegend(Dc& dc, const intro::Texts& texts, bool w
   if (withStatistics && !hintVisible) {
     DrawStatistics(dc);
   } else {
-    melody::DrawLegend(*this, dc, texts.legend);
+    common::DrawLegend(*this, dc, texts.legend);
   }
 }
 
 void MonoIntroTest::WriteStatistics() {
   if (!statisticsEnabled) return;
   resultsLog.push_back(std::string(36, ' '));
-  for (const melody::PanelLine& line : StatisticsLines(*this)) resultsLog.push_back(line.text);
+  for (const common::PanelLine& line : StatisticsLines(*this)) resultsLog.push_back(line.text);
   resultsLog.push_back(T(intro::text::kTime) + elapsedTimeText);
   resultsLog.push_back(DashRule());
 }

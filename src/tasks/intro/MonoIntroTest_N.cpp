@@ -1,7 +1,7 @@
 #include "tasks/intro/MonoIntroTest_N.h"
 
 #include "platform/ViewHost.h"
-#include "tasks/melody/MelodyCommon.h"
+#include "tasks/common/TaskCommon.h"
 #include "text/LanguageTable.h"
 
 MonoIntroTest_1::MonoIntroTest_1() {
@@ -13,7 +13,7 @@ void MonoIntroTest_1::SetTexts() { SetClassTexts(kTexts); }
 void MonoIntroTest_1::DrawMessages(Dc& dc) { DrawTitleAndLegend(dc, kTexts, false); }
 
 void MonoIntroTest_1::OnListenNew() {
-  melody::CountNewTask(*this);
+  common::CountNewTask(*this);
   PlayNewTones(kSteps);
   // Only the button of the right answer is labelled.
   ViewHost& view = GetViewHost();
@@ -25,5 +25,5 @@ void MonoIntroTest_1::OnListenNew() {
   } else {
     view.SetControlText(intro::kDownButton, T(intro::text::kDownCaption));
   }
-  melody::SetHint(kTexts.hintAfterNew);
+  common::SetHint(kTexts.hintAfterNew);
 }

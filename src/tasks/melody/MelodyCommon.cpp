@@ -14,52 +14,10 @@
 
 namespace melody {
 
-namespace {
-const std::string& Blanks() {
-  static const std::string blanks(260, ' ');
-  return blanks;
-}
-}  // namespace
-
-uint32_t Beat() { return static_cast<uint32_t>(msPerBeat[static_cast<size_t>(ClampTempoIndex(tempoIndex))]); }
-
-void DrawOnView(const std::function<void(Dc&)>& draw) {
-  if (std::unique_ptr<Dc> dc = GetViewHost().GetDC()) draw(*dc);
-}
-
 void GenerateMelody(int32_t keyCount, std::span<int32_t> tones) {
   if (tones.empty()) return;
   tones[0] = RandomScaleKey(keyCount);
   for (size_t i = 1; i < tones.size(); ++i) tones[i] = RandomScaleKeyNear(keyCount, tones[i - 1]);
-}
-
-void UsePaleBackground(Dc& dc) {
-  dc.SetBkMode(BkMode::Opaque);
-  dc.SetBkColor(kMessageBack);
-}
-
-void BlankMessage(Dc& dc, Point at, const Font& font) {
-  UsePaleBackground(dc);
-  dc.SelectFont(font);
-  dc.TextOut(at.x, at.y, Blanks());
-}
-
-void ShowMessage(Dc& dc, Point at, const Font& font, Colour colour, int textId) {
-  dc.SetTextColor(colour);
-  BlankMessage(dc, at, font);
-  dc.TextOut(at.x, at.y, T(textId));
-}
-
-void BlankAt(Dc& dc, std::span<const Point> at) {
-  for (const Point& p : at) dc.TextOut(p.x, p.y, Blanks());
-}
-
-void SetHint(int textId) { GetViewHost().SetControlText(cmd::kHintBox, T(textId)); }
-
-void EnableKeyAndMode(bool enable) {
-  ViewHost& view = GetViewHost();
-  view.EnableControl(cmd::kKeyList, enable);
-  view.EnableControl(cmd::kModeList, enable);
 }
 
 void EnableTaskControls(bool maxDistance) {
@@ -80,100 +38,9 @@ void SetTaskTexts(CAbstractT& task, int startHint, int titleId) {
   task.title = T(titleId);
 }
 
-void CountNewTask(CAbstractT& task) {
-  progress::TaskOpened(task.repeatsInTask);
-  task.repeatsInTask = 0;
-  if (task.tasksGiven == 0) GetViewHost().SetClockStart(timeGetTime());
-  ++task.tasksGiven;
-}
-
-void CloseTask(CAbstractT& task, int hint) {
-  progress::TaskClosed(task.attempt, task.repeatsInTask);
-  SetHint(hint);
-  task.newTaskEnabled = true;
-  task.listenAgainEnabled = false;
-  EnableKeyAndMode(true);
-}
-
-void CountSolved(CAbstractT& task) {
-  switch (task.attempt) {
-    case 1:
-      ++task.solvedFirst;
-      break;
-    case 2:
-      ++task.solvedSecond;
-      break;
-    case 3:
-      ++task.solvedThird;
-      break;
-    default:
-      break;
-  }
-}
-
-int32_t OpenFailures(const CAbstractT& task) {
-  const int32_t failures = task.tasksGiven - (task.solvedFirst + task.solvedSecond + task.solvedThird);
-  return task.newTaskEnabled ? failures : failures - 1;
-}
-
-Verdict WrongVerdict(int32_t attempt, bool firstStep, int wrongLater2, int wrongLater3) {
-  if (attempt == 2) {
-    return firstStep ? Verdict{text::kWrongFirst2, text::kHintWrongFirst2} : Verdict{wrongLater2, text::kHintWrongLater2};
-  }
-  if (attempt == 3) {
-    return firstStep ? Verdict{text::kWrongFirst3, text::kHintWrongFirst3} : Verdict{wrongLater3, text::kHintWrongLater3};
-  }
-  return {text::kRevealed, text::kHintRevealed};
-}
-
-std::vector<PanelLine> StatisticsLines(CAbstractT& task) {
-  task.failures = OpenFailures(task);
-  const int32_t solved = task.solvedFirst + task.solvedSecond + task.solvedThird;
-  return {
-      {StrFormat("%s = %d / %d", T(text::kPanelGiven).c_str(), task.tasksGiven, solved), kPanelGrey},
-      {StrFormat("%s = %d / %d / %d", T(text::kPanelByAttempt).c_str(), task.solvedFirst, task.solvedSecond,
-                 task.solvedThird),
-       kPanelGreen},
-      {StrFormat("%s = %d", T(text::kFailures).c_str(), task.failures), kPanelRed},
-      {StrFormat("%s = %d", T(text::kReplays).c_str(), task.repeatsTotal), kPanelRed},
-  };
-}
-
 PanelLine SearchPressesLine(int32_t searchPresses) {
   return {StrFormat("%s = %d", T(text::kSearchPresses).c_str(), searchPresses), kPanelRed};
 }
 
-void DrawPanel(Dc& dc, std::span<const PanelLine> lines, std::span<const Point> at) {
-  const size_t count = std::min(lines.size(), at.size());
-  for (size_t i = 0; i < count; ++i) {
-    dc.SetTextColor(lines[i].colour);
-    dc.TextOut(at[i].x, at[i].y, lines[i].text);
-  }
-}
-
-void DrawPanel13(CAbstractT& task, Dc& dc, std::span<const PanelLine> lines, Point prompt) {
-  // Divisors of the client height giving the rows of the panel lines.
-  constexpr std::array<double, 5> kPanelRows = {14, 7.8, 5.3, 3.95, 3.16};
-  const Rect& client = task.clientRect;
-  std::vector<Point> at;
-  for (size_t i = 0; i < lines.size() && i < kPanelRows.size(); ++i) {
-    at.push_back({client.right * 8 / 21, static_cast<int32_t>(client.bottom / kPanelRows[i])});
-  }
-  dc.SelectFont(task.resultFont);
-  BlankAt(dc, at);
-  dc.SetTextColor(kPanelGrey);
-  if (task.hintVisible) dc.TextOut(prompt.x, prompt.y, T(text::kStartPrompt13));
-  DrawPanel(dc, lines, at);
-}
-
-void DrawLegend(CAbstractT& task, Dc& dc, std::span<const int> textIds) {
-  std::array<const char*, 10> lines{};
-  for (size_t i = 0; i < textIds.size() && i + 1 < lines.size(); ++i) lines[i + 1] = T(textIds[i]).c_str();
-  dc.SetBkMode(BkMode::Transparent);
-  dc.SelectFont(task.messageFont);
-  dc.SetTextColor(task.blackBrush);
-  task.DrawTextLines(dc, lines[0], lines[1], lines[2], lines[3], lines[4], lines[5], lines[6], lines[7], lines[8],
-                     lines[9]);
-}
 
 }  // namespace melody

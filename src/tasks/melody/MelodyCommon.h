@@ -3,65 +3,20 @@
 #include <cstdint>
 #include <functional>
 #include <span>
-#include <string>
 #include <vector>
 
-#include "platform/Colour.h"
-#include "platform/Dc.h"
-#include "platform/Font.h"
-#include "platform/Geometry.h"
 #include "tasks/base/CAbstractT.h"
+#include "tasks/common/TaskCommon.h"
 
-// What the melody repetition and tone search tasks share on both pianos: colours, texts,
-// the message line, the statistics panel lines, the control-bar set-up and the generation
-// of random melodies.
+// What the melody repetition and tone search tasks share on both pianos: their texts, the
+// control-bar set-up and the generation of random melodies; the rest comes from what all task
+// families share (tasks/common).
 namespace melody {
 
-inline constexpr Colour kMessageGreen{0, 128, 0};
-inline constexpr Colour kMessageRed{255, 0, 0};
-inline constexpr Colour kMessageBack{240, 240, 240};
-inline constexpr Colour kPanelGrey{64, 64, 64};
-inline constexpr Colour kPanelGreen{0, 128, 0};
-inline constexpr Colour kPanelRed{192, 0, 0};
+using namespace common;
 
 // The tone search task's own button in the view.
 inline constexpr int kTaskButton = 110;
-// All tones play on the first channel.
-inline constexpr int32_t kToneChannel = 0;
-// The soft percussion click that acknowledges a confirmation.
-inline constexpr int32_t kConfirmClick = 37;
-// Uses of "Listen again" allowed in one task.
-inline constexpr int32_t kMostReplays = 3;
-
-// Feedback and hint texts.
-namespace text {
-inline constexpr int kListenNewCaption = 82;
-inline constexpr int kListenAgainCaption = 85;
-inline constexpr int kStartPrompt13 = 278;
-inline constexpr int kRevealed = 279;
-inline constexpr int kRightSoFar = 280;
-inline constexpr int kSolved = 281;
-inline constexpr int kWrongFirst2 = 283;
-inline constexpr int kWrongFirst3 = 284;
-inline constexpr int kHintSolved = 154;
-inline constexpr int kHintRevealed = 153;
-inline constexpr int kHintWrongFirst2 = 139;
-inline constexpr int kHintWrongFirst3 = 140;
-inline constexpr int kHintWrongLater2 = 141;
-inline constexpr int kHintWrongLater3 = 142;
-inline constexpr int kSearchStartHint = 118;
-inline constexpr int kSearchHintAfterNew = 136;
-inline constexpr int kSearchButtonCaption = 19;
-inline constexpr int kPanelGiven = 429;
-inline constexpr int kPanelByAttempt = 432;
-inline constexpr int kFailures = 433;
-inline constexpr int kReplays = 434;
-inline constexpr int kSearchPresses = 435;
-inline constexpr int kLogGiven = 428;
-inline constexpr int kLogByAttempt = 431;
-inline constexpr int kLogTime = 436;
-}  // namespace text
-
 // The texts of one melody length: start hint, hint after a new task, legend lines 2-10.
 struct MelodyKind {
   int startHint;
@@ -78,97 +33,16 @@ inline constexpr std::array<int, 7> kSearchLegend{256, 261, 263, 264, 268, 271, 
 // Told of each tone of a melody as it begins to sound (true) and as it ends (false).
 using ToneMarks = std::function<void(int32_t key, bool sounding)>;
 
-// One beat of the current tempo in milliseconds.
-uint32_t Beat();
-
-// Draws through a device context of the view, released (and so shown) on return.
-void DrawOnView(const std::function<void(Dc&)>& draw);
-
 // A new melody: tones on the current scale, neighbours at most maxDistance apart.
 void GenerateMelody(int32_t keyCount, std::span<int32_t> tones);
 
-// Blanks the message line with 260 blanks on its pale background.
-void BlankMessage(Dc& dc, Point at, const Font& font);
-// Blanks the message line and writes the text there in the colour.
-void ShowMessage(Dc& dc, Point at, const Font& font, Colour colour, int textId);
-// Text outside painting is written opaque on the pale background of the text areas.
-void UsePaleBackground(Dc& dc);
-// 260 blanks at each of the points.
-void BlankAt(Dc& dc, std::span<const Point> at);
-
-void SetHint(int textId);
-void EnableKeyAndMode(bool enable);
 // Start of the melody and tone search tasks: time meter "00:00" and the control-bar
 // controls they use, the maximum distance only where melodies have neighbours.
 void EnableTaskControls(bool maxDistance);
 // Hint box, the captions of the two control-bar buttons and the title.
 void SetTaskTexts(CAbstractT& task, int startHint, int titleId);
 
-// The start of the time meter at the first task of a count, then one more task given; the
-// progress history takes it as open.
-void CountNewTask(CAbstractT& task);
-// Closes the task: into the progress history as solved at the attempt (1-3) or not solved
-// (0); the hint, "Listen to a new task" instead of "Listen again", key and mode free again.
-void CloseTask(CAbstractT& task, int hint);
-// A right answer, counted by the attempt it came at.
-void CountSolved(CAbstractT& task);
-// Tasks given less solved; one less while a task is still being answered.
-int32_t OpenFailures(const CAbstractT& task);
-
-// The red message and the hint after a wrong answer that raised the attempt to 2 or 3,
-// or to 4: the task is over and the answer shown. firstStep: the first (or only) tone was
-// wrong; otherwise the texts for a wrong later tone are taken.
-struct Verdict {
-  int message;
-  int hint;
-};
-Verdict WrongVerdict(int32_t attempt, bool firstStep, int wrongLater2, int wrongLater3);
-
-struct PanelLine {
-  std::string text;
-  Colour colour;
-};
-// The four panel lines: given / solved, solved by attempt, failures, replays. Also
-// stores the failures into the task's working value.
-std::vector<PanelLine> StatisticsLines(CAbstractT& task);
 // The tone search's fifth line: key presses while searching.
 PanelLine SearchPressesLine(int32_t searchPresses);
-// Each line at its point, in its colour.
-void DrawPanel(Dc& dc, std::span<const PanelLine> lines, std::span<const Point> at);
-// The panel of the one-octave tasks right of the keys: the places of the lines blanked, the
-// start prompt on the message line (at) while hintVisible, then the lines.
-void DrawPanel13(CAbstractT& task, Dc& dc, std::span<const PanelLine> lines, Point at);
-
-// The legend below the keys: line 1 empty, the texts from line 2 on, in the task's message
-// font, black on the transparent background.
-void DrawLegend(CAbstractT& task, Dc& dc, std::span<const int> textIds);
-
-// After a replay: counted, the message line blanked, the panel shown; "Listen again" is
-// disabled after the last replay allowed.
-template <class Task>
-void CountReplay(Task& task) {
-  ++task.repeatsTotal;
-  ++task.repeatsInTask;
-  DrawOnView([&task](Dc& dc) {
-    BlankMessage(dc, task.MessageLineAt(), task.resultFont);
-    task.ShowStatistics(dc);
-  });
-  if (task.repeatsInTask >= kMostReplays) task.listenAgainEnabled = false;
-}
-
-// A wrong answer raises the attempt and says so in red on the message line. While attempts
-// are left the hint box says so too and false is returned. After the third wrong attempt
-// the attempt is 0 again and true is returned: the task is over and its answer to be shown.
-template <class Task>
-bool WrongAnswer(Task& task, bool firstStep, int wrongLater2, int wrongLater3) {
-  const Verdict verdict = WrongVerdict(++task.attempt, firstStep, wrongLater2, wrongLater3);
-  if (task.attempt > 3) task.attempt = 0;
-  DrawOnView([&task, &verdict](Dc& dc) {
-    ShowMessage(dc, task.MessageLineAt(), task.resultFont, kMessageRed, verdict.message);
-  });
-  if (task.attempt == 0) return true;
-  SetHint(verdict.hint);
-  return false;
-}
 
 }  // namespace melody
