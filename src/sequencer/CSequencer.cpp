@@ -12,6 +12,7 @@
 #include "platform/Utf.h"
 #include "platform/ViewHost.h"
 #include "sequencer/FragmentFile.h"
+#include "sequencer/MidiFile.h"
 #include "settings/ProgramSettings.h"
 #include "sound/MidiOutput.h"
 #include "sound/TempoTables.h"
@@ -21,8 +22,6 @@
 namespace {
 
 constexpr int kFilterText = 345;
-// The largest fragment or MIDI file the sequencers and the player open.
-constexpr size_t kMostFragmentBytes = 16u << 20;
 constexpr int kLoadTitleText = 346;
 constexpr int kSaveTitleText = 347;
 constexpr const char* kExtension = "aro";
@@ -123,7 +122,7 @@ bool CSequencer::LoadFragment(CAbstractT& task, bool withMidiFiles) {
   const std::optional<std::string> path = AskForFile(true, withMidiFiles ? txt::kMidiOpenFilter : kFilterText);
   if (!path) return false;
   // Anything but a regular file of a sane size is refused before the current fragment is touched.
-  UserFile file = ReadUserFile(*path, kMostFragmentBytes);
+  UserFile file = ReadUserFile(*path, smf::kMostBytes);  // fragments and MIDI files alike
   if (file.status == UserFileStatus::kNotRegular || file.status == UserFileStatus::kTooBig) {
     GetUiHost().MessageBox(T(txt::kFileRefused) + std::filesystem::path(*path).filename().string(), "Error!",
                            MB_OK | MB_ICONEXCLAMATION);

@@ -14,7 +14,7 @@ namespace smf {
 inline constexpr int32_t kPulsesPerQuarter = 480;
 inline constexpr int32_t kTicksPerQuarter = 12;
 inline constexpr int32_t kPulsesPerTick = kPulsesPerQuarter / kTicksPerQuarter;
-// A file we read is taken only up to this size, as fragment files are.
+// The largest fragment or MIDI file the program reads.
 inline constexpr size_t kMostBytes = 16u << 20;
 
 // One note: channel 0-15, MIDI note and velocity, start and length in ticks.

@@ -55,9 +55,9 @@ fs::path LevelFolder(const std::string& level) {
 Collection ReadFolder(const fs::path& folder) {
   Collection collection;
   for (const fs::path& file : MelodyFiles(folder)) {
-    const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(file.string(), smf::kMostBytes + 1);
+    const UserFile read = ReadUserFile(file.string(), smf::kMostBytes);
     std::optional<Melody> melody;
-    if (bytes && bytes->size() <= smf::kMostBytes) melody = ReadMelody(*bytes, file.stem().string());
+    if (read.status == UserFileStatus::kRead) melody = ReadMelody(read.bytes, file.stem().string());
     if (melody) {
       collection.melodies.push_back(std::move(*melody));
     } else {
