@@ -42,6 +42,11 @@ void CSettingsBank::Serialize(CArchive& ar) {
   ar.Transfer(optionFlags);
   ar.Transfer(mainVolume);
   ar.Transfer(midiKeyboard);
+  ar.Transfer(keyboardRangeMark);
+  ar.Transfer(keyboardLow);
+  ar.Transfer(keyboardHigh);
+  ar.Transfer(reservedPad);
+  ar.Transfer(midiInPort);
   ar.Transfer(reservedA);
   ar.Transfer(reservedB);
 }
@@ -74,6 +79,14 @@ void CSettingsBank::CopyFromProgramSettings() {
                                      (::fixKeyIllumination ? kFixKeyIlluminationBit : 0));
   mainVolume = static_cast<uint8_t>(::volume);
   midiKeyboard = ::useHardwareMidiKeyboard;
+  const bool measured = KeyboardRangeUsable(::keyboardLowNote, ::keyboardHighNote);
+  keyboardRangeMark = measured ? kKeyboardRangeMark : 0;
+  keyboardLow = measured ? static_cast<uint16_t>(::keyboardLowNote) : 0;
+  keyboardHigh = measured ? static_cast<uint16_t>(::keyboardHighNote) : 0;
+  reservedPad = 0;
+  std::fill(std::begin(midiInPort), std::end(midiInPort), 0);
+  std::copy_n(::midiInPortName.begin(), std::min(::midiInPortName.size(), std::size(midiInPort) - 1),
+              std::begin(midiInPort));
   std::fill(std::begin(reservedA), std::end(reservedA), 0);
   std::fill(std::begin(reservedB), std::end(reservedB), 0);
 }
@@ -95,6 +108,11 @@ void CSettingsBank::CopyToProgramSettings() const {
   ::fixKeyIllumination = (optionFlags & kFixKeyIlluminationBit) != 0;
   ::volume = InRangeOr(mainVolume, kMaxVolume + 1, firstStart::volume);
   ::useHardwareMidiKeyboard = midiKeyboard;
+  const bool measured = keyboardRangeMark == kKeyboardRangeMark && KeyboardRangeUsable(keyboardLow, keyboardHigh);
+  ::keyboardLowNote = measured ? keyboardLow : -1;
+  ::keyboardHighNote = measured ? keyboardHigh : -1;
+  const char16_t* portEnd = std::find(std::begin(midiInPort), std::end(midiInPort) - 1, u'\0');
+  ::midiInPortName.assign(std::begin(midiInPort), portEnd);
 }
 
 void CSettingsBank::LoadSettings(const std::string& fileName) {

@@ -15,6 +15,7 @@ class CSettingsBank {
   static constexpr size_t kFileBytes = 1254;
   static constexpr uint8_t kBlockExtramodeKeysBit = 0x01;
   static constexpr uint8_t kFixKeyIlluminationBit = 0x02;
+  static constexpr uint16_t kKeyboardRangeMark = 0x524B;  // the letters K, R
 
   CSettingsBank() = default;
   virtual ~CSettingsBank() = default;
@@ -55,6 +56,14 @@ class CSettingsBank {
   uint8_t optionFlags = 0;
   uint8_t mainVolume = 0;
   int32_t midiKeyboard = 0;
-  char16_t reservedA[260] = {};
+  // Fields added in bytes older files hold as zeros (so an older file reads as "not set"):
+  // the hardware keyboard's measured range, valid when keyboardRangeMark is kKeyboardRangeMark,
+  // and the chosen MIDI input port's name, NUL-terminated (empty: every hardware port).
+  uint16_t keyboardRangeMark = 0;
+  uint16_t keyboardLow = 0;
+  uint16_t keyboardHigh = 0;
+  uint16_t reservedPad = 0;
+  char16_t midiInPort[64] = {};
+  char16_t reservedA[192] = {};
   char16_t reservedB[260] = {};
 };

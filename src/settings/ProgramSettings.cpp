@@ -13,6 +13,9 @@ void ResetProgramSettings() {
   fixKeyIllumination = false;
   volume = firstStart::volume;
   useHardwareMidiKeyboard = firstStart::useHardwareMidiKeyboard;
+  keyboardLowNote = -1;
+  keyboardHighNote = -1;
+  midiInPortName.clear();
   mainFontDesc = DefaultMainFontDesc();
   resultFontDesc = DefaultResultFontDesc();
   windowRect = {};

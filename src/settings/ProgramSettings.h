@@ -20,12 +20,21 @@ inline bool blockExtramodeKeys = false;
 inline bool fixKeyIllumination = false;
 inline int32_t volume = firstStart::volume;
 inline int32_t useHardwareMidiKeyboard = firstStart::useHardwareMidiKeyboard;
+// The hardware MIDI keyboard's range as measured, lowest and highest note; -1 for both until
+// it has been measured.
+inline int32_t keyboardLowNote = -1;
+inline int32_t keyboardHighNote = -1;
+// The MIDI input port chosen in the MIDI settings, by its name; empty: every hardware port.
+inline std::u16string midiInPortName;
 inline FontDesc mainFontDesc = DefaultMainFontDesc();
 inline FontDesc resultFontDesc = DefaultResultFontDesc();
 inline Rect windowRect{};
 
 // The elapsed time of the current count as "mm:ss", shown in the time meter and in the statistics.
 inline std::string elapsedTimeText = "00:00";
+
+// A measured range: two MIDI notes, the lowest below the highest.
+constexpr bool KeyboardRangeUsable(int32_t low, int32_t high) { return low >= 0 && low < high && high <= 127; }
 
 // Puts every setting above back to its first-start value (tests, and a fresh start).
 void ResetProgramSettings();

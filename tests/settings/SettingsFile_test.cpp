@@ -84,6 +84,9 @@ class SettingsFile : public ::testing::Test {
     fixKeyIllumination = true;
     volume = 127;
     useHardwareMidiKeyboard = 0;
+    keyboardLowNote = 21;
+    keyboardHighNote = 108;
+    midiInPortName = u"USB Keyboard \u0416";
   }
 
   TestFolder folder_;
@@ -135,11 +138,42 @@ TEST_F(SettingsFile, EveryFieldSurvivesARoundTrip) {
   EXPECT_TRUE(fixKeyIllumination);
   EXPECT_EQ(volume, 127);
   EXPECT_EQ(useHardwareMidiKeyboard, 0);
+  EXPECT_EQ(keyboardLowNote, 21);
+  EXPECT_EQ(keyboardHighNote, 108);
+  EXPECT_EQ(midiInPortName, u"USB Keyboard \u0416");
 
   // The same record comes out again, byte for byte.
   const std::vector<uint8_t> first = ReadBytes(file_);
   ASSERT_TRUE(bank_.SaveSettings(file_));
   EXPECT_EQ(ReadBytes(file_), first);
+}
+
+// The keyboard's range and the input port sit in what older files keep as zeros, so an older
+// file reads as "not measured, every port"; a range without its mark or out of order is unset.
+TEST_F(SettingsFile, KeyboardRangeAndInputPortLiveInFormerlyReservedBytes) {
+  keyboardLowNote = 36;
+  keyboardHighNote = 96;
+  midiInPortName = u"Keys";
+  ASSERT_TRUE(bank_.SaveSettings(file_));
+  std::vector<uint8_t> bytes = ReadBytes(file_);
+  std::vector<uint8_t> expected = FirstStartFile();
+  PutLE(expected, 214, 0x524B, 2);
+  PutLE(expected, 216, 36, 2);
+  PutLE(expected, 218, 96, 2);
+  PutFace(expected, 222, "Keys");
+  EXPECT_EQ(bytes, expected);
+
+  PutLE(bytes, 214, 0, 2);
+  WriteBytes(file_, bytes);
+  bank_.LoadSettings(file_);
+  EXPECT_EQ(keyboardLowNote, -1);
+  EXPECT_EQ(keyboardHighNote, -1);
+  EXPECT_EQ(midiInPortName, u"Keys");
+  PutLE(bytes, 214, 0x524B, 2);
+  PutLE(bytes, 216, 97, 2);
+  WriteBytes(file_, bytes);
+  bank_.LoadSettings(file_);
+  EXPECT_EQ(keyboardLowNote, -1);
 }
 
 TEST_F(SettingsFile, FlagsAreReadFromBitsZeroAndOneOnly) {
