@@ -2,6 +2,7 @@
 #include <memory>
 
 class CMainFrame;
+class TerminationSignals;
 
 // The application object: creates the main frame and shows it.
 class CAureloApp {
@@ -13,5 +14,10 @@ class CAureloApp {
   CMainFrame* MainFrame() const { return frame_.get(); }
 
  private:
+  void EndSession();
+
   std::unique_ptr<CMainFrame> frame_;
+  std::unique_ptr<TerminationSignals> signals_;
+  bool frameReady_ = false;
+  bool endRequested_ = false;
 };

@@ -1,7 +1,9 @@
 #include "app/CMainFrame.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -272,6 +274,26 @@ void CMainFrame::OnCommand(int id) {
   }
 }
 
+void CMainFrame::EndSession(const std::function<void()>& closed) {
+  // A dialog's own event loop is left first; the frame closes once it has returned. A dialog
+  // that will not go is left open after a few tries: the frame closes all the same.
+  constexpr int kDialogTries = 20;
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal && endSessionTries_ < kDialogTries) {
+    ++endSessionTries_;
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+      dialog->reject();
+    } else {
+      modal->close();
+    }
+    QTimer::singleShot(0, this, [this, closed] { EndSession(closed); });
+    return;
+  }
+  endingSession_ = true;
+  close();
+  if (closed) closed();
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
   if (destroyed_) {
     event->accept();
@@ -279,7 +301,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   }
   const QRect g = frameGeometry();
   windowRect = {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
-  if (askBeforeExit == 1 && !ConfirmExit()) {
+  if (askBeforeExit == 1 && !endingSession_ && !ConfirmExit()) {
     event->ignore();
     return;
   }

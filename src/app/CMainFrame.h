@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <QRect>
 #include <ctime>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -42,6 +43,10 @@ class CMainFrame : public QMainWindow {
   void ShowMenuPrompt(int commandId);
   // Enables exactly the menu items that reach a handler.
   void UpdateMenuEnabling();
+  // The session or the terminal ends the program: open dialogs are cancelled, then the frame
+  // closes as on Exit, without the exit question, keeping the settings and the time log;
+  // then `closed` runs.
+  void EndSession(const std::function<void()>& closed = {});
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -68,6 +73,8 @@ class CMainFrame : public QMainWindow {
   QLabel* messagePane_ = nullptr;
   std::vector<QLabel*> lockIndicators_;
   bool destroyed_ = false;
+  bool endingSession_ = false;
+  int endSessionTries_ = 0;
   // The frame rectangle still to be reached once the frame's size is known; null when done.
   QRect placedFrame_;
 };

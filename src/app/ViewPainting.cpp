@@ -210,7 +210,12 @@ void CChildView::RenderDirty() {
   if (dirty_.isEmpty()) return;
   QPainter painter(&buffer_);
   painter.setClipRegion(dirty_);
-  painter.fillRect(dirty_.boundingRect(), ToQColor(colours::kWindow));
+  // A task that paints the whole client area needs no erased background. At a fractional
+  // ratio the edges of its shapes fall inside screen pixels, so the background is erased there.
+  const qreal ratio = buffer_.devicePixelRatio();
+  if (!task_->drawsWholeClient || ratio != std::floor(ratio)) {
+    painter.fillRect(dirty_.boundingRect(), ToQColor(colours::kWindow));
+  }
   dirty_ = QRegion();
   activePainter_ = &painter;
   task_->clientRect = ClientRect();

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,6 +12,7 @@
 #include "app/CommandIds.h"
 #include "dialogs/CExitDialog.h"
 #include "dialogs/COptionsDialog.h"
+#include "platform/qt/TerminationSignals.h"
 #include "settings/CSettingsBank.h"
 #include "settings/ProgramSettings.h"
 #include "support/AppFixture.h"
@@ -95,6 +97,22 @@ TEST_F(Shutdown, EscapeReturnsToTheProgram) {
   StartProgram();
   EXPECT_FALSE(RequestClose());  // no scripted answer: the user presses Escape
   EXPECT_EQ(askBeforeExit, 1);
+}
+
+// Logging out sends SIGTERM: the window closes without the question, keeping settings and time log.
+TEST_F(Shutdown, TerminationSignalClosesWithoutAskingAndKeepsTheFiles) {
+  askBeforeExit = 1;
+  StartProgram();
+  Frame().show();
+  {
+    TerminationSignals termination([this] { Frame().EndSession(); });
+    ASSERT_EQ(std::raise(SIGTERM), 0);
+    for (int i = 0; i < 50 && Frame().isVisible(); ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  EXPECT_FALSE(Frame().isVisible());
+  EXPECT_TRUE(host.dialogs.empty());
+  EXPECT_EQ(ReadBytes("AureloSettings.dat").size(), CSettingsBank::kFileBytes);
+  EXPECT_TRUE(fs::exists("TimeLog.txt"));
 }
 
 TEST_F(Shutdown, StoredRectangleIsRestoredAndStoredAgain) {

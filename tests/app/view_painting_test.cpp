@@ -6,6 +6,8 @@
 #include <cstdio>
 
 #include "app/CChildView.h"
+#include "app/TaskTable.h"
+#include "platform/qt/ImageDc.h"
 #include "platform/qt/QtConvert.h"
 #include "support/AppFixture.h"
 
@@ -49,6 +51,21 @@ TEST_F(ViewPainting, RegionsFillExactlyThePixelsTheyHitTest) {
       const bool black = View().BackBuffer().pixel(x, y) == qRgb(0, 0, 0);
       EXPECT_EQ(black, key.Contains({x, y})) << x << "," << y;
     }
+  }
+}
+
+// Rectangles take a quicker way on whole-number scales; they must cover the same pixels as the
+// same rectangle given as a polygon (a fifth corner on an edge keeps it on the general way).
+TEST(RegionFill, RectanglesCoverThePixelsOfTheSamePolygon) {
+  for (const qreal ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+    QImage quick(90, 90, QImage::Format_RGB32), general(90, 90, QImage::Format_RGB32);
+    for (QImage* image : {&quick, &general}) {
+      image->setDevicePixelRatio(ratio);
+      image->fill(Qt::white);
+    }
+    ImageDc(quick).FillRgn(Region({{3, 5}, {21, 5}, {21, 27}, {3, 27}}), {0, 0, 0});
+    ImageDc(general).FillRgn(Region({{3, 5}, {12, 5}, {21, 5}, {21, 27}, {3, 27}}), {0, 0, 0});
+    EXPECT_EQ(quick, general) << "ratio " << ratio;
   }
 }
 
@@ -129,6 +146,24 @@ TEST_F(ViewPainting, BufferHasTheScreenPixelsAndClicksHitWhatIsDrawnThere) {
     }
   }
   EXPECT_EQ(mismatches, 0) << "ratio " << ratio;
+}
+
+// Also run at every scale: a piano task paints every pixel of the view, erased background or not.
+TEST_F(ViewPainting, APianoTaskCoversWhateverTheBufferHeldBefore) {
+  SetTaskMaker({});  // the real tasks
+  View().CreateTask(6);
+  View().resize(722, 450);
+  View().Invalidate();
+  View().UpdateWindow();
+  const QImage erased = View().BackBuffer().copy();
+  {
+    std::unique_ptr<Dc> dc = View().GetDC();
+    dc->FillRect(View().ClientRect(), {255, 0, 255});
+  }
+  View().Invalidate();
+  View().UpdateWindow();
+  const QImage& now = View().BackBuffer();
+  EXPECT_EQ(now, erased) << "ratio " << View().devicePixelRatioF();
 }
 
 }  // namespace

@@ -105,6 +105,10 @@ class CAbstractT {
   int32_t barCount = 0;
   std::atomic<bool> playing{false};
   Rect clientRect{};
+  // Set by hosted objects whose Draw paints every pixel of the client area: the view then
+  // leaves out erasing the background first, which on a large, scaled screen costs as much
+  // as the whole drawing.
+  bool drawsWholeClient = false;
 
   // Counters of the task.
   int32_t attempt = 0;

@@ -26,7 +26,9 @@ Region RegionOf(const Rect& r) {
 }  // namespace
 
 CPianoBase::CPianoBase(int32_t keyCount)
-    : keyCount_(keyCount < 1 ? 1 : keyCount > kThreeOctaveKeys ? kThreeOctaveKeys : keyCount) {}
+    : keyCount_(keyCount < 1 ? 1 : keyCount > kThreeOctaveKeys ? kThreeOctaveKeys : keyCount) {
+  drawsWholeClient = true;
+}
 
 void CPianoBase::OnRButtonDown(MouseFlags&, Point& point) { ShowCursorAt(point); }
 void CPianoBase::OnRButtonUp(MouseFlags&, Point& point) { ShowCursorAt(point); }
@@ -46,6 +48,9 @@ void CPianoBase::Draw(Dc& dc) {
   messageRegion_ = RegionOf(layout.messageArea);
   fillerRegion_ = RegionOf(layout.filler);
 
+  // The keys' band in the window colour; the message area and the filler cover the rest. The
+  // band reaches one pixel into the message area so that no pixel row is left between them.
+  dc.FillRect({clientRect.left, clientRect.top, clientRect.right, layout.whiteBottom + 1}, whiteBrush);
   for (int32_t key = 0; key < keyCount_; ++key) {
     if (IsBlackKey(key)) {
       dc.FillRgn(KeyRegion(key), blackBrush);
