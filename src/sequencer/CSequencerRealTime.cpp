@@ -21,7 +21,6 @@ constexpr int kRecordText = 88;
 constexpr int kFirstButtonText = 16;
 // Load, save as, save, and export as a Standard MIDI File.
 constexpr int kButtonCount = 4;
-constexpr int kFirstHelpLine = 327;
 constexpr int kFirstExtraLine = 335;
 constexpr int kWrongKeysCaption = 359;
 constexpr int kWrongKeysText = 360;
@@ -187,7 +186,7 @@ void CSequencerRealTimeT<Piano>::DrawMessages(Dc& dc) {
   dc.SelectFont(this->messageFont);
   dc.SetTextColor(colours::kBlack);
   std::array<std::string, 8> lines;
-  for (size_t i = 0; i < lines.size(); ++i) lines[i] = T(kFirstHelpLine + static_cast<int>(i));
+  for (size_t i = 0; i < lines.size(); ++i) lines[i] = T(this->helpLines[i]);
   this->DrawTextLines(dc, lines[0].c_str(), lines[1].c_str(), lines[2].c_str(), lines[3].c_str(), lines[4].c_str(),
                       lines[5].c_str(), lines[6].c_str(), lines[7].c_str());
   if (!buttonsCreated) return;
@@ -199,8 +198,13 @@ template class CSequencerRealTimeT<CTest37Keys>;
 
 void CSequencerRealTime13::OnTaskButton1() {
   if (!LoadFragment(*this)) return;
+  {
+    // The keys of a fragment that fits are this piano's keys, whoever recorded it.
+    std::lock_guard lock(eventsLock);
+    keysAreNotes = false;
+  }
   const bool fits = std::all_of(events.begin(), events.end(),
-                                [](const NoteEvent& e) { return e.key <= kHighestOneOctaveKey; });
+                                [](const NoteEvent& e) { return e.key >= 0 && e.key <= kHighestOneOctaveKey; });
   if (fits) return;
   GetUiHost().MessageBox(T(kWrongKeysText), T(kWrongKeysCaption), MB_OK | MB_ICONSTOP);
   {

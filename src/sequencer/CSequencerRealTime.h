@@ -1,4 +1,6 @@
 #pragma once
+#include <array>
+
 #include "sequencer/CSequencer.h"
 #include "tasks/base/CTest13Keys.h"
 #include "tasks/base/CTest37Keys.h"
@@ -30,10 +32,14 @@ class CSequencerRealTimeT : public Piano, public CSequencer {
   void ResetStatistics() override {}
   void DrawMessages(Dc& dc) override;
 
- private:
+ protected:
   // Appends the key at the current tick, quantised, when recording and no earlier than
   // three ticks before the first bar.
   void RecordKey(int32_t key);
+  // The text ids of the eight help lines.
+  std::array<int, 8> helpLines{327, 328, 329, 330, 331, 332, 333, 334};
+
+ private:
   // The place of file button index (0-2) at the client size.
   Rect ButtonRect(int index, bool moved) const;
 };

@@ -94,7 +94,7 @@ TEST(FragmentFile, BrokenFilesKeepWhatCameBeforeTheFault) {
   // Values out of range never arrive as they are.
   r = Read("temp_index 39 signature_index 16 signature_index -1 temp_index 0 "
            "velocity_list 300 -5 1 1 1 1 1 1 1 1 1 1 1 1 1 1 "
-           "16 0 0  -1 0 0  0 -4 0  0 959904 0  0 0 40  0 0 -1  2 99999999999 1  3 0 39");
+           "16 0 0  -1 0 0  0 -4 0  0 959904 0  0 0 92  0 0 -37  2 99999999999 1  3 0 39");
   EXPECT_EQ(r.got, (std::vector<std::string>{"tempo 0"}));
   EXPECT_EQ(r.velocities[0], 127);
   EXPECT_EQ(r.velocities[1], 0);
@@ -124,7 +124,7 @@ TEST(FragmentFile, RandomBytesNeverGiveAnEventOutOfRange) {
     for (const NoteEvent& e : r.events) {
       ASSERT_GE(e.channel, 0);
       ASSERT_LE(e.channel, 15);
-      ASSERT_GE(e.key, 0);
+      ASSERT_GE(e.key, fragment::kFirstKey);
       ASSERT_LE(e.key, fragment::kLastKey);
       ASSERT_GE(e.tick, fragment::kFirstTick);
       ASSERT_LE(e.tick, fragment::kLastTick);
