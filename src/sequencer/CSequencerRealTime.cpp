@@ -21,6 +21,7 @@ constexpr int kRecordText = 88;
 constexpr int kFirstButtonText = 16;
 // Load, save as, save, and export as a Standard MIDI File.
 constexpr int kButtonCount = 4;
+constexpr int kFirstHelpLine = 327;
 constexpr int kFirstExtraLine = 335;
 constexpr int kWrongKeysCaption = 359;
 constexpr int kWrongKeysText = 360;
@@ -181,12 +182,18 @@ void CSequencerRealTimeT<Piano>::RecordKey(int32_t key) {
 }
 
 template <class Piano>
+std::array<std::string, 8> CSequencerRealTimeT<Piano>::HelpLines() const {
+  std::array<std::string, 8> lines;
+  for (size_t i = 0; i < lines.size(); ++i) lines[i] = T(kFirstHelpLine + static_cast<int>(i));
+  return lines;
+}
+
+template <class Piano>
 void CSequencerRealTimeT<Piano>::DrawMessages(Dc& dc) {
   dc.SetBkMode(BkMode::Transparent);
   dc.SelectFont(this->messageFont);
   dc.SetTextColor(colours::kBlack);
-  std::array<std::string, 8> lines;
-  for (size_t i = 0; i < lines.size(); ++i) lines[i] = T(this->helpLines[i]);
+  const std::array<std::string, 8> lines = HelpLines();
   this->DrawTextLines(dc, lines[0].c_str(), lines[1].c_str(), lines[2].c_str(), lines[3].c_str(), lines[4].c_str(),
                       lines[5].c_str(), lines[6].c_str(), lines[7].c_str());
   if (!buttonsCreated) return;

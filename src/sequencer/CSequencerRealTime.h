@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <string>
 
 #include "sequencer/CSequencer.h"
 #include "tasks/base/CTest13Keys.h"
@@ -36,8 +37,8 @@ class CSequencerRealTimeT : public Piano, public CSequencer {
   // Appends the key at the current tick, quantised, when recording and no earlier than
   // three ticks before the first bar.
   void RecordKey(int32_t key);
-  // The text ids of the eight help lines.
-  std::array<int, 8> helpLines{327, 328, 329, 330, 331, 332, 333, 334};
+  // The eight help lines below the piano.
+  virtual std::array<std::string, 8> HelpLines() const;
 
  private:
   // The place of file button index (0-2) at the client size.

@@ -8,16 +8,9 @@
 #include "text/LanguageTable.h"
 #include "text/TextIds.h"
 
-namespace {
-// The ninth line of the help text block, below the eight help lines.
-constexpr double kRangeLineDivisor = 1.183;
-}  // namespace
-
 CSequencerRealTimeMidi::CSequencerRealTimeMidi() {
   keysAreNotes = true;
   echoesOnActiveChannel = true;
-  helpLines[0] = txt::kKeyboardSeqHelpRecord;
-  helpLines[3] = txt::kKeyboardSeqHelpChords;
 }
 
 void CSequencerRealTimeMidi::OnTaskButton1() {
@@ -31,7 +24,10 @@ void CSequencerRealTimeMidi::OnMidiInNote(MidiMessage message) {
   RecordKey(static_cast<int32_t>(midi::Data1(message)) - fragment::kKeyToNote);
 }
 
-void CSequencerRealTimeMidi::DrawMessages(Dc& dc) {
-  CSequencerRealTime37::DrawMessages(dc);
-  dc.TextOut(clientRect.right / 42, static_cast<int32_t>(clientRect.bottom / kRangeLineDivisor), keyboard_range::Text());
+std::array<std::string, 8> CSequencerRealTimeMidi::HelpLines() const {
+  std::array<std::string, 8> lines = CSequencerRealTime37::HelpLines();
+  lines[0] = T(txt::kKeyboardSeqHelpRecord);
+  lines[3] = T(txt::kKeyboardSeqHelpChords);
+  lines[7] = keyboard_range::Text();
+  return lines;
 }

@@ -14,6 +14,8 @@ class CSequencerRealTimeMidi : public CSequencerRealTime37 {
   void OnTaskButton1() override;
   // A note-on from the keyboard: recorded while recording; velocity 0 is a key release.
   void OnMidiInNote(MidiMessage message) override;
-  // The help lines and the keyboard's measured range.
-  void DrawMessages(Dc& dc) override;
+
+ protected:
+  // The keyboard's help lines, the last one giving its measured range.
+  std::array<std::string, 8> HelpLines() const override;
 };
