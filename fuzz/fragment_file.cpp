@@ -34,7 +34,7 @@ class Collect : public fragment::Sink {
   }
   void Event(const NoteEvent& e) override {
     if (!InRange(e.channel, 0, fragment::kChannels - 1) || !InRange(e.tick, fragment::kFirstTick, fragment::kLastTick) ||
-        !InRange(e.key, 0, fragment::kLastKey)) {
+        !InRange(e.key, fragment::kFirstKey, fragment::kLastKey)) {
       std::abort();
     }
     content.events.push_back(e);

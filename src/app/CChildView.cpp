@@ -28,6 +28,22 @@
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
 
+namespace {
+
+constexpr int kProgramName = 0;
+// "Connect your MIDI keyboard and tick ... in MIDI settings", "Then restart the program".
+constexpr int kKeyboardOffLine1 = 348;
+constexpr int kKeyboardOffLine2 = 349;
+
+// The items of the hardware keyboard work only with it switched on; otherwise they say how.
+bool MidiKeyboardOn() {
+  if (useHardwareMidiKeyboard != 0) return true;
+  GetUiHost().MessageBox(T(kKeyboardOffLine1) + "\n" + T(kKeyboardOffLine2), T(kProgramName), MB_OK | MB_ICONINFORMATION);
+  return false;
+}
+
+}  // namespace
+
 CChildView::CChildView(QWidget* parent) : QWidget(parent) {
   volume = 100;
   std::error_code ec;
@@ -91,6 +107,7 @@ void CChildView::BuildCommandTable() {
     commands_[command] = [this, type] {
       // Choosing the metronome while it runs does nothing.
       if (type == kMetronomeType && task_->playbackMode == kMetronomePlayback) return;
+      if (NeedsMidiKeyboard(type) && !MidiKeyboardOn()) return;
       CreateTask(type);
     };
   }

@@ -52,7 +52,7 @@ inline constexpr int kTeacherMelodies37 = 32983;
 inline constexpr int kTeacherLevel2 = 33110;
 inline constexpr int kMyMelodies13 = 33111;
 inline constexpr int kMyMelodies37 = 33112;
-// Items without a handler: shown disabled.
+// The items of the hardware MIDI keyboard.
 inline constexpr int kHardwareSequencer = 32975;
 inline constexpr int kMeasureKeyboardRange = 32999;
 

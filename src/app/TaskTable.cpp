@@ -4,6 +4,7 @@
 
 #include "sequencer/CSeqPlayer.h"
 #include "sequencer/CSequencerRealTime.h"
+#include "sequencer/CSequencerRealTimeMidi.h"
 #include "tasks/chords/ChordHearBaseTests.h"
 #include "tasks/chords/ChordPlayBaseTest.h"
 #include "tasks/intro/MonoIntroTest_N.h"
@@ -48,11 +49,12 @@ constexpr std::array<TaskTypeInfo, kTaskTypeCount> kTaskTypes = {{
     {26, 32969, "CSeqPlayer"},
     {27, 32826, "CTuneFork"},
     {28, 32966, "CMetronome"},
-    {29, 0, "CSetMidiKbdRangeT"},
+    {29, 32999, "CSetMidiKbdRangeT"},
     {30, 32983, "CSequencedTest37"},
     {31, 33110, "CSequencedTest13_2"},
     {32, 33111, "CMyMelodiesTest13"},
     {33, 33112, "CMyMelodiesTest37"},
+    {34, 32975, "CSequencerRealTimeMidi"},
 }};
 
 std::function<std::unique_ptr<CAbstractT>(int)> taskMaker;
@@ -100,6 +102,7 @@ constexpr std::array<TaskMaker, kTaskTypeCount> kMakers = {
     &Make<CSequencedTest13_2>,               // 31
     &Make<CMyMelodiesTest13>,                // 32
     &Make<CMyMelodiesTest37>,                // 33
+    &Make<CSequencerRealTimeMidi>,           // 34
 };
 
 }  // namespace
@@ -117,7 +120,11 @@ int TaskTypeOfCommand(int commandId) {
   return -1;
 }
 
-bool IsToolType(int type) { return type >= kFirstToolType && type <= kLastToolType; }
+bool IsToolType(int type) {
+  return (type >= kFirstToolType && type <= kLastToolType) || type == kKeyboardSequencerType;
+}
+
+bool NeedsMidiKeyboard(int type) { return type == kKeyboardRangeType || type == kKeyboardSequencerType; }
 
 void SetTaskMaker(std::function<std::unique_ptr<CAbstractT>(int type)> maker) { taskMaker = std::move(maker); }
 

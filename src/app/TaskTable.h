@@ -4,10 +4,12 @@
 
 class CAbstractT;
 
-inline constexpr int kTaskTypeCount = 34;
+inline constexpr int kTaskTypeCount = 35;
 inline constexpr int kFirstToolType = 24;  // types 24-28: sequencers, player, tuning fork, metronome
 inline constexpr int kLastToolType = 28;
 inline constexpr int kMetronomeType = 28;
+inline constexpr int kKeyboardRangeType = 29;
+inline constexpr int kKeyboardSequencerType = 34;  // a tool too: the sequencer of the hardware keyboard
 
 struct TaskTypeInfo {
   int type;
@@ -20,6 +22,8 @@ const TaskTypeInfo& TaskTypeAt(int type);
 // The task type a menu command creates, or -1.
 int TaskTypeOfCommand(int commandId);
 bool IsToolType(int type);
+// The types played from the hardware MIDI keyboard: the range measurement and its sequencer.
+bool NeedsMidiKeyboard(int type);
 
 // Builds the task of the given type; values outside the table build type 0.
 std::unique_ptr<CAbstractT> MakeTask(int type);

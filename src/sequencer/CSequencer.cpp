@@ -80,8 +80,25 @@ std::optional<int32_t> SignatureIndexOf(std::pair<int32_t, int32_t> signature) {
   return std::nullopt;
 }
 
-constexpr int32_t kFragmentKeyToNote = 36;
 constexpr int32_t kHighestPianoKey = 36;
+constexpr int32_t kHighestPercussionCode = 39;
+
+// A fragment's note as a MIDI file holds it: the note, and whether the notes that its channel
+// strikes at its tick sound together (keyboard notes) or cut one another (piano keys).
+struct ExportedNote {
+  NoteEvent event;
+  int32_t note = 0;
+  bool chord = false;
+};
+
+// The note an event sounds, as timer playback sounds it; nullopt for a percussion code.
+std::optional<ExportedNote> ExportedNoteOf(const NoteEvent& e, bool keyboardNotes, int32_t keyToNote) {
+  if (!keyboardNotes && e.key >= 0 && e.key <= kHighestPianoKey) return ExportedNote{e, e.key + keyToNote, false};
+  if (!keyboardNotes && e.key >= 0 && e.key <= kHighestPercussionCode) return std::nullopt;
+  const int32_t note = e.key + fragment::kKeyToNote;
+  if (note < 0 || note > fragment::kLastMidiValue) return std::nullopt;
+  return ExportedNote{e, note, true};
+}
 
 // Takes the records of a file into the task and the process-wide MIDI and fragment state.
 class TaskSink final : public fragment::Sink {
@@ -103,8 +120,10 @@ class TaskSink final : public fragment::Sink {
     channelVelocity[static_cast<uint32_t>(channel)] = velocity;
   }
   void Event(const NoteEvent& event) override { events.push_back(event); }
+  void KeyboardNotes() override { keyboardNotes = true; }
 
   std::vector<NoteEvent> events;
+  bool keyboardNotes = false;
 
  private:
   CAbstractT& task_;
@@ -147,6 +166,7 @@ bool CSequencer::LoadFragment(CAbstractT& task, bool withMidiFiles) {
   {
     std::lock_guard lock(task.eventsLock);
     task.events = std::move(sink.events);
+    task.keysAreNotes = sink.keyboardNotes;
   }
   filePath.clear();
   task.ComputeLength();
@@ -203,6 +223,7 @@ fragment::Content CSequencer::ContentOf(CAbstractT& task) const {
   {
     std::lock_guard lock(task.eventsLock);
     content.events = task.events;
+    content.keyboardNotes = task.keysAreNotes;
   }
   return content;
 }
@@ -215,19 +236,24 @@ smf::Song SongOfFragment(const fragment::Content& content, int32_t lastTick, int
   song.microsPerQuarter = PlayedQuarterMicros(content.tempoIndex);
   song.signature = SignatureOf(std::clamp(content.signatureIndex, 0, fragment::kLastSignature));
   for (int32_t channel = 0; channel < fragment::kChannels; ++channel) {
-    std::vector<NoteEvent> notes;
+    std::vector<ExportedNote> notes;
     for (const NoteEvent& e : content.events) {
-      if (e.channel == channel && e.key >= 0 && e.key <= kHighestPianoKey) notes.push_back(e);
+      if (e.channel != channel) continue;
+      if (const std::optional<ExportedNote> n = ExportedNoteOf(e, content.keyboardNotes, keyToNote)) notes.push_back(*n);
     }
-    std::stable_sort(notes.begin(), notes.end(), [](const NoteEvent& a, const NoteEvent& b) { return a.tick < b.tick; });
+    std::stable_sort(notes.begin(), notes.end(),
+                     [](const ExportedNote& a, const ExportedNote& b) { return a.event.tick < b.event.tick; });
     const auto ch = static_cast<size_t>(channel);
     std::vector<smf::Note> track;
     for (size_t i = 0; i < notes.size(); ++i) {
-      // A note is cut by the next one of its channel; one cut at once never sounds.
-      const int32_t start = std::max(0, notes[i].tick);
-      const int32_t end = i + 1 < notes.size() ? std::max(0, notes[i + 1].tick) : std::max(lastTick, start + 1);
+      // A note is cut by the next one of its channel (a chord's note by the next tick its channel
+      // strikes); one cut at once never sounds.
+      size_t next = i + 1;
+      while (notes[i].chord && next < notes.size() && notes[next].event.tick == notes[i].event.tick) ++next;
+      const int32_t start = std::max(0, notes[i].event.tick);
+      const int32_t end = next < notes.size() ? std::max(0, notes[next].event.tick) : std::max(lastTick, start + 1);
       if (end <= start) continue;
-      track.push_back({channel, notes[i].key + keyToNote, std::clamp(content.velocities[ch], 1, 127), start, end - start});
+      track.push_back({channel, notes[i].note, std::clamp(content.velocities[ch], 1, 127), start, end - start});
     }
     if (track.empty()) continue;
     song.programs[ch] = content.programs[ch];
@@ -253,7 +279,7 @@ void SongToFragment(const smf::Song& song, fragment::Sink& sink) {
       const auto ch = static_cast<size_t>(n.channel);
       if (!velocityGiven[ch]) sink.Velocity(n.channel, n.velocity);
       velocityGiven[ch] = true;
-      int32_t key = n.note - kFragmentKeyToNote;
+      int32_t key = n.note - fragment::kKeyToNote;
       while (key < 0) key += 12;
       while (key > kHighestPianoKey) key -= 12;
       sink.Event({n.channel, n.tick, key});

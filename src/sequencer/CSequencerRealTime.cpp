@@ -182,12 +182,18 @@ void CSequencerRealTimeT<Piano>::RecordKey(int32_t key) {
 }
 
 template <class Piano>
+std::array<std::string, 8> CSequencerRealTimeT<Piano>::HelpLines() const {
+  std::array<std::string, 8> lines;
+  for (size_t i = 0; i < lines.size(); ++i) lines[i] = T(kFirstHelpLine + static_cast<int>(i));
+  return lines;
+}
+
+template <class Piano>
 void CSequencerRealTimeT<Piano>::DrawMessages(Dc& dc) {
   dc.SetBkMode(BkMode::Transparent);
   dc.SelectFont(this->messageFont);
   dc.SetTextColor(colours::kBlack);
-  std::array<std::string, 8> lines;
-  for (size_t i = 0; i < lines.size(); ++i) lines[i] = T(kFirstHelpLine + static_cast<int>(i));
+  const std::array<std::string, 8> lines = HelpLines();
   this->DrawTextLines(dc, lines[0].c_str(), lines[1].c_str(), lines[2].c_str(), lines[3].c_str(), lines[4].c_str(),
                       lines[5].c_str(), lines[6].c_str(), lines[7].c_str());
   if (!buttonsCreated) return;
@@ -199,8 +205,13 @@ template class CSequencerRealTimeT<CTest37Keys>;
 
 void CSequencerRealTime13::OnTaskButton1() {
   if (!LoadFragment(*this)) return;
+  {
+    // The keys of a fragment that fits are this piano's keys, whoever recorded it.
+    std::lock_guard lock(eventsLock);
+    keysAreNotes = false;
+  }
   const bool fits = std::all_of(events.begin(), events.end(),
-                                [](const NoteEvent& e) { return e.key <= kHighestOneOctaveKey; });
+                                [](const NoteEvent& e) { return e.key >= 0 && e.key <= kHighestOneOctaveKey; });
   if (fits) return;
   GetUiHost().MessageBox(T(kWrongKeysText), T(kWrongKeysCaption), MB_OK | MB_ICONSTOP);
   {

@@ -1,4 +1,7 @@
 #pragma once
+#include <array>
+#include <string>
+
 #include "sequencer/CSequencer.h"
 #include "tasks/base/CTest13Keys.h"
 #include "tasks/base/CTest37Keys.h"
@@ -30,10 +33,14 @@ class CSequencerRealTimeT : public Piano, public CSequencer {
   void ResetStatistics() override {}
   void DrawMessages(Dc& dc) override;
 
- private:
+ protected:
   // Appends the key at the current tick, quantised, when recording and no earlier than
   // three ticks before the first bar.
   void RecordKey(int32_t key);
+  // The eight help lines below the piano.
+  virtual std::array<std::string, 8> HelpLines() const;
+
+ private:
   // The place of file button index (0-2) at the client size.
   Rect ButtonRect(int index, bool moved) const;
 };

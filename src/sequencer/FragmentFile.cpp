@@ -15,6 +15,7 @@ constexpr std::string_view kTempo = "temp_index";
 constexpr std::string_view kSignature = "signature_index";
 constexpr std::string_view kPrograms = "patch_list";
 constexpr std::string_view kVelocities = "velocity_list";
+constexpr std::string_view kKeyboardNotes = "keyboard_notes";
 
 bool IsSpace(uint8_t c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
@@ -135,6 +136,8 @@ std::vector<uint8_t> Format(const Content& content) {
   for (const NoteEvent& e : content.events) {
     AppendLine(out, std::to_string(e.channel) + " " + std::to_string(e.tick) + " " + std::to_string(e.key));
   }
+  // Last, so that a reader that does not know the keyword stops there with every event read.
+  if (content.keyboardNotes) AppendLine(out, kKeyboardNotes);
   return {out.begin(), out.end()};
 }
 
@@ -154,6 +157,8 @@ void Parse(std::span<const uint8_t> bytes, Sink& sink) {
       } else {
         sink.Author(Latin1ToUtf8(*value));
       }
+    } else if (*token == kKeyboardNotes) {
+      sink.KeyboardNotes();
     } else if (*token == kVelocities) {
       if (!ReadChannelList(tokens, [&sink](int32_t ch, int32_t v) { sink.Velocity(ch, v); })) return;
     } else if (*token == kPrograms) {
@@ -164,7 +169,7 @@ void Parse(std::span<const uint8_t> bytes, Sink& sink) {
       if (!tick) return;
       const std::optional<int32_t> key = tokens.NextInt();
       if (!key) return;
-      if (InRange(channel, 0, kChannels - 1) && InRange(*tick, kFirstTick, kLastTick) && InRange(*key, 0, kLastKey)) {
+      if (InRange(channel, 0, kChannels - 1) && InRange(*tick, kFirstTick, kLastTick) && InRange(*key, kFirstKey, kLastKey)) {
         sink.Event({channel, *tick, *key});
       }
     }

@@ -16,8 +16,11 @@ inline constexpr int32_t kChannels = 16;
 inline constexpr int32_t kLastTempo = 38;
 inline constexpr int32_t kLastSignature = 15;
 inline constexpr int32_t kLastMidiValue = 127;
-// Keys 0-36 are piano keys, 37-39 the percussion codes.
-inline constexpr int32_t kLastKey = 39;
+// Keys 0-36 are piano keys, 37-39 the percussion codes. A fragment recorded from a hardware
+// keyboard holds note - 36 for any MIDI note, so a key may lie anywhere from -36 to 91.
+inline constexpr int32_t kKeyToNote = 36;
+inline constexpr int32_t kFirstKey = -kKeyToNote;
+inline constexpr int32_t kLastKey = kLastMidiValue - kKeyToNote;
 // A note pressed in the last three ticks of the count-in may keep a tick down to -3.
 inline constexpr int32_t kFirstTick = -3;
 // The greatest tick a file may hold: 9999 bars of 8/4, so lengths never overflow.
@@ -33,6 +36,9 @@ struct Content {
   std::array<int32_t, kChannels> programs{};
   std::array<int32_t, kChannels> velocities{};
   std::vector<NoteEvent> events;
+  // The keys are keyboard notes (note - 36), never percussion codes: written as the keyword
+  // "keyboard_notes" after the events, only by the sequencer that records a hardware keyboard.
+  bool keyboardNotes = false;
 };
 
 // The bytes of the file: records in their fixed order, lines ending in CR LF. A character
@@ -52,6 +58,8 @@ class Sink {
   virtual void Program(int32_t /*channel*/, int32_t /*program*/) {}
   virtual void Velocity(int32_t /*channel*/, int32_t /*velocity*/) {}
   virtual void Event(const NoteEvent& /*event*/) {}
+  // The file says that its keys are keyboard notes.
+  virtual void KeyboardNotes() {}
 };
 
 // Reads the tokens to the end, or up to the first place where a number is expected and

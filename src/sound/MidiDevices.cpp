@@ -5,6 +5,7 @@
 #include "platform/UiHost.h"
 #include "settings/ProgramSettings.h"
 #include "sound/AudioEngine.h"
+#include "sound/MidiOutput.h"
 #include "sound/MidiSystem.h"
 #include "sound/UiThread.h"
 #include "tasks/base/CAbstractT.h"
@@ -107,12 +108,10 @@ void SetMidiInReceiver(std::function<void(uint32_t)> r) { receiver = std::move(r
 
 void RouteMidiInData(uint32_t message, CAbstractT& task) {
   const uint8_t status = midi::Status(message);
-  if (status == midi::kNoteOn) {
-    SendShortMsg(message);
-    task.OnMidiInNote(message);
-  } else if (status == midi::kNoteOff) {
-    SendShortMsg(message);
-  }
+  if (status != midi::kNoteOn && status != midi::kNoteOff) return;
+  const uint32_t echoChannel = task.echoesOnActiveChannel ? static_cast<uint32_t>(activeChannel.load()) : 0;
+  SendShortMsg(message | (echoChannel & midi::kChannelMask));
+  if (status == midi::kNoteOn) task.OnMidiInNote(message);
 }
 
 std::string SoundStatusText() { return GetAudioEngine().StatusText(); }

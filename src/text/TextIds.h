@@ -74,6 +74,16 @@ inline constexpr int kFileRefused = kTeacherEnd;
 // A Help link with neither browser nor mail program to open it: followed by the address.
 inline constexpr int kNoLinkHandler = kFileRefused + 1;
 
+// The sequencer that records a hardware MIDI keyboard, and the keyboard's measured range.
+inline constexpr int kKeyboardSeqBase = kNoLinkHandler + 1;
+// Its help lines that differ from the on-screen sequencers' lines 1 and 4.
+inline constexpr int kKeyboardSeqHelpRecord = kKeyboardSeqBase + 0;
+inline constexpr int kKeyboardSeqHelpChords = kKeyboardSeqBase + 1;
+// Followed by "lowest - highest" MIDI note.
+inline constexpr int kKeyboardRangePrefix = kKeyboardSeqBase + 2;
+inline constexpr int kKeyboardRangeUnknown = kKeyboardSeqBase + 3;
+inline constexpr int kKeyboardSeqEnd = kKeyboardSeqBase + 4;
+
 // One past the last text id.
-inline constexpr int kEnd = kNoLinkHandler + 1;
+inline constexpr int kEnd = kKeyboardSeqEnd;
 }  // namespace txt

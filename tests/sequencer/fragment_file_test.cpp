@@ -22,6 +22,7 @@ struct Recorder final : fragment::Sink {
   void Program(int32_t ch, int32_t p) override { programs[static_cast<size_t>(ch)] = p; ++programCount; }
   void Velocity(int32_t ch, int32_t v) override { velocities[static_cast<size_t>(ch)] = v; }
   void Event(const NoteEvent& e) override { events.push_back(e); }
+  void KeyboardNotes() override { got.push_back("keyboard notes"); }
   std::vector<std::string> got;
   std::array<int32_t, 16> programs{};
   std::array<int32_t, 16> velocities{};
@@ -94,7 +95,7 @@ TEST(FragmentFile, BrokenFilesKeepWhatCameBeforeTheFault) {
   // Values out of range never arrive as they are.
   r = Read("temp_index 39 signature_index 16 signature_index -1 temp_index 0 "
            "velocity_list 300 -5 1 1 1 1 1 1 1 1 1 1 1 1 1 1 "
-           "16 0 0  -1 0 0  0 -4 0  0 959904 0  0 0 40  0 0 -1  2 99999999999 1  3 0 39");
+           "16 0 0  -1 0 0  0 -4 0  0 959904 0  0 0 92  0 0 -37  2 99999999999 1  3 0 39");
   EXPECT_EQ(r.got, (std::vector<std::string>{"tempo 0"}));
   EXPECT_EQ(r.velocities[0], 127);
   EXPECT_EQ(r.velocities[1], 0);
@@ -104,9 +105,25 @@ TEST(FragmentFile, BrokenFilesKeepWhatCameBeforeTheFault) {
   EXPECT_TRUE(Read("1 2").events.empty());
 }
 
+TEST(FragmentFile, KeyboardFragmentsHoldAnyMidiNoteAndSaySo) {
+  Content c;
+  c.events = {{0, 0, -36}, {0, 0, 91}, {1, 6, 38}};
+  c.keyboardNotes = true;
+  const std::string text = Text(fragment::Format(c));
+  const std::string tail = "\r\n0 0 -36\r\n0 0 91\r\n1 6 38\r\nkeyboard_notes\r\n";
+  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+  Recorder r = Read(text);
+  EXPECT_EQ(r.events, c.events);
+  EXPECT_EQ(r.got, (std::vector<std::string>{"signature 3", "keyboard notes"}));
+  // Keys beyond notes 0-127 are still refused, and a non-number still ends reading.
+  r = Read("0 0 92  0 0 -37  2 3 -36  keyboard_notes  4 5 x  6 7 8");
+  EXPECT_EQ(r.events, (std::vector<NoteEvent>{{2, 3, -36}}));
+  EXPECT_EQ(r.got, (std::vector<std::string>{"keyboard notes"}));
+}
+
 TEST(FragmentFile, RandomBytesNeverGiveAnEventOutOfRange) {
   const std::vector<std::string> words = {"song_name", "author_name", "temp_index", "signature_index", "patch_list",
-                                          "velocity_list", "-", "+", "0", "7", "12", "-3", "99999999999", "\xff",
+                                          "velocity_list", "keyboard_notes", "-", "+", "0", "7", "12", "-3", "-36", "91", "92", "99999999999", "\xff",
                                           "x", " ", "\r\n", "\t", "\0"};
   std::mt19937 random(20261207);
   for (int round = 0; round < 3000; ++round) {
@@ -124,7 +141,7 @@ TEST(FragmentFile, RandomBytesNeverGiveAnEventOutOfRange) {
     for (const NoteEvent& e : r.events) {
       ASSERT_GE(e.channel, 0);
       ASSERT_LE(e.channel, 15);
-      ASSERT_GE(e.key, 0);
+      ASSERT_GE(e.key, fragment::kFirstKey);
       ASSERT_LE(e.key, fragment::kLastKey);
       ASSERT_GE(e.tick, fragment::kFirstTick);
       ASSERT_LE(e.tick, fragment::kLastTick);

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <atomic>
+#include <bitset>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -102,6 +103,15 @@ class CAbstractT {
   // under eventsLock when a timer starts. Events appended later are looked at one by one.
   std::vector<std::pair<int32_t, uint32_t>> tickIndex;
   size_t indexedEvents = 0;
+  // The keys of events are keyboard notes (note - 36, any MIDI note), never percussion codes:
+  // every event sounds key + 36 on its channel, and the notes a channel strikes at one tick
+  // sound together until that channel strikes again. Changed only under eventsLock.
+  bool keysAreNotes = false;
+  // Notes from the hardware keyboard are echoed on activeChannel instead of the first channel,
+  // so that the player hears the instrument of the channel being recorded.
+  bool echoesOnActiveChannel = false;
+  // The notes of each channel sounding from such events (timer playback, under eventsLock).
+  std::array<std::bitset<128>, 16> chordNotes{};
   int32_t barCount = 0;
   std::atomic<bool> playing{false};
   Rect clientRect{};

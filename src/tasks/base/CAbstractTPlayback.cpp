@@ -69,15 +69,39 @@ void BuildTickIndex(CAbstractT& task) {
   task.indexedEvents = task.events.size();
 }
 
+// Sounds one event. Piano keys and percussion codes go through the task's PlayNote, which cuts the
+// channel's previous note; keyboard notes (and keys beyond the piano in any fragment) sound as
+// chords: the first of a channel's events at a tick releases what that channel sounded before.
+void PlayEvent(CAbstractT& task, const NoteEvent& e, std::bitset<midi::kChannelCount>& struck) {
+  if (!task.keysAreNotes && e.key >= kLowestKey && e.key <= kAccentClickKey) {
+    task.PlayNote(e.key, e.channel);
+    return;
+  }
+  const int32_t note = e.key + kKeyToNote;
+  if (note < 0 || note > midi::kDataMask) return;
+  const auto ch = static_cast<uint32_t>(e.channel) & midi::kChannelMask;
+  std::bitset<128>& sounding = task.chordNotes[ch];
+  if (!struck[ch]) {
+    struck[ch] = true;
+    for (uint32_t n = 0; n < sounding.size(); ++n) {
+      if (sounding[n]) SendShortMsg(midi::Pack(midi::kNoteOff + ch, n, 0));
+    }
+    sounding.reset();
+  }
+  sounding.set(static_cast<size_t>(note));
+  SendShortMsg(midi::Pack(midi::kNoteOn + ch, static_cast<uint32_t>(note), static_cast<uint32_t>(channelVelocity[ch].load())));
+}
+
 // Plays the events of the tick in array order; while recording, the recorded channel is left out.
 // The indexed events come first and in array order, then those appended since the index was built,
 // so the order is the array's; an event changed in place since then is checked, never misread.
 void PlayEventsAt(CAbstractT& task, int32_t tick, bool skipRecordedChannel) {
   if (task.events.size() < task.indexedEvents) BuildTickIndex(task);  // replaced meanwhile
+  std::bitset<midi::kChannelCount> struck;
   const auto play = [&](const NoteEvent& e) {
     if (e.tick != tick) return;
     if (skipRecordedChannel && e.channel == activeChannel && task.recording) return;
-    task.PlayNote(e.key, e.channel);
+    PlayEvent(task, e, struck);
   };
   const auto& index = task.tickIndex;
   for (auto it = std::lower_bound(index.begin(), index.end(), std::pair<int32_t, uint32_t>{tick, 0});
@@ -197,9 +221,11 @@ void CAbstractT::StartTimer(uint32_t periodMs) {
   // The new timer's first callback takes eventsLock too, so it sees timerId and timerRunning set.
   std::lock_guard lock(eventsLock);
   BuildTickIndex(*this);
+  for (std::bitset<128>& sounding : chordNotes) sounding.reset();
   if (!recording) {
+    std::bitset<midi::kChannelCount> struck;
     for (const NoteEvent& e : events) {
-      if (e.tick == 0) PlayNote(e.key, e.channel);
+      if (e.tick == 0) PlayEvent(*this, e, struck);
     }
   }
   timerId = GetTimerService().SetEvent(periodMs, &CAbstractT::TimerCallback, this);

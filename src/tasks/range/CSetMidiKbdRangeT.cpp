@@ -6,6 +6,7 @@
 #include "app/CommandIds.h"
 #include "platform/UiHost.h"
 #include "platform/ViewHost.h"
+#include "tasks/range/KeyboardRange.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
 
@@ -46,11 +47,13 @@ void CSetMidiKbdRangeT::OnMidiInNote(MidiMessage message) {
   const int32_t highest = std::max(rangeNotes[0], rangeNotes[1]);
   midiKbdLeftMostKey = lowest;
   midiKbdRightMostKey = highest;
+  keyboard_range::Keep(lowest, highest);
   measuring = false;
   newTaskEnabled = true;
   notesReceived = 0;
   GetUiHost().MessageBox(StrFormat("midiKbdLeftMostKey = %d\nmidiKbdRightMostKey = %d", lowest, highest),
                          "Measurement is completed", MB_OK);
+  GetViewHost().Invalidate();
 }
 
 void CSetMidiKbdRangeT::Draw(Dc& dc) { dc.FillRect(clientRect, paleGreyBrush); }
@@ -65,5 +68,5 @@ void CSetMidiKbdRangeT::DrawMessages(Dc& dc) {
   dc.SetTextColor(blackBrush);
   for (const auto& [id, divisor] : kUpperTexts) dc.TextOut(x, static_cast<int32_t>(clientRect.bottom / divisor), T(id));
   DrawTextLines(dc, T(351).c_str(), T(352).c_str(), T(353).c_str(), T(354).c_str(), T(355).c_str(), T(356).c_str(),
-                T(357).c_str(), T(358).c_str());
+                T(357).c_str(), T(358).c_str(), nullptr, keyboard_range::Text().c_str());
 }

@@ -10,7 +10,7 @@ inline int32_t midiKbdRightMostKey = -1;
 
 // Measures the range of a hardware MIDI keyboard: after "Listen to a new task" the student
 // presses the lowest and the highest key (in either order) and then any key; the range is
-// shown in a message box.
+// shown in a message box, kept in the settings and shown on the screen from then on.
 class CSetMidiKbdRangeT : public CAbstractT {
  public:
   void Start() override;
