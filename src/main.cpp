@@ -1,14 +1,12 @@
 #include <QApplication>
-#include <cstdlib>
 
 #include "app/CAureloApp.h"
 #include "app/DataFolder.h"
+#include "sound/AudioOutput.h"
 #include "sound/MidiSystem.h"
 
 int main(int argc, char* argv[]) {
-  // Looking for a JACK server (sound or MIDI) must not start one: that takes seconds and
-  // leaves a server running when the program ends.
-  setenv("JACK_NO_START_SERVER", "1", 0);
+  ForbidJackServerStart();
   EnterDataFolder();
   QApplication qtApp(argc, argv);
   StartLoadingSynth();

@@ -3,6 +3,7 @@
 #include <sched.h>
 
 #include <array>
+#include <cstdlib>
 
 namespace {
 // PulseAudio first: FluidSynth's default here is ALSA, whose default device on a PulseAudio
@@ -64,3 +65,5 @@ void AudioOutput::NoteScheduling() {
   realTime_ = policy == SCHED_FIFO || policy == SCHED_RR;
   schedulingNoted_ = true;
 }
+
+void ForbidJackServerStart() { setenv("JACK_NO_START_SERVER", "1", 0); }

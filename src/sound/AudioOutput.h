@@ -48,3 +48,7 @@ class AudioOutput {
   std::atomic<bool> realTime_{false};
   std::atomic<bool> schedulingNoted_{false};
 };
+
+// Looking for a JACK server (sound or MIDI) must never start one: that takes seconds and leaves
+// a server running when the program ends. Call at start, before any thread is running.
+void ForbidJackServerStart();
