@@ -6,10 +6,13 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -164,15 +167,26 @@ std::optional<std::string> QtUiHost::FileDialog(const FileDialogRequest& request
 
 std::optional<FontDesc> QtUiHost::ChooseFont(const FontDesc& current) {
   if (!HaveApplication()) return std::nullopt;
-  QFontDialog dialog(ToQFont(current), Owner());
+  // The dialog lists installed families and sizes in points: it opens on the face that really
+  // draws the description (Liberation Sans for Arial), in its style, at its size in points.
+  const QFont drawn = ToQFont(current);
+  const QFontInfo info(drawn);
+  QFont shown(info.family());
+  shown.setPointSize(std::max(1, static_cast<int>(std::lround(info.pixelSize() * 72.0 / kFontDpi))));
+  shown.setWeight(drawn.weight());
+  shown.setItalic(drawn.italic());
+  shown.setStyleName(info.styleName());
+  QFontDialog dialog(shown, Owner());
   dialog.setOption(QFontDialog::DontUseNativeDialog);
   HideEffectsAndScripts(dialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  const FontDesc picked = FromQFont(dialog.selectedFont());
+  // Only what the user changed changes: confirming the dialog as it opened keeps the description.
+  const QFont selected = dialog.selectedFont();
+  const FontDesc picked = FromQFont(selected);
   FontDesc result = current;
-  result.faceName = picked.faceName;
-  result.height = picked.height;
-  result.weight = picked.weight;
+  if (selected.family() != shown.family()) result.faceName = picked.faceName;
+  if (selected.pointSize() != shown.pointSize()) result.height = picked.height;
+  if (selected.weight() != shown.weight()) result.weight = picked.weight;
   result.italic = picked.italic;
   return result;
 }

@@ -1,0 +1,130 @@
+// Every dialog laid out as the program lays it out (dialog font, base units of that font) in
+// each shipped language: each static text, check box, button and group box title fits its
+// control, wrapped at word boundaries where the control wraps.
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "dialogs/CAboutDlg.h"
+#include "dialogs/CDialogMidiOptions.h"
+#include "dialogs/CExitDialog.h"
+#include "dialogs/COptionsDialog.h"
+#include "dialogs/CResetLogAskDialog.h"
+#include "platform/ModalDriver.h"
+#include "platform/ScriptedUiHost.h"
+#include "platform/qt/DialogUnitsQt.h"
+#include "platform/qt/QtDialog.h"
+#include "platform/qt/QtUiHost.h"
+#include "sequencer/CSeqDialog.h"
+#include "support/TempDir.h"
+#include "tasks/chords/CChordDialog.h"
+#include "text/LanguageTable.h"
+
+namespace {
+
+// One way to open a dialog as the program does, with the texts it gets there.
+struct DialogCase {
+  const char* name;
+  std::function<void()> open;
+};
+
+void Open(CDialog& dialog) { dialog.DoModal(); }
+
+const std::vector<DialogCase>& Dialogs() {
+  static const std::vector<DialogCase> cases = {
+      {"exit", [] { CExitDialog d; Open(d); }},
+      {"warning settings", [] { COptionsDialog d; Open(d); }},
+      {"MIDI settings", [] { CDialogMidiOptions d; Open(d); }},
+      {"about", [] { CAboutDlg d; Open(d); }},
+      {"clear log", [] { CResetLogAskDialog d; Open(d); }},
+      {"recording settings", [] { CSeqDialog d; Open(d); }},
+      // The chord dialog with each of its hints.
+      {"chord type 198", [] { CChordDialog d; d.AskChordType(0, 14, T(198)); }},
+      {"chord type 199", [] { CChordDialog d; d.AskChordType(0, 14, T(199)); }},
+      {"chord type 200", [] { CChordDialog d; d.AskChordType(0, 14, T(200)); }},
+      {"chord type 201", [] { CChordDialog d; d.AskChordType(0, 14, T(201)); }},
+  };
+  return cases;
+}
+
+// Where a text is cut: what it needs against what its control gives, as text for the report.
+std::string Describe(const QString& text, const QRect& need, const QRect& have) {
+  return "\"" + text.toStdString() + "\" needs " + std::to_string(need.width()) + "x" +
+         std::to_string(need.height()) + " at " + std::to_string(need.x()) + "," + std::to_string(need.y()) +
+         ", has " + std::to_string(have.width()) + "x" + std::to_string(have.height()) + " at " +
+         std::to_string(have.x()) + "," + std::to_string(have.y());
+}
+
+// The texts of a laid-out window that do not fit.
+std::vector<std::string> CutTexts(const QWidget& window) {
+  std::vector<std::string> cut;
+  // Labels, also the wrapped texts of multi-line check boxes and buttons: drawn into their
+  // contents rectangle with their alignment, wrapped where they wrap.
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    if (label->text().isEmpty()) continue;
+    const QRect have = label->contentsRect();
+    const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect need = QFontMetrics(label->font()).boundingRect(have, flags, label->text());
+    if (!have.contains(need)) cut.push_back(Describe(label->text(), need, have));
+  }
+  for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+    if (button->text().isEmpty()) continue;
+    const QFontMetrics metrics(button->font());
+    const QRect need(0, 0, metrics.horizontalAdvance(button->text()), metrics.height());
+    QRect have = button->rect();
+    if (qobject_cast<const QCheckBox*>(button)) {
+      const QStyle* style = button->style();
+      have.setLeft(style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, button) +
+                   style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, button));
+    } else {
+      const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) / 2 +
+                         button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+      have.adjust(margin, 0, -margin, 0);
+    }
+    if (need.width() > have.width() || need.height() > have.height()) {
+      cut.push_back(Describe(button->text(), need, have));
+    }
+  }
+  for (const QGroupBox* group : window.findChildren<QGroupBox*>()) {
+    const QRect need(0, 0, QFontMetrics(group->font()).horizontalAdvance(group->title()), 0);
+    const QRect have = group->contentsRect();
+    if (need.width() > have.width()) cut.push_back(Describe(group->title(), need, have));
+  }
+  return cut;
+}
+
+TEST(DialogTexts, FitTheirControlsInEveryLanguage) {
+  // The dialog font of a fresh machine (fonts-liberation2), not a look-alike.
+  ASSERT_EQ(QFontInfo(DialogFont()).family(), "Liberation Sans");
+  const CLanguageTable texts = languageTable;
+  TempWorkDir dir;
+  dir.CopyLanguageFiles();
+  QtUiHost qtHost;
+  ScopedUiHost scopedHost(qtHost);
+  for (int language = 0; language < 5; ++language) {
+    languageTable.LoadLanguage(language);
+    for (const DialogCase& dialog : Dialogs()) {
+      std::vector<std::string> cut;
+      bool shown = false;
+      WhenModal<QtDialog>([&](QtDialog* w) {
+        shown = true;
+        cut = CutTexts(*w);
+        w->End(IDCANCEL);
+      });
+      dialog.open();
+      EXPECT_TRUE(shown) << dialog.name;
+      for (const std::string& text : cut) {
+        ADD_FAILURE() << CLanguageTable::kFileNames[language] << ", " << dialog.name << ": " << text;
+      }
+    }
+  }
+  languageTable = texts;
+}
+
+}  // namespace

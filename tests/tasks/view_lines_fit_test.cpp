@@ -1,0 +1,50 @@
+// What every task, tool and sequencer draws when it starts (legends, help lines, statistics),
+// in each shipped language, stays inside the view of the smallest main window.
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <string>
+
+#include "app/MenuTable.h"
+#include "tasks/melody/MelodyTestSupport.h"
+
+namespace {
+
+using namespace melody_test;
+
+class ViewLines : public MelodyApp {};
+
+TEST_F(ViewLines, FitTheSmallestWindowInEveryLanguage) {
+  Open(0);
+  Frame().resize(722, 450);
+  Frame().show();
+  QApplication::processEvents();
+  const int width = View().width();
+  const int height = View().height();
+  // The smallest window is 722 x 450 with its frame; the view gets what the menu, control bar,
+  // status bar and frame leave.
+  ASSERT_LE(width, 722);
+  ASSERT_GT(height, 250);
+  for (int language = 0; language < 5; ++language) {
+    Command(kLanguageCommands[language]);
+    for (int type = 0; type < 30; ++type) {
+      View().CreateTask(type);
+      for (const DrawnText& drawn : PaintedTexts(View().Task(), width, height)) {
+        QString text = QString::fromStdString(drawn.text);
+        while (!text.isEmpty() && text.back().isSpace()) text.chop(1);
+        // Blanks that clear a line, and the player's rules of dashes, which run to the edge.
+        if (text.isEmpty() || text.count(QChar(0x2014)) == text.size()) continue;
+        const QFontMetrics metrics(drawn.font);
+        const double right = drawn.at.x() + metrics.horizontalAdvance(text);
+        const double bottom = drawn.at.y() + metrics.descent();
+        EXPECT_TRUE(right <= width && bottom <= height)
+            << CLanguageTable::kFileNames[language] << ", task type " << type << ": \"" << drawn.text
+            << "\" ends at " << right << "," << bottom << " in " << width << "x" << height << " ("
+            << QFontInfo(drawn.font).family().toStdString() << (drawn.font.bold() ? " bold" : "") << ")";
+      }
+    }
+  }
+}
+
+}  // namespace
