@@ -99,9 +99,9 @@ std::vector<std::string> CutTexts(const QWidget& window) {
   return cut;
 }
 
-TEST(DialogTexts, FitTheirControlsInEveryLanguage) {
-  // The dialog font of a fresh machine (fonts-liberation2), not a look-alike.
-  ASSERT_EQ(QFontInfo(DialogFont()).family(), "Liberation Sans");
+// Opens every dialog in every shipped language with the program's host and hands each laid-out
+// window to the action before it is closed.
+void ForEachDialog(const std::function<void(const std::string& language, const char* dialog, QtDialog&)>& action) {
   const CLanguageTable texts = languageTable;
   TempWorkDir dir;
   dir.CopyLanguageFiles();
@@ -109,22 +109,35 @@ TEST(DialogTexts, FitTheirControlsInEveryLanguage) {
   ScopedUiHost scopedHost(qtHost);
   for (int language = 0; language < 5; ++language) {
     languageTable.LoadLanguage(language);
+    const std::string file = CLanguageTable::kFileNames[language];
     for (const DialogCase& dialog : Dialogs()) {
-      std::vector<std::string> cut;
       bool shown = false;
       WhenModal<QtDialog>([&](QtDialog* w) {
         shown = true;
-        cut = CutTexts(*w);
+        action(file.substr(0, file.find('.')), dialog.name, *w);
         w->End(IDCANCEL);
       });
       dialog.open();
       EXPECT_TRUE(shown) << dialog.name;
-      for (const std::string& text : cut) {
-        ADD_FAILURE() << CLanguageTable::kFileNames[language] << ", " << dialog.name << ": " << text;
-      }
     }
   }
   languageTable = texts;
+}
+
+TEST(DialogTexts, FitTheirControlsInEveryLanguage) {
+  // The dialog font of a fresh machine (fonts-liberation2), not a look-alike.
+  ASSERT_EQ(QFontInfo(DialogFont()).family(), "Liberation Sans");
+  ForEachDialog([](const std::string& language, const char* dialog, QtDialog& window) {
+    for (const std::string& text : CutTexts(window)) ADD_FAILURE() << language << ", " << dialog << ": " << text;
+  });
+}
+
+// Pictures of every dialog in every language, for looking at: /tmp/dialog-<language>-<dialog>.png.
+TEST(DialogTexts, DISABLED_WritesThePictures) {
+  ForEachDialog([](const std::string& language, const char* dialog, QtDialog& window) {
+    QString name = QStringLiteral("/tmp/dialog-%1-%2.png").arg(QString::fromStdString(language), dialog);
+    EXPECT_TRUE(window.grab().save(name.replace(u' ', u'-')));
+  });
 }
 
 }  // namespace
