@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -129,6 +130,7 @@ TEST(QtUiHost, TheFontDialogOpensOnTheCurrentFontWithItsSample) {
       ASSERT_NE(sample, nullptr);
       EXPECT_TRUE(sample->isVisible());
       EXPECT_FALSE(sample->text().isEmpty());
+      EXPECT_GE(sample->height(), QFontMetrics(sample->font()).height()) << "the sample has room for its text";
       EXPECT_EQ(QFontInfo(sample->font()).family().toStdString(), QFontInfo(drawn).family().toStdString());
       EXPECT_EQ(QFontInfo(sample->font()).bold(), current.weight == 700);
       dialog->accept();

@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -79,9 +81,17 @@ QString WithLineFeeds(const std::string& text) {
   return s;
 }
 
-// The font dialog offers no effects and no choice of script.
+// The font dialog offers no effects and no choice of script. The sample keeps the height it
+// shared with the effects: on its own its box would shrink until the sample is gone.
 void HideEffectsAndScripts(QFontDialog& dialog) {
-  for (QCheckBox* effect : dialog.findChildren<QCheckBox*>()) effect->parentWidget()->hide();
+  int effectsHeight = 0;
+  for (QCheckBox* effect : dialog.findChildren<QCheckBox*>()) {
+    effectsHeight = std::max(effectsHeight, effect->parentWidget()->sizeHint().height());
+    effect->parentWidget()->hide();
+  }
+  for (QGroupBox* box : dialog.findChildren<QGroupBox*>()) {
+    if (!box->isHidden() && box->findChild<QLineEdit*>()) box->setMinimumHeight(effectsHeight);
+  }
   for (QComboBox* script : dialog.findChildren<QComboBox*>()) script->hide();
   for (QLabel* label : dialog.findChildren<QLabel*>()) {
     if (qobject_cast<QComboBox*>(label->buddy())) label->hide();
