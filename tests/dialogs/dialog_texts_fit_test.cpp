@@ -1,6 +1,6 @@
-// Every dialog laid out as the program lays it out (dialog font, base units of that font) in
-// each shipped language: each static text, check box, button and group box title fits its
-// control, wrapped at word boundaries where the control wraps.
+// Every dialog and the control bar laid out as the program lays them out (dialog font, base
+// units of that font) in each shipped language: each static text, check box, button and group
+// box title fits its control, wrapped at word boundaries where the control wraps.
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/MenuTable.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CDialogMidiOptions.h"
 #include "dialogs/CExitDialog.h"
@@ -24,6 +25,7 @@
 #include "sequencer/CSeqDialog.h"
 #include "support/TempDir.h"
 #include "tasks/chords/CChordDialog.h"
+#include "tasks/melody/MelodyTestSupport.h"
 #include "text/LanguageTable.h"
 
 namespace {
@@ -138,6 +140,23 @@ TEST(DialogTexts, DISABLED_WritesThePictures) {
     QString name = QStringLiteral("/tmp/dialog-%1-%2.png").arg(QString::fromStdString(language), dialog);
     EXPECT_TRUE(window.grab().save(name.replace(u' ', u'-')));
   });
+}
+
+// The control bar is laid out from a dialog template too; tasks and tools put their own
+// captions on its two buttons.
+class ControlBarTexts : public melody_test::MelodyApp {};
+
+TEST_F(ControlBarTexts, FitTheirControlsInEveryLanguageAndTask) {
+  Open(0);
+  for (int language = 0; language < 5; ++language) {
+    Command(kLanguageCommands[language]);
+    for (int type = 0; type < 30; ++type) {
+      View().CreateTask(type);
+      for (const std::string& text : CutTexts(Bar())) {
+        ADD_FAILURE() << CLanguageTable::kFileNames[language] << ", task type " << type << ": " << text;
+      }
+    }
+  }
 }
 
 }  // namespace
