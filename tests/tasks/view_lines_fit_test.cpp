@@ -1,5 +1,6 @@
-// What every task, tool and sequencer draws when it starts (legends, help lines, statistics),
-// in each shipped language, stays inside the view of the smallest main window.
+// What every task, tool and sequencer draws when it starts and once a task has been given
+// (legends, help lines, statistics), and the captions of the buttons it puts into the view, in
+// each shipped language, stay inside the view of the smallest main window.
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QMenuBar>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "app/MenuTable.h"
+#include "support/TextFit.h"
 #include "tasks/melody/MelodyTestSupport.h"
 
 namespace {
@@ -39,6 +41,9 @@ TEST_F(ViewLines, FitTheSmallestWindowInEveryLanguage) {
           << CLanguageTable::kFileNames[language] << ", task type " << type << ": \"" << drawn.text
           << "\" ends at " << right << "," << bottom << " in " << width << "x" << height << " ("
           << QFontInfo(drawn.font).family().toStdString() << (drawn.font.bold() ? " bold" : "") << ")";
+    }
+    for (const std::string& cut : CutTexts(View())) {
+      ADD_FAILURE() << CLanguageTable::kFileNames[language] << ", task type " << type << ", button: " << cut;
     }
   };
   for (int language = 0; language < 5; ++language) {
