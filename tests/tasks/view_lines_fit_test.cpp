@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/MenuTable.h"
+#include "platform/qt/QtConvert.h"
 #include "support/TextFit.h"
 #include "tasks/melody/MelodyTestSupport.h"
 
@@ -18,6 +19,10 @@ using namespace melody_test;
 class ViewLines : public MelodyApp {};
 
 TEST_F(ViewLines, FitTheSmallestWindowInEveryLanguage) {
+  // The faces that draw the two first-start fonts on a fresh machine (fonts-liberation2,
+  // fonts-dejavu-core), not look-alikes.
+  ASSERT_EQ(QFontInfo(ToQFont(mainFontDesc)).family(), "Liberation Sans");
+  ASSERT_EQ(QFontInfo(ToQFont(resultFontDesc)).family(), "DejaVu Sans");
   Open(0);
   Frame().resize(722, 450);
   Frame().show();
