@@ -8,8 +8,8 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
