@@ -1,6 +1,7 @@
 // What every task, tool and sequencer draws when it starts and once a task has been given
-// (legends, help lines, statistics), and the captions of the buttons it puts into the view, in
-// each shipped language, stay inside the view of the smallest main window.
+// (legends, help lines, statistics, the messages of wrong answers), and the captions of the
+// buttons it puts into the view, in each shipped language, stay inside the view of the smallest
+// main window.
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QMenuBar>
@@ -33,8 +34,8 @@ TEST_F(ViewLines, FitTheSmallestWindowInEveryLanguage) {
   // status bar and frame leave.
   ASSERT_LE(width, 722);
   ASSERT_GT(height, 250);
-  auto expectInside = [&](int language, int type) {
-    for (const DrawnText& drawn : PaintedTexts(View().Task(), width, height)) {
+  auto expectTextsInside = [&](const std::vector<DrawnText>& texts, int language, int type) {
+    for (const DrawnText& drawn : texts) {
       QString text = QString::fromStdString(drawn.text);
       while (!text.isEmpty() && text.back().isSpace()) text.chop(1);
       // Blanks that clear a line, and the player's rules of dashes, which run to the edge.
@@ -47,6 +48,9 @@ TEST_F(ViewLines, FitTheSmallestWindowInEveryLanguage) {
           << "\" ends at " << right << "," << bottom << " in " << width << "x" << height << " ("
           << QFontInfo(drawn.font).family().toStdString() << (drawn.font.bold() ? " bold" : "") << ")";
     }
+  };
+  auto expectInside = [&](int language, int type) {
+    expectTextsInside(PaintedTexts(View().Task(), width, height), language, type);
     for (const std::string& cut : CutTexts(View())) {
       ADD_FAILURE() << CLanguageTable::kFileNames[language] << ", task type " << type << ", button: " << cut;
     }
@@ -58,8 +62,22 @@ TEST_F(ViewLines, FitTheSmallestWindowInEveryLanguage) {
       expectInside(language, type);
       // The tasks that are answered on the piano, once a task has been given.
       if (type <= 15 || type == 22 || type == 23) {
+        Heard();  // what earlier tasks sounded
         Command(cmd::kListenNew);
         expectInside(language, type);
+      }
+      // The random melodies and tone searches, answered wrongly three times: the messages of
+      // the second and third attempt and of the solution.
+      if (type <= 9) {
+        const std::vector<int> melody = KeysOf(Heard());
+        ASSERT_FALSE(melody.empty());
+        DrawnTextsHost messages;  // the message line is drawn at the click, outside painting
+        for (int attempt = 0; attempt < 3; ++attempt) {
+          Click((melody.front() + 1) % Piano().KeyCount());
+          if (type == 0 || type == 5) Command(cmd::kEnter);
+          expectInside(language, type);
+        }
+        expectTextsInside(messages.Texts(), language, type);
       }
     }
   }
