@@ -23,7 +23,8 @@ const DialogTemplate& ControlBarTemplate() {
           {1057, K::RightLabel, 7, 46, 279, 8, "Maximum distance between neighboring sounds in sequence (in semitones)",
            false},
           {1011, K::ComboBox, 291, 44, 41, 106, "", false},
-          {1058, K::RightLabel, 338, 46, 36, 8, "Time meter", false},
+          // Two units wider to the left than for the classic dialog font, to hold the text in ours.
+          {1058, K::RightLabel, 336, 46, 38, 8, "Time meter", false},
           {1010, K::Edit, 377, 44, 32, 14, "00:00", false},
           {1042, K::PushButton, 414, 43, 58, 16, "Mute", false},
           {1059, K::RightLabel, 7, 64, 47, 8, "Hint", false},

@@ -43,7 +43,8 @@ CDialogMidiOptions::CDialogMidiOptions()
                258,
                "MIDI settings",
                {
-                   {1072, ControlKind::Label, 13, 3, 146, 8, "To listen timbers you can use MIDI keyboard.", false},
+                   // Two units wider than for the classic dialog font: the line is a little longer in ours.
+                   {1072, ControlKind::Label, 13, 3, 148, 8, "To listen timbers you can use MIDI keyboard.", false},
                    {1073, ControlKind::Label, 12, 16, 254, 16,
                     "Attention! First midi-channel is used by default for getting tone (tenth for clicking) in all "
                     "types of tasks so far.",

@@ -38,7 +38,10 @@ TEST(DialogUnits, TheDialogFontGivesItsLetterAverageAndHeight) {
   EXPECT_EQ(font.pointSize(), 8);
   const QFontMetrics metrics(font);
   const DialogBaseUnits units = DialogFontBaseUnits();
-  EXPECT_EQ(units.charHeight, metrics.height());
+  // Three wrapped lines take three character heights: a control 24 units high holds them.
+  const QRect threeLines = metrics.boundingRect(QRect(0, 0, 1, 1000), Qt::TextWordWrap, QStringLiteral("Ag Ag Ag"));
+  EXPECT_EQ(threeLines.height(), 3 * units.charHeight);
+  EXPECT_GE(units.charHeight, metrics.height());
   const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
   EXPECT_EQ(units.avgCharWidth, (letters / 26 + 1) / 2);
   EXPECT_GE(units.avgCharWidth, 4);

@@ -3,6 +3,10 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -10,6 +14,7 @@
 #include "platform/Dialog.h"
 #include "platform/ModalDriver.h"
 #include "platform/TestFolder.h"
+#include "platform/qt/QtConvert.h"
 
 TEST(QtUiHost, IsTheDefaultHost) { EXPECT_NE(dynamic_cast<QtUiHost*>(&GetUiHost()), nullptr); }
 
@@ -105,6 +110,33 @@ TEST(QtUiHost, TheFontDialogChangesFaceSizeAndStyleOnly) {
 
   WhenModal<QFontDialog>([](QFontDialog* dialog) { dialog->reject(); });
   EXPECT_EQ(host.ChooseFont(current), std::nullopt);
+}
+
+// Both first-start fonts: the dialog opens on the installed face that draws them, at their size
+// and style, with the sample drawn in it; confirming it unchanged keeps the description as it was.
+TEST(QtUiHost, TheFontDialogOpensOnTheCurrentFontWithItsSample) {
+  QtUiHost host;
+  for (const FontDesc& current : {DefaultMainFontDesc(), DefaultResultFontDesc()}) {
+    const QFont drawn = ToQFont(current);
+    WhenModal<QFontDialog>([&](QFontDialog* dialog) {
+      const QFont shown = dialog->currentFont();
+      EXPECT_EQ(shown.family().toStdString(), QFontInfo(drawn).family().toStdString());
+      EXPECT_EQ(shown.pointSize(), 10);  // 13 pixels at 96 dots per inch
+      EXPECT_EQ(shown.bold(), current.weight == 700);
+      const QLineEdit* sample = nullptr;
+      for (const QGroupBox* box : dialog->findChildren<QGroupBox*>()) {
+        if (box->title() == QFontDialog::tr("Sample")) sample = box->findChild<QLineEdit*>();
+      }
+      ASSERT_NE(sample, nullptr);
+      EXPECT_TRUE(sample->isVisible());
+      EXPECT_FALSE(sample->text().isEmpty());
+      EXPECT_GE(sample->height(), QFontMetrics(sample->font()).height()) << "the sample has room for its text";
+      EXPECT_EQ(QFontInfo(sample->font()).family().toStdString(), QFontInfo(drawn).family().toStdString());
+      EXPECT_EQ(QFontInfo(sample->font()).bold(), current.weight == 700);
+      dialog->accept();
+    });
+    EXPECT_EQ(host.ChooseFont(current), current);
+  }
 }
 
 TEST(QtUiHostDeathTest, ExitProcessEndsTheProcessWithTheCode) {

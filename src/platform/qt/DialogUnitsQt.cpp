@@ -1,6 +1,7 @@
 #include "platform/qt/DialogUnitsQt.h"
 
 #include <QFontMetrics>
+#include <cmath>
 
 QFont DialogFont() {
   // Liberation Sans has the metrics of the classic dialog fonts, so templates laid out for
@@ -14,7 +15,9 @@ DialogBaseUnits BaseUnitsOf(const QFont& font) {
   const QFontMetrics metrics(font);
   const int letters =
       metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-  return {AverageCharWidth(letters), metrics.height()};
+  // The character height is the pitch of wrapped lines in whole pixels, leading included, so
+  // that a text control 8 units high holds one line and 16 units hold two.
+  return {AverageCharWidth(letters), static_cast<int>(std::ceil(QFontMetricsF(font).lineSpacing()))};
 }
 
 // Declared with the conversions, which need no Qt.

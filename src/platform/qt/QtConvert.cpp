@@ -30,8 +30,7 @@ FontDesc FromQFont(const QFont& font) {
   if (font.pixelSize() > 0) {
     d.height = -font.pixelSize();
   } else {
-    // Points at 96 dots per inch.
-    d.height = -static_cast<int32_t>(font.pointSizeF() * 96.0 / 72.0 + 0.5);
+    d.height = -static_cast<int32_t>(font.pointSizeF() * kFontDpi / 72.0 + 0.5);
   }
   d.weight = font.weight() == QFont::Normal ? 400 : static_cast<int32_t>(font.weight());
   d.italic = font.italic() ? 1 : 0;

@@ -17,6 +17,9 @@ inline std::string FromQString(const QString& s) { return s.toStdString(); }
 inline QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 inline Rect FromQRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
 
+// Sizes in points are converted to pixels at this many dots per inch.
+inline constexpr double kFontDpi = 96.0;
+
 // Negative height: character height in pixels; positive: cell height; 0: a default size.
 QFont ToQFont(const FontDesc& desc);
 FontDesc FromQFont(const QFont& font);

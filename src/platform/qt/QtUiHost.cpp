@@ -6,10 +6,15 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -76,9 +81,17 @@ QString WithLineFeeds(const std::string& text) {
   return s;
 }
 
-// The font dialog offers no effects and no choice of script.
+// The font dialog offers no effects and no choice of script. The sample keeps the height it
+// shared with the effects: on its own its box would shrink until the sample is gone.
 void HideEffectsAndScripts(QFontDialog& dialog) {
-  for (QCheckBox* effect : dialog.findChildren<QCheckBox*>()) effect->parentWidget()->hide();
+  int effectsHeight = 0;
+  for (QCheckBox* effect : dialog.findChildren<QCheckBox*>()) {
+    effectsHeight = std::max(effectsHeight, effect->parentWidget()->sizeHint().height());
+    effect->parentWidget()->hide();
+  }
+  for (QGroupBox* box : dialog.findChildren<QGroupBox*>()) {
+    if (!box->isHidden() && box->findChild<QLineEdit*>()) box->setMinimumHeight(effectsHeight);
+  }
   for (QComboBox* script : dialog.findChildren<QComboBox*>()) script->hide();
   for (QLabel* label : dialog.findChildren<QLabel*>()) {
     if (qobject_cast<QComboBox*>(label->buddy())) label->hide();
@@ -164,15 +177,26 @@ std::optional<std::string> QtUiHost::FileDialog(const FileDialogRequest& request
 
 std::optional<FontDesc> QtUiHost::ChooseFont(const FontDesc& current) {
   if (!HaveApplication()) return std::nullopt;
-  QFontDialog dialog(ToQFont(current), Owner());
+  // The dialog lists installed families and sizes in points: it opens on the face that really
+  // draws the description (Liberation Sans for Arial), in its style, at its size in points.
+  const QFont drawn = ToQFont(current);
+  const QFontInfo info(drawn);
+  QFont shown(info.family());
+  shown.setPointSize(std::max(1, static_cast<int>(std::lround(info.pixelSize() * 72.0 / kFontDpi))));
+  shown.setWeight(drawn.weight());
+  shown.setItalic(drawn.italic());
+  shown.setStyleName(info.styleName());
+  QFontDialog dialog(shown, Owner());
   dialog.setOption(QFontDialog::DontUseNativeDialog);
   HideEffectsAndScripts(dialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  const FontDesc picked = FromQFont(dialog.selectedFont());
+  // Only what the user changed changes: confirming the dialog as it opened keeps the description.
+  const QFont selected = dialog.selectedFont();
+  const FontDesc picked = FromQFont(selected);
   FontDesc result = current;
-  result.faceName = picked.faceName;
-  result.height = picked.height;
-  result.weight = picked.weight;
+  if (selected.family() != shown.family()) result.faceName = picked.faceName;
+  if (selected.pointSize() != shown.pointSize()) result.height = picked.height;
+  if (selected.weight() != shown.weight()) result.weight = picked.weight;
   result.italic = picked.italic;
   return result;
 }

@@ -30,11 +30,12 @@
 
 namespace melody_test {
 
-// One text a paint drew: what, where (baseline origin) and in which colour.
+// One text a paint drew: what, where (baseline origin), in which colour and font.
 struct DrawnText {
   std::string text;
   QPointF at;
   QColor colour;
+  QFont font;
 };
 
 // A paint device that keeps the texts drawn on it and nothing else.
@@ -79,7 +80,7 @@ class TextRecorder final : public QPaintDevice {
       if (state.state() & DirtyPen) pen_ = state.pen();
     }
     void drawTextItem(const QPointF& p, const QTextItem& item) override {
-      out_.push_back({item.text().toStdString(), p, pen_.color()});
+      out_.push_back({item.text().toStdString(), p, pen_.color(), item.font()});
     }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     void drawPath(const QPainterPath&) override {}
