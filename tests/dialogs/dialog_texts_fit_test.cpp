@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/MenuTable.h"
+#include "app/TaskTable.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CDialogMidiOptions.h"
 #include "dialogs/CExitDialog.h"
@@ -100,7 +101,7 @@ TEST_F(ControlBarTexts, FitTheirControlsInEveryLanguageAndTask) {
   Open(0);
   for (int language = 0; language < 5; ++language) {
     Command(kLanguageCommands[language]);
-    for (int type = 0; type < 30; ++type) {
+    for (int type = 0; type < kTaskTypeCount; ++type) {
       View().CreateTask(type);
       for (const std::string& text : CutTexts(Bar())) {
         ADD_FAILURE() << CLanguageTable::kFileNames[language] << ", task type " << type << ": " << text;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/MenuTable.h"
+#include "app/TaskTable.h"
 #include "platform/qt/QtConvert.h"
 #include "support/TextFit.h"
 #include "tasks/melody/MelodyTestSupport.h"
@@ -57,7 +58,7 @@ TEST_F(ViewLines, FitTheSmallestWindowInEveryLanguage) {
   };
   for (int language = 0; language < 5; ++language) {
     Command(kLanguageCommands[language]);
-    for (int type = 0; type < 30; ++type) {
+    for (int type = 0; type < kTaskTypeCount; ++type) {
       View().CreateTask(type);
       expectInside(language, type);
       // The tasks that are answered on the piano, once a task has been given.
