@@ -189,6 +189,9 @@ void CChildView::OnTimer(int id) {
     case cmd::kTimerTimeMeter:
       UpdateTimeMeter();
       break;
+    case cmd::kTimerKeyboardPorts:
+      ReportKeyboards();
+      break;
     default:
       break;
   }

@@ -10,6 +10,7 @@
 #include "tasks/base/CAbstractT.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
+#include "text/TextIds.h"
 
 namespace {
 
@@ -24,6 +25,8 @@ constexpr const char* kErrorCaption = "Error!";
 std::unique_ptr<MidiOutDevice> output;
 std::unique_ptr<MidiInDevice> input;
 std::function<void(uint32_t)> receiver;  // user-interface thread only
+// Whether the status bar has been told about the keyboards since the input was opened.
+bool keyboardsReported = false;
 
 void ShowError(const std::string& text) { GetUiHost().MessageBox(text, kErrorCaption, MB_OK | MB_ICONEXCLAMATION); }
 
@@ -60,6 +63,13 @@ void OpenInput(MidiSystem& system) {
   }
   device->Start();
   input = std::move(device);
+  keyboardsReported = false;
+}
+
+std::string JoinNames(const std::vector<std::string>& names) {
+  std::string joined;
+  for (const std::string& name : names) joined += (joined.empty() ? "" : ", ") + name;
+  return joined;
 }
 
 void OpenOutput(MidiSystem& system) {
@@ -109,10 +119,29 @@ void RouteMidiInData(uint32_t message, CAbstractT& task) {
   const uint8_t status = midi::Status(message);
   if (status == midi::kNoteOn) {
     SendShortMsg(message);
-    task.OnMidiInNote(message);
+    if (midi::Data2(message) != 0) task.OnMidiInNote(message);
   } else if (status == midi::kNoteOff) {
     SendShortMsg(message);
   }
+}
+
+std::string ConnectKeyboards() {
+  if (!input) return {};
+  MidiInPortChanges changes;
+  try {
+    changes = input->ConnectNewPorts();
+  } catch (...) {
+    // The sequencer went away: the ports stay as they were.
+    return {};
+  }
+  std::string line;
+  if (!changes.connected.empty()) line = T(txt::kKeyboardConnected) + JoinNames(changes.connected);
+  if (!changes.lost.empty()) {
+    line += (line.empty() ? "" : "  ") + T(txt::kKeyboardLost) + JoinNames(changes.lost);
+  }
+  if (line.empty() && !keyboardsReported) line = T(txt::kKeyboardNone);
+  keyboardsReported = true;
+  return line;
 }
 
 std::string SoundStatusText() { return GetAudioEngine().StatusText(); }

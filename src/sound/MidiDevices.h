@@ -17,7 +17,12 @@ void CloseMidiDevices();
 // the user-interface thread. An empty function drops them.
 void SetMidiInReceiver(std::function<void(uint32_t)> receiver);
 // Routing of one incoming short message: note-on and note-off of channel 0 are echoed to
-// the output unchanged, and the note-on is handed to the task's OnMidiInNote; nothing else is.
+// the output unchanged, and a note-on with a velocity is handed to the task's OnMidiInNote;
+// a note-on with velocity 0 is a note-off, as keyboards send them. Nothing else is routed.
 void RouteMidiInData(uint32_t message, CAbstractT& task);
+// With the hardware keyboard's input open: connects it to the keyboards plugged in since the
+// last call and lets go of those unplugged. Gives the status bar's line about it, or an empty
+// text when nothing changed; at the first call after opening, also when no keyboard is there.
+std::string ConnectKeyboards();
 // One line for the status bar when there is no sound (no audio device); empty otherwise.
 std::string SoundStatusText();

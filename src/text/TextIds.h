@@ -74,6 +74,21 @@ inline constexpr int kFileRefused = kTeacherEnd;
 // A Help link with neither browser nor mail program to open it: followed by the address.
 inline constexpr int kNoLinkHandler = kFileRefused + 1;
 
+// The hardware MIDI keyboard: its connection in the status bar, answers played on it, its
+// input port in the MIDI settings.
+inline constexpr int kKeyboardBase = kNoLinkHandler + 1;
+// Status bar, followed by the ports' names.
+inline constexpr int kKeyboardConnected = kKeyboardBase + 0;
+inline constexpr int kKeyboardLost = kKeyboardBase + 1;
+inline constexpr int kKeyboardNone = kKeyboardBase + 2;
+// Hint, followed by the lowest and highest note the piano takes from the keyboard ("C3 - C6").
+inline constexpr int kKeyboardPlayBetween = kKeyboardBase + 3;
+// Added to it with the measured keyboard, followed by which C of the keyboard the range begins at.
+inline constexpr int kKeyboardFromC = kKeyboardBase + 4;
+inline constexpr int kKeyboardPortLabel = kKeyboardBase + 5;
+inline constexpr int kKeyboardAllPorts = kKeyboardBase + 6;
+inline constexpr int kKeyboardEnd = kKeyboardBase + 7;
+
 // One past the last text id.
-inline constexpr int kEnd = kNoLinkHandler + 1;
+inline constexpr int kEnd = kKeyboardEnd;
 }  // namespace txt
