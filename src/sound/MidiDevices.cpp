@@ -30,8 +30,11 @@ bool keyboardsReported = false;
 
 void ShowError(const std::string& text) { GetUiHost().MessageBox(text, kErrorCaption, MB_OK | MB_ICONEXCLAMATION); }
 
-// On the input's thread: hands the message to the user-interface thread.
+// On the input's thread: the echo at once, so that the keyboard sounds within an audio period
+// whatever the user-interface thread is busy with (a task's beat or a key's flash), then the
+// message to the user-interface thread for the task.
 void QueueToUi(uint32_t message) {
+  EchoMidiIn(message);
   PostToUiThread([message] {
     if (receiver) receiver(message);
   });
@@ -115,14 +118,13 @@ void CloseMidiDevices() {
 
 void SetMidiInReceiver(std::function<void(uint32_t)> r) { receiver = std::move(r); }
 
-void RouteMidiInData(uint32_t message, CAbstractT& task) {
+void EchoMidiIn(uint32_t message) {
   const uint8_t status = midi::Status(message);
-  if (status == midi::kNoteOn) {
-    SendShortMsg(message);
-    if (midi::Data2(message) != 0) task.OnMidiInNote(message);
-  } else if (status == midi::kNoteOff) {
-    SendShortMsg(message);
-  }
+  if (status == midi::kNoteOn || status == midi::kNoteOff) SendShortMsg(message);
+}
+
+void RouteMidiInData(uint32_t message, CAbstractT& task) {
+  if (midi::Status(message) == midi::kNoteOn && midi::Data2(message) != 0) task.OnMidiInNote(message);
 }
 
 std::string ConnectKeyboards() {

@@ -16,9 +16,11 @@ void CloseMidiDevices();
 // The receiver of incoming short messages (the view's MIDI-in data handler); it is called on
 // the user-interface thread. An empty function drops them.
 void SetMidiInReceiver(std::function<void(uint32_t)> receiver);
-// Routing of one incoming short message: note-on and note-off of channel 0 are echoed to
-// the output unchanged, and a note-on with a velocity is handed to the task's OnMidiInNote;
-// a note-on with velocity 0 is a note-off, as keyboards send them. Nothing else is routed.
+// Routing of one incoming short message, in two steps. On the input's own thread, as it comes:
+// note-on and note-off of channel 0 are echoed to the output unchanged. Then on the
+// user-interface thread: a note-on with a velocity is handed to the task's OnMidiInNote; a
+// note-on with velocity 0 is a note-off, as keyboards send them. Nothing else is routed.
+void EchoMidiIn(uint32_t message);
 void RouteMidiInData(uint32_t message, CAbstractT& task);
 // With the hardware keyboard's input open: connects it to the keyboards plugged in since the
 // last call and lets go of those unplugged. Gives the status bar's line about it, or an empty
