@@ -73,9 +73,10 @@ TEST_F(KeyboardAnswers, EveryFamilySolvedAndFailedAsWithClicks) {
   struct Case {
     const char* name;
     std::vector<int> types;
-    std::function<void(KeyboardAnswers&, Press, Outcome&)> scenario;
+    std::function<void(Press, Outcome&)> scenario;
   };
-  const auto search = [](KeyboardAnswers& t, Press press, Outcome& o) {
+  const auto search = [this](Press press, Outcome& o) {
+    auto& t = *this;
     for (int task = 0; task < 2; ++task) {
       t.Heard();
       t.Command(cmd::kListenNew);
@@ -90,7 +91,8 @@ TEST_F(KeyboardAnswers, EveryFamilySolvedAndFailedAsWithClicks) {
       }
     }
   };
-  const auto melody = [](KeyboardAnswers& t, Press press, Outcome& o) {
+  const auto melody = [this](Press press, Outcome& o) {
+    auto& t = *this;
     t.Heard();
     t.Command(cmd::kListenNew);
     const std::vector<int> tones = t.KeysOf(t.Heard());
@@ -105,7 +107,8 @@ TEST_F(KeyboardAnswers, EveryFamilySolvedAndFailedAsWithClicks) {
     for (int n = 0; n < 3; ++n) press((next[0] + 1) % t.Piano().KeyCount());
     o.hints.push_back(t.Hint());
   };
-  const auto root = [](KeyboardAnswers& t, Press press, Outcome& o) {
+  const auto root = [this](Press press, Outcome& o) {
+    auto& t = *this;
     t.Command(cmd::kListenNew);
     const int r = t.Hearing().chordTones[0];
     press((r + 1) % 12);
@@ -118,7 +121,8 @@ TEST_F(KeyboardAnswers, EveryFamilySolvedAndFailedAsWithClicks) {
     for (int n = 0; n < 3; ++n) press((r2 + 1) % 12);
     o.hints.push_back(t.Hint());
   };
-  const auto chordPlay = [](KeyboardAnswers& t, Press press, Outcome& o) {
+  const auto chordPlay = [this](Press press, Outcome& o) {
+    auto& t = *this;
     t.Command(cmd::kListenNew);
     std::vector<int> keys;
     for (int tone : TonesOf(t.Playing())) keys.push_back(tone + 12);
@@ -137,9 +141,8 @@ TEST_F(KeyboardAnswers, EveryFamilySolvedAndFailedAsWithClicks) {
   for (const Case& c : cases) {
     for (int type : c.types) {
       SCOPED_TRACE(std::string(c.name) + ", type " + std::to_string(type));
-      const auto scenario = [&](Press press, Outcome& o) { c.scenario(*this, press, o); };
-      const Outcome clicked = Run(type, scenario, Clicks());
-      const Outcome played = Run(type, scenario, Keys());
+      const Outcome clicked = Run(type, c.scenario, Clicks());
+      const Outcome played = Run(type, c.scenario, Keys());
       EXPECT_EQ(played, clicked);
       EXPECT_GE(clicked.given, 1);
       EXPECT_EQ(clicked.first + clicked.second + clicked.third, 1) << "one solved, the other failed";
@@ -154,10 +157,10 @@ TEST_F(KeyboardAnswers, ANoteIsEchoedFlashesItsKeyAndArmsTheSearch) {
   Command(cmd::kListenNew);
   const int target = KeyOf(Heard().at(0).note);
   auto& task = dynamic_cast<MonoMelodyTest13_0&>(View().Task());
-  midi.log.sent.clear();
+  out->Clear();
   PlayKey(target);
   // The echo is the key's sound: the keyboard's own messages, unchanged, nothing more.
-  EXPECT_EQ(midi.log.sent, (std::vector<uint32_t>{midi::Pack(0x90, 60 + target, 90), midi::Pack(0x90, 60 + target, 0)}));
+  EXPECT_EQ(out->Messages(), (std::vector<uint32_t>{midi::Pack(0x90, 60 + target, 90), midi::Pack(0x90, 60 + target, 0)}));
   EXPECT_EQ(task.pressedKey, target);
   EXPECT_EQ(task.searchPresses, 1);
   EXPECT_EQ(task.lastKey, target);
@@ -214,7 +217,7 @@ TEST(KeyboardNotes, OctaveRuleByPiano) {
 TEST(MidiInParser, RunningStatusCompletedRealTimeAndSystemMessagesDropped) {
   MidiInParser parser;
   std::vector<uint32_t> got;
-  const auto emit = [&](uint32_t m) { got.push_back(m); };
+  const auto collect = [&](uint32_t m) { got.push_back(m); };
   // Note-on C4, then E4 and C4 off by running status, with a clock and active sensing between.
   const std::vector<uint8_t> stream = {0x90, 0x3C, 0x40, 0xF8, 0x40, 0x50, 0x3C, 0xFE, 0x00,
                                        // system exclusive ends the running status: its data and
@@ -224,9 +227,9 @@ TEST(MidiInParser, RunningStatusCompletedRealTimeAndSystemMessagesDropped) {
                                        0xC0, 0x05, 0x06,
                                        // a message split over two deliveries
                                        0x80, 0x3C};
-  parser.Feed(stream.data(), stream.size(), emit);
+  parser.Feed(stream.data(), stream.size(), collect);
   const uint8_t rest[] = {0x00, 0xFF};
-  parser.Feed(rest, sizeof rest, emit);
+  parser.Feed(rest, sizeof rest, collect);
   EXPECT_EQ(got, (std::vector<uint32_t>{0x403C90, 0x504090, 0x003C90, 0x05C0, 0x06C0, 0x003C80}));
 }
 
