@@ -47,7 +47,7 @@ echo "jack_keyboard: Aurelo started (pid $!) in $work on JACK server $JACK_DEFAU
 
 connected=""
 for _ in $(seq 100); do
-  connected=$(jack_lsp -c KeysPlayer:keys 2>/dev/null | sed -n '2,$p' | tr -d ' ')
+  connected=$(jack_lsp -c KeysPlayer:keys 2>/dev/null | sed -n '2,$p' | sed 's/^ *//' | paste -sd, -)
   [[ -n $connected ]] && break
   sleep 0.1
 done
