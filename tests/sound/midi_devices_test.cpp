@@ -10,6 +10,7 @@
 #include "settings/ProgramSettings.h"
 #include "sound/AudioEngine.h"
 #include "sound/MidiDevices.h"
+#include "sound/MidiInPorts.h"
 #include "platform/ScriptedUiHost.h"
 #include "support/ScriptedMidiSystem.h"
 #include "support/CapturingMidiOut.h"
@@ -222,6 +223,24 @@ TEST(RealMidiDevicesTest, OutputDevice0IsTheBuiltInSynthesiser) {
   EXPECT_EQ(GetAudioEngine().GetMixer().GetSynth(), nullptr);
   ResetProgramSettings();
   ResetMidiState();
+}
+
+}  // namespace
+
+namespace {
+
+// Port names as the two sequencers give them: ALSA's numbers go, our own and the kernel's loop
+// are never connected to (JACK numbers a second client of our name).
+TEST(MidiInPortNames, ShownWithoutNumbersAndOursSkipped) {
+  EXPECT_EQ(midi_in::ShownName("USB Keys:USB Keys MIDI 1 24:0"), "USB Keys:USB Keys MIDI 1");
+  EXPECT_EQ(midi_in::ShownName("KeysPlayer:keys"), "KeysPlayer:keys");
+  EXPECT_EQ(midi_in::ShownName("Port 2:3 out 130:12"), "Port 2:3 out");
+  for (const char* name : {"USB Keys:USB Keys MIDI 1", "KeysPlayer:keys", "Aurelophone:out", "system:midi_capture_1"}) {
+    EXPECT_TRUE(midi_in::IsOffered(name)) << name;
+  }
+  for (const char* name : {"Aurelo:Aurelo MIDI In", "Aurelo-01:Aurelo keyboard", "Midi Through:Midi Through Port-0"}) {
+    EXPECT_FALSE(midi_in::IsOffered(name)) << name;
+  }
 }
 
 }  // namespace
