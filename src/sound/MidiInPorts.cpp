@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <map>
-#include <regex>
 #include <stdexcept>
 
 #include "platform/Utf.h"
@@ -153,9 +152,16 @@ class Ports final : public MidiInDevice {
 }  // namespace
 
 std::string ShownName(const std::string& systemName) {
-  // ALSA: "Client:Port 24:0".
-  static const std::regex numbers(R"( [0-9]+:[0-9]+$)");
-  return std::regex_replace(systemName, numbers, "");
+  // ALSA: "Client:Port 24:0". From the end: digits, a colon, digits, a blank.
+  const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  size_t end = systemName.size();
+  for (const char separator : {':', ' '}) {
+    const size_t digitsEnd = end;
+    while (end > 0 && isDigit(systemName[end - 1])) --end;
+    if (end == digitsEnd || end == 0 || systemName[end - 1] != separator) return systemName;
+    --end;
+  }
+  return systemName.substr(0, end);
 }
 
 bool IsOffered(const std::string& shownName) {
