@@ -55,6 +55,7 @@ CChildView::CChildView(QWidget* parent) : QWidget(parent) {
   AppendLogHeader(std::time(nullptr));
   // The stored task; unlike a task chosen from the menu it always gets its header and settings lines.
   task_ = MakeTask(taskType);
+  SetMidiInEchoChannel(task_->echoesOnActiveChannel);
   task_->statisticsEnabled = true;
   task_->WriteLogHeader();
   AppendSettingsLines();
@@ -161,6 +162,7 @@ void CChildView::CreateTask(int type) {
   task_->WriteStatistics();
   progress::EndOpenTask(task_->repeatsInTask);
   task_ = MakeTask(type);
+  SetMidiInEchoChannel(task_->echoesOnActiveChannel);
   task_->statisticsEnabled = true;
   if (!IsToolType(type)) task_->WriteLogHeader();
   Invalidate();
@@ -205,6 +207,9 @@ void CChildView::OnTimer(int id) {
       break;
     case cmd::kTimerTimeMeter:
       UpdateTimeMeter();
+      break;
+    case cmd::kTimerKeyboardPorts:
+      ReportKeyboards();
       break;
     default:
       break;

@@ -119,6 +119,8 @@ class CChildView : public QWidget, public ViewHost {
   void OpenProgress();
   void CloseProgress();
   void ShowStatusLine(const std::string& text);
+  // Keyboards plugged in or out since the last look, told in the status bar.
+  void ReportKeyboards();
   void CloseMidi();
   // Gives the back buffer the client size; a new buffer is dirty all over.
   void EnsureBuffer();

@@ -68,6 +68,8 @@ inline constexpr int kPrevPane = 57681;
 inline constexpr int kTimerDeferredStart = 55555;
 inline constexpr int kTimerVolumeReady = 55556;
 inline constexpr int kTimerTimeMeter = 55550;
+// Looks for hardware MIDI keyboards plugged in or out, once a second.
+inline constexpr int kTimerKeyboardPorts = 55557;
 
 // Child window ids.
 inline constexpr int kViewId = 0xE900;

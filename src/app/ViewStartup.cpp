@@ -1,15 +1,20 @@
 // The view's files and devices at start-up and shutdown.
 #include "app/CChildView.h"
+#include "app/CommandIds.h"
 #include "platform/qt/QtTranslations.h"
 #include "progress/ProgressDatabase.h"
 #include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
 #include "sound/MidiDevices.h"
+#include "sound/MidiOutput.h"
 #include "text/LanguageTable.h"
 
 namespace {
 constexpr const char* kSettingsFile = "AureloSettings.dat";
 constexpr const char* kProgressFile = "AureloProgress.sqlite";
+// ALSA's port announcements are not passed on by RtMidi, and JACK's not at all: the port list is
+// looked at again once a second, a short look on the user-interface thread.
+constexpr int kKeyboardPollMs = 1000;
 }
 
 void CChildView::LoadStartupSettings() { settings_.LoadSettings(kSettingsFile); }
@@ -29,6 +34,15 @@ void CChildView::OpenMidi() {
   soundStatus_ = SoundStatusText();
   if (!soundStatus_.empty() && showStatus_) showStatus_(soundStatus_);
   if (progress_) progress_->SetStatusHandler([this](const std::string& text) { ShowStatusLine(text); });
+  if (useHardwareMidiKeyboard && !midiInFailed) {
+    ReportKeyboards();
+    SetTimer(cmd::kTimerKeyboardPorts, kKeyboardPollMs);
+  }
+}
+
+void CChildView::ReportKeyboards() {
+  const std::string line = ConnectKeyboards();
+  if (!line.empty()) ShowStatusLine(line);
 }
 
 void CChildView::ShowStatusLine(const std::string& text) {

@@ -1,11 +1,15 @@
 #include "dialogs/CDialogMidiOptions.h"
 
+#include <algorithm>
 #include <string>
 
 #include "dialogs/GeneralMidiNames.h"
 #include "settings/ProgramSettings.h"
+#include "platform/Utf.h"
 #include "sound/MidiOutput.h"
+#include "sound/MidiSystem.h"
 #include "text/LanguageTable.h"
+#include "text/TextIds.h"
 
 namespace {
 
@@ -40,7 +44,7 @@ void SendProgram(int32_t channel, int32_t program) {
 CDialogMidiOptions::CDialogMidiOptions()
     : CDialog({kTemplateId,
                276,
-               258,
+               276,
                "MIDI settings",
                {
                    // Two units wider than for the classic dialog font: the line is a little longer in ours.
@@ -71,8 +75,10 @@ CDialogMidiOptions::CDialogMidiOptions()
                     "Use hardware MIDI keyboard (To take effect you should restart program after MIDI keyboard "
                     "connecting)",
                     true},
-                   {IDCANCEL, ControlKind::PushButton, 7, 236, 68, 15, "Exit", false},
-                   {IDOK, ControlKind::DefaultPushButton, 81, 236, 188, 15, "Save and exit", false},
+                   {kKeyboardPortLabel, ControlKind::RightLabel, 7, 238, 120, 8, "MIDI keyboard port", false},
+                   {kKeyboardPortList, ControlKind::ComboBox, 131, 236, 138, 60, "", false},
+                   {IDCANCEL, ControlKind::PushButton, 7, 254, 68, 15, "Exit", false},
+                   {IDOK, ControlKind::DefaultPushButton, 81, 254, 188, 15, "Save and exit", false},
                }}),
       savedDrumNote(metronomeDrumNote),
       savedPrograms(channelProgram),
@@ -92,6 +98,7 @@ void CDialogMidiOptions::OnInitDialog() {
                     {kListenInstrument, T(195)},
                     {kListenDrum, T(195)},
                     {kStopAll, T(196)},
+                    {kKeyboardPortLabel, T(txt::kKeyboardPortLabel)},
                     {IDCANCEL, T(10)},
                     {IDOK, T(11)}});
   // The list items are the template's own and are not translated.
@@ -107,6 +114,16 @@ void CDialogMidiOptions::OnInitDialog() {
     c.AddString(kDrumList, std::string(gm::percussionNames[static_cast<size_t>(i)]) +
                                (Recommended(key) ? " (recommended)" : ""));
   }
+  // The ports there now; a chosen port that is not plugged in stays in the list.
+  portNames = GetMidiSystem().InputPortNames();
+  const std::string chosen = Utf16ToUtf8(midiInPortName);
+  if (!chosen.empty() && std::find(portNames.begin(), portNames.end(), chosen) == portNames.end()) {
+    portNames.push_back(chosen);
+  }
+  c.AddString(kKeyboardPortList, T(txt::kKeyboardAllPorts));
+  for (const std::string& name : portNames) c.AddString(kKeyboardPortList, name);
+  const auto found = std::find(portNames.begin(), portNames.end(), chosen);
+  keyboardPort = chosen.empty() ? 0 : static_cast<int32_t>(found - portNames.begin()) + 1;
   channel = activeChannel;
   program = channelProgram[static_cast<size_t>(channel)];
   velocity = channelVelocity[static_cast<size_t>(channel)];
@@ -119,6 +136,7 @@ void CDialogMidiOptions::DoDataExchange(bool save) {
   ExchangeList(c, kChannelList, channel, save);
   ExchangeList(c, kInstrumentList, program, save);
   ExchangeList(c, kDrumList, drum, save);
+  ExchangeList(c, kKeyboardPortList, keyboardPort, save);
   if (save) {
     velocity = c.Pos(kVelocitySlider);
   } else {
@@ -155,6 +173,7 @@ void CDialogMidiOptions::OnCommand(int id) {
       ResetMidiOut();
       break;
     case kHardwareKeyboardBox:
+    case kKeyboardPortList:
       DoDataExchange(true);
       break;
     case kSaveButton:
@@ -214,4 +233,6 @@ void MidiSettings() {
   metronomeDrumNote = dialog.drum + gm::kFirstPercussionKey;
   activeChannel = dialog.channel;
   useHardwareMidiKeyboard = dialog.hardwareKeyboard;
+  const auto port = static_cast<size_t>(dialog.keyboardPort);
+  midiInPortName = port >= 1 && port <= dialog.portNames.size() ? Utf8ToUtf16(dialog.portNames[port - 1]) : u"";
 }

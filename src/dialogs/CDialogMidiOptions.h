@@ -1,6 +1,8 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "platform/Dialog.h"
 
@@ -18,6 +20,9 @@ class CDialogMidiOptions : public CDialog {
   static constexpr int kListenDrum = 1040;
   static constexpr int kStopAll = 1041;
   static constexpr int kHardwareKeyboardBox = 1083;
+  static constexpr int kKeyboardPortLabel = 1084;
+  // The keyboard's input port: item 0 every port, then the ports by name.
+  static constexpr int kKeyboardPortList = 1085;
   static constexpr int kExitButton = IDCANCEL;
   static constexpr int kSaveButton = IDOK;
 
@@ -36,6 +41,9 @@ class CDialogMidiOptions : public CDialog {
   // Index in the drum list: key - 35.
   int32_t drum = 0;
   int32_t hardwareKeyboard = 0;
+  // Index in the port list, and the list's port names (item 1 on).
+  int32_t keyboardPort = 0;
+  std::vector<std::string> portNames;
 
  private:
   // Shows the selected channel's instrument and velocity.
@@ -49,5 +57,5 @@ class CDialogMidiOptions : public CDialog {
 };
 
 // Command "MIDI settings": shows the dialog; "Save and exit" takes over the drum note, the
-// active channel and the hardware keyboard option.
+// active channel, the hardware keyboard option and its input port (from the next start).
 void MidiSettings();

@@ -2,14 +2,11 @@
 
 #include <rtmidi/RtMidi.h>
 
-#include <atomic>
 
 namespace alsa_midi {
 namespace {
 
-bool IsOffered(const std::string& portName) {
-  return portName.rfind(std::string(kClientName) + ":", 0) != 0 && portName.rfind("Midi Through:", 0) != 0;
-}
+bool IsOffered(const std::string& portName) { return midi_in::IsOffered(midi_in::ShownName(portName)); }
 
 void IgnoreError(RtMidiError::Type /*type*/, const std::string& /*text*/, void* /*user*/) {}
 
@@ -43,44 +40,6 @@ class PortOut final : public MidiOutDevice {
   std::unique_ptr<RtMidiOut> out_;
 };
 
-class PortsIn final : public MidiInDevice {
- public:
-  explicit PortsIn(MidiInSink sink) : sink_(sink) {
-    own_ = Make();
-    own_->openVirtualPort(kOwnInputPort);
-    auto external = Make();
-    const std::vector<unsigned> ports = OfferedPorts(*external);
-    if (!ports.empty()) {
-      external->openPort(ports.front(), "Aurelo keyboard");
-      external_ = std::move(external);
-    }
-  }
-  void Start() override { started_ = true; }
-  void Stop() override { started_ = false; }
-
- private:
-  std::unique_ptr<RtMidiIn> Make() {
-    auto in = std::make_unique<RtMidiIn>(RtMidi::LINUX_ALSA, kClientName);
-    in->setErrorCallback(&IgnoreError);
-    in->ignoreTypes(true, true, true);
-    in->setCallback(&PortsIn::Receive, this);
-    return in;
-  }
-
-  static void Receive(double /*seconds*/, std::vector<unsigned char>* bytes, void* user) {
-    auto* self = static_cast<PortsIn*>(user);
-    if (!self->started_ || !bytes || bytes->empty() || bytes->size() > 3) return;
-    uint32_t message = 0;
-    for (size_t i = 0; i < bytes->size(); ++i) message |= static_cast<uint32_t>((*bytes)[i]) << (8 * i);
-    self->sink_(message);
-  }
-
-  MidiInSink sink_;
-  std::atomic<bool> started_{false};
-  std::unique_ptr<RtMidiIn> own_;
-  std::unique_ptr<RtMidiIn> external_;
-};
-
 }  // namespace
 
 std::vector<std::string> OutputPorts() {
@@ -104,20 +63,6 @@ std::unique_ptr<MidiOutDevice> OpenOutputPort(size_t index) {
     out->openPort(ports[index], "Aurelo MIDI Out");
     if (!out->isPortOpen()) return nullptr;
     return std::make_unique<PortOut>(std::move(out));
-  } catch (const RtMidiError&) {
-    return nullptr;
-  }
-}
-
-int InputCount() {
-  RtMidiIn in(RtMidi::LINUX_ALSA, kClientName);
-  in.setErrorCallback(&IgnoreError);
-  return static_cast<int>(OfferedPorts(in).size()) + 1;
-}
-
-std::unique_ptr<MidiInDevice> OpenInput(MidiInSink sink) {
-  try {
-    return std::make_unique<PortsIn>(sink);
   } catch (const RtMidiError&) {
     return nullptr;
   }

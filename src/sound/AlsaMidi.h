@@ -3,22 +3,18 @@
 #include <string>
 #include <vector>
 
+#include "sound/MidiInPorts.h"
 #include "sound/MidiSystem.h"
 
-// ALSA sequencer ports through RtMidi. Ports of our own client and the kernel's
-// "Midi Through" loop are never offered as devices.
+// ALSA sequencer output ports through RtMidi. Ports of our own client and the kernel's
+// "Midi Through" loop are never offered as devices. (The input is in MidiInPorts.)
 namespace alsa_midi {
 
-inline constexpr const char* kClientName = "Aurelo";
-inline constexpr const char* kOwnInputPort = "Aurelo MIDI In";
+using midi_in::kClientName;
 
 // Output ports; empty when the sequencer cannot be reached.
 std::vector<std::string> OutputPorts();
 // nullptr when the port cannot be opened.
 std::unique_ptr<MidiOutDevice> OpenOutputPort(size_t index);
-// External input ports plus our own; throws when the sequencer cannot be reached.
-int InputCount();
-// Our own input port, connected to the first external input port when there is one.
-std::unique_ptr<MidiInDevice> OpenInput(MidiInSink sink);
 
 }  // namespace alsa_midi

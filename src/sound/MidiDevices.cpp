@@ -1,5 +1,6 @@
 #include "sound/MidiDevices.h"
 
+#include <atomic>
 #include <memory>
 
 #include "platform/UiHost.h"
@@ -11,6 +12,7 @@
 #include "tasks/base/CAbstractT.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
+#include "text/TextIds.h"
 
 namespace {
 
@@ -25,11 +27,18 @@ constexpr const char* kErrorCaption = "Error!";
 std::unique_ptr<MidiOutDevice> output;
 std::unique_ptr<MidiInDevice> input;
 std::function<void(uint32_t)> receiver;  // user-interface thread only
+// Set while the task records the keyboard on the active channel (read on the input's thread).
+std::atomic<bool> echoOnActiveChannel{false};
+// Whether the status bar has been told about the keyboards since the input was opened.
+bool keyboardsReported = false;
 
 void ShowError(const std::string& text) { GetUiHost().MessageBox(text, kErrorCaption, MB_OK | MB_ICONEXCLAMATION); }
 
-// On the input's thread: hands the message to the user-interface thread.
+// On the input's thread: the echo at once, so that the keyboard sounds within an audio period
+// whatever the user-interface thread is busy with (a task's beat or a key's flash), then the
+// message to the user-interface thread for the task.
 void QueueToUi(uint32_t message) {
+  EchoMidiIn(message);
   PostToUiThread([message] {
     if (receiver) receiver(message);
   });
@@ -61,6 +70,13 @@ void OpenInput(MidiSystem& system) {
   }
   device->Start();
   input = std::move(device);
+  keyboardsReported = false;
+}
+
+std::string JoinNames(const std::vector<std::string>& names) {
+  std::string joined;
+  for (const std::string& name : names) joined += (joined.empty() ? "" : ", ") + name;
+  return joined;
 }
 
 void OpenOutput(MidiSystem& system) {
@@ -106,12 +122,36 @@ void CloseMidiDevices() {
 
 void SetMidiInReceiver(std::function<void(uint32_t)> r) { receiver = std::move(r); }
 
-void RouteMidiInData(uint32_t message, CAbstractT& task) {
+void SetMidiInEchoChannel(bool onActiveChannel) { echoOnActiveChannel = onActiveChannel; }
+
+void EchoMidiIn(uint32_t message) {
   const uint8_t status = midi::Status(message);
   if (status != midi::kNoteOn && status != midi::kNoteOff) return;
-  const uint32_t echoChannel = task.echoesOnActiveChannel ? static_cast<uint32_t>(activeChannel.load()) : 0;
-  SendShortMsg(message | (echoChannel & midi::kChannelMask));
-  if (status == midi::kNoteOn) task.OnMidiInNote(message);
+  const uint32_t channel = echoOnActiveChannel ? static_cast<uint32_t>(activeChannel.load()) : 0;
+  SendShortMsg(message | (channel & midi::kChannelMask));
+}
+
+void RouteMidiInData(uint32_t message, CAbstractT& task) {
+  if (midi::Status(message) == midi::kNoteOn && midi::Data2(message) != 0) task.OnMidiInNote(message);
+}
+
+std::string ConnectKeyboards() {
+  if (!input) return {};
+  MidiInPortChanges changes;
+  try {
+    changes = input->ConnectNewPorts();
+  } catch (...) {
+    // The sequencer went away: the ports stay as they were.
+    return {};
+  }
+  std::string line;
+  if (!changes.connected.empty()) line = T(txt::kKeyboardConnected) + JoinNames(changes.connected);
+  if (!changes.lost.empty()) {
+    line += (line.empty() ? "" : "  ") + T(txt::kKeyboardLost) + JoinNames(changes.lost);
+  }
+  if (line.empty() && !keyboardsReported) line = T(txt::kKeyboardNone);
+  keyboardsReported = true;
+  return line;
 }
 
 std::string SoundStatusText() { return GetAudioEngine().StatusText(); }

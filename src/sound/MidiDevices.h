@@ -16,8 +16,17 @@ void CloseMidiDevices();
 // The receiver of incoming short messages (the view's MIDI-in data handler); it is called on
 // the user-interface thread. An empty function drops them.
 void SetMidiInReceiver(std::function<void(uint32_t)> receiver);
-// Routing of one incoming short message: note-on and note-off of channel 0 are echoed to
-// the output unchanged, and the note-on is handed to the task's OnMidiInNote; nothing else is.
+// Routing of one incoming short message, in two steps. On the input's own thread, as it comes:
+// note-on and note-off are echoed to the output, on channel 0 or, while SetMidiInEchoChannel
+// asks for it, on the active channel. Then on the
+// user-interface thread: a note-on with a velocity is handed to the task's OnMidiInNote; a
+// note-on with velocity 0 is a note-off, as keyboards send them. Nothing else is routed.
+void EchoMidiIn(uint32_t message);
+void SetMidiInEchoChannel(bool onActiveChannel);
 void RouteMidiInData(uint32_t message, CAbstractT& task);
+// With the hardware keyboard's input open: connects it to the keyboards plugged in since the
+// last call and lets go of those unplugged. Gives the status bar's line about it, or an empty
+// text when nothing changed; at the first call after opening, also when no keyboard is there.
+std::string ConnectKeyboards();
 // One line for the status bar when there is no sound (no audio device); empty otherwise.
 std::string SoundStatusText();

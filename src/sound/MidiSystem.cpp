@@ -5,6 +5,9 @@
 #include <mutex>
 
 #include "sound/AlsaMidi.h"
+#include "sound/MidiInPorts.h"
+#include "platform/Utf.h"
+#include "settings/ProgramSettings.h"
 #include "sound/AudioEngine.h"
 #include "sound/Mixer.h"
 #include "sound/SoundFont.h"
@@ -57,10 +60,19 @@ class SystemMidi final : public MidiSystem {
     return alsa_midi::OpenOutputPort(static_cast<size_t>(index));
   }
 
-  int InputCount() override { return alsa_midi::InputCount(); }
+  // The program's own port and the keyboards' ports.
+  int InputCount() override { return static_cast<int>(midi_in::PortNames().size()) + 1; }
 
   std::unique_ptr<MidiInDevice> OpenInput(int index, MidiInSink sink) override {
-    return index == 0 ? alsa_midi::OpenInput(sink) : nullptr;
+    return index == 0 ? midi_in::Open(sink, Utf16ToUtf8(midiInPortName)) : nullptr;
+  }
+
+  std::vector<std::string> InputPortNames() override {
+    try {
+      return midi_in::PortNames();
+    } catch (const std::exception&) {
+      return {};
+    }
   }
 
  private:

@@ -84,6 +84,21 @@ inline constexpr int kKeyboardRangePrefix = kKeyboardSeqBase + 2;
 inline constexpr int kKeyboardRangeUnknown = kKeyboardSeqBase + 3;
 inline constexpr int kKeyboardSeqEnd = kKeyboardSeqBase + 4;
 
+// The hardware MIDI keyboard: its connection in the status bar, answers played on it, its
+// input port in the MIDI settings.
+inline constexpr int kKeyboardBase = kKeyboardSeqEnd;
+// Status bar, followed by the ports' names.
+inline constexpr int kKeyboardConnected = kKeyboardBase + 0;
+inline constexpr int kKeyboardLost = kKeyboardBase + 1;
+inline constexpr int kKeyboardNone = kKeyboardBase + 2;
+// Hint, followed by the lowest and highest note the piano takes from the keyboard ("C3 - C6").
+inline constexpr int kKeyboardPlayBetween = kKeyboardBase + 3;
+// Added to it with the measured keyboard, followed by which C of the keyboard the range begins at.
+inline constexpr int kKeyboardFromC = kKeyboardBase + 4;
+inline constexpr int kKeyboardPortLabel = kKeyboardBase + 5;
+inline constexpr int kKeyboardAllPorts = kKeyboardBase + 6;
+inline constexpr int kKeyboardEnd = kKeyboardBase + 7;
+
 // One past the last text id.
-inline constexpr int kEnd = kKeyboardSeqEnd;
+inline constexpr int kEnd = kKeyboardEnd;
 }  // namespace txt

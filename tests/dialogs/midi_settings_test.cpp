@@ -8,6 +8,7 @@
 #include "platform/qt/QtDialog.h"
 #include "platform/qt/QtUiHost.h"
 #include "tasks/melody/MelodyTestSupport.h"
+#include "text/TextIds.h"
 
 namespace {
 
@@ -87,6 +88,25 @@ TEST_F(MidiSettingsDialog, OpensOnTheActiveChannelAndSaveWithoutChangesKeepsEver
   EXPECT_EQ(channelProgram[0], 5);
   EXPECT_EQ(channelVelocity[0], 90);
   EXPECT_EQ(useHardwareMidiKeyboard, firstStart::useHardwareMidiKeyboard);
+}
+
+TEST_F(MidiSettingsDialog, TheKeyboardPortIsChosenFromThePortsThereAndTheOneStored) {
+  midi.log.portNames = {"USB Keys:USB Keys MIDI 1", "Pad:Pad 1"};
+  midiInPortName = u"Old Piano:Port";  // not plugged in now: stays choosable
+  Run([](CDialog& d, DialogControls& c) {
+    EXPECT_EQ(c.CurSel(D::kKeyboardPortList), 3);
+    Select(d, c, D::kKeyboardPortList, 2);
+    d.OnCommand(IDOK);
+  });
+  EXPECT_EQ(host.dialogs[0].controls.at(D::kKeyboardPortList).items,
+            (std::vector<std::string>{T(txt::kKeyboardAllPorts), "USB Keys:USB Keys MIDI 1", "Pad:Pad 1", "Old Piano:Port"}));
+  EXPECT_EQ(host.dialogs[0].controls.at(D::kKeyboardPortLabel).text, T(txt::kKeyboardPortLabel));
+  EXPECT_EQ(midiInPortName, u"Pad:Pad 1");
+  Run([](CDialog& d, DialogControls& c) {
+    Select(d, c, D::kKeyboardPortList, 0);
+    d.OnCommand(IDOK);
+  });
+  EXPECT_TRUE(midiInPortName.empty()) << "every port";
 }
 
 TEST_F(MidiSettingsDialog, ExitUndoesInstrumentsVelocitiesAndDrumOnEveryChannel) {

@@ -3,6 +3,7 @@
 #include "sequencer/CSequencerRealTimeMidi.h"
 #include "sequencer/SeqTestSupport.h"
 #include "settings/CSettingsBank.h"
+#include "sound/MidiDevices.h"
 #include "tasks/range/KeyboardRange.h"
 #include "text/LanguageTable.h"
 #include "text/TextIds.h"
@@ -29,9 +30,12 @@ const std::string kDefaultLists =
 
 class KeyboardSequencerTest : public SeqApp {
  protected:
-  // A note-on from the hardware keyboard, as the MIDI input delivers it to the view.
+  // A note-on from the hardware keyboard as the MIDI input delivers it: echoed on the input's
+  // thread, then handed to the view.
   void Key(int note, int velocity = 100) {
-    View().OnMidiInData(midi::Pack(midi::kNoteOn, static_cast<uint32_t>(note), static_cast<uint32_t>(velocity)));
+    const uint32_t message = midi::Pack(midi::kNoteOn, static_cast<uint32_t>(note), static_cast<uint32_t>(velocity));
+    EchoMidiIn(message);
+    View().OnMidiInData(message);
   }
   void StepTo(int tick) {
     while (Task().currentTick < tick && Task().timerRunning) timers.Step();

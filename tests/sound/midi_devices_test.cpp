@@ -10,11 +10,13 @@
 #include "settings/ProgramSettings.h"
 #include "sound/AudioEngine.h"
 #include "sound/MidiDevices.h"
+#include "sound/MidiInPorts.h"
 #include "platform/ScriptedUiHost.h"
 #include "support/ScriptedMidiSystem.h"
 #include "support/CapturingMidiOut.h"
 #include "tasks/base/CAbstractT.h"
 #include "text/LanguageTable.h"
+#include "text/TextIds.h"
 
 namespace {
 
@@ -166,16 +168,34 @@ class NoteTask final : public CAbstractT {
 TEST(RouteMidiInDataTest, Channel0NotesAreEchoedAndNoteOnsGoToTheTask) {
   CapturingMidiOut out;
   NoteTask task;
-  RouteMidiInData(0x403C90, task);  // note-on, channel 0
-  RouteMidiInData(0x003C90, task);  // note-on with velocity 0 is still a note-on
-  RouteMidiInData(0x403C80, task);  // note-off: echoed only
-  RouteMidiInData(0x403C91, task);  // channel 2
-  RouteMidiInData(0x403C81, task);
-  RouteMidiInData(0x4007B0, task);  // controller
-  RouteMidiInData(0x00403C, task);  // running status
-  RouteMidiInData(0x0000F8, task);  // clock
+  for (uint32_t m : {0x403C90u,    // note-on, channel 0
+                     0x003C90u,    // note-on with velocity 0: a note-off, echoed only
+                     0x403C80u,    // note-off: echoed only
+                     0x403C91u,    // channel 2
+                     0x403C81u,    // channel 2
+                     0x4007B0u,    // controller
+                     0x00403Cu,    // running status (the input completes it before)
+                     0x0000F8u}) {  // clock
+    EchoMidiIn(m);
+    RouteMidiInData(m, task);
+  }
   EXPECT_EQ(out.Messages(), (Messages{0x403C90, 0x003C90, 0x403C80}));
-  EXPECT_EQ(task.notes, (Messages{0x403C90, 0x003C90}));
+  EXPECT_EQ(task.notes, (Messages{0x403C90}));
+}
+
+TEST_F(OpenMidiDevicesTest, TheStatusBarNamesKeyboardsPluggedInAndOut) {
+  languageTable.SetText(txt::kKeyboardConnected, "connected: ");
+  languageTable.SetText(txt::kKeyboardLost, "gone: ");
+  languageTable.SetText(txt::kKeyboardNone, "no keyboard");
+  EXPECT_EQ(ConnectKeyboards(), "") << "no input open";
+  useHardwareMidiKeyboard = 1;
+  system_.log.portChanges = {{}, {{"USB Keys", "Piano B"}, {}}, {{}, {"USB Keys"}}, {{"Pad"}, {"Piano B"}}};
+  ASSERT_EQ(Open(), -1);
+  EXPECT_EQ(ConnectKeyboards(), "no keyboard") << "the first look says so";
+  EXPECT_EQ(ConnectKeyboards(), "connected: USB Keys, Piano B");
+  EXPECT_EQ(ConnectKeyboards(), "gone: USB Keys");
+  EXPECT_EQ(ConnectKeyboards(), "connected: Pad  gone: Piano B");
+  EXPECT_EQ(ConnectKeyboards(), "") << "nothing changed";
 }
 
 }  // namespace
@@ -203,6 +223,24 @@ TEST(RealMidiDevicesTest, OutputDevice0IsTheBuiltInSynthesiser) {
   EXPECT_EQ(GetAudioEngine().GetMixer().GetSynth(), nullptr);
   ResetProgramSettings();
   ResetMidiState();
+}
+
+}  // namespace
+
+namespace {
+
+// Port names as the two sequencers give them: ALSA's numbers go, our own and the kernel's loop
+// are never connected to (JACK numbers a second client of our name).
+TEST(MidiInPortNames, ShownWithoutNumbersAndOursSkipped) {
+  EXPECT_EQ(midi_in::ShownName("USB Keys:USB Keys MIDI 1 24:0"), "USB Keys:USB Keys MIDI 1");
+  EXPECT_EQ(midi_in::ShownName("KeysPlayer:keys"), "KeysPlayer:keys");
+  EXPECT_EQ(midi_in::ShownName("Port 2:3 out 130:12"), "Port 2:3 out");
+  for (const char* name : {"USB Keys:USB Keys MIDI 1", "KeysPlayer:keys", "Aurelophone:out", "system:midi_capture_1"}) {
+    EXPECT_TRUE(midi_in::IsOffered(name)) << name;
+  }
+  for (const char* name : {"Aurelo:Aurelo MIDI In", "Aurelo-01:Aurelo keyboard", "Midi Through:Midi Through Port-0"}) {
+    EXPECT_FALSE(midi_in::IsOffered(name)) << name;
+  }
 }
 
 }  // namespace

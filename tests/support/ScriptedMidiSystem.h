@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "sound/MidiSystem.h"
@@ -16,6 +17,9 @@ struct ScriptedLog {
   bool inputClosed = false;
   MidiInSink sink = nullptr;
   std::vector<uint32_t> sent;
+  // What the input's next looks at the ports find, one entry a look; none: nothing changed.
+  std::vector<MidiInPortChanges> portChanges;
+  std::vector<std::string> portNames;
 };
 
 class ScriptedOut final : public MidiOutDevice {
@@ -34,6 +38,12 @@ class ScriptedIn final : public MidiInDevice {
   ~ScriptedIn() override { log_.inputClosed = true; }
   void Start() override { log_.inputStarted = true; }
   void Stop() override { log_.inputStarted = false; }
+  MidiInPortChanges ConnectNewPorts() override {
+    if (log_.portChanges.empty()) return {};
+    MidiInPortChanges next = log_.portChanges.front();
+    log_.portChanges.erase(log_.portChanges.begin());
+    return next;
+  }
 
  private:
   ScriptedLog& log_;
@@ -62,6 +72,7 @@ class ScriptedMidiSystem final : public MidiSystem {
     log.sink = sink;
     return std::make_unique<ScriptedIn>(log);
   }
+  std::vector<std::string> InputPortNames() override { return log.portNames; }
 
   int outputs = 1;
   bool outputOpens = true;

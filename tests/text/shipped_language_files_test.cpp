@@ -148,7 +148,8 @@ TEST(LanguageGuide, HasOneRowPerTextIdWithAKnownKind) {
   EXPECT_EQ(IdsOfKind(guide, "unused"), Range({{13, 15}, {79, 81}, {183, 185}, {361, 372}, {377, 377}}));
   // Log lines that write their value right after the text; the progress messages that end with a
   // path; the teacher-melody and MIDI file messages followed by a name or a number; the
-  // keyboard range followed by its notes.
+  // keyboard range followed by its notes; the keyboard's status lines followed by port names
+  // and its hints followed by notes or a number.
   EXPECT_EQ(IdsOfKind(guide, "prefix"), Range({{420, 423},
                                                {426, 426},
                                                {436, 436},
@@ -156,7 +157,9 @@ TEST(LanguageGuide, HasOneRowPerTextIdWithAKnownKind) {
                                                {txt::kTeacherMelodyName, txt::kTeacherNotFitting},
                                                {txt::kMidiUnreadable, txt::kMidiUnreadable},
                                                {txt::kFileRefused, txt::kNoLinkHandler},
-                                               {txt::kKeyboardRangePrefix, txt::kKeyboardRangePrefix}}));
+                                               {txt::kKeyboardRangePrefix, txt::kKeyboardRangePrefix},
+                                               {txt::kKeyboardConnected, txt::kKeyboardLost},
+                                               {txt::kKeyboardPlayBetween, txt::kKeyboardFromC}}));
   EXPECT_EQ(IdsOfKind(guide, "filter"), Range({{345, 345},
                                                {424, 424},
                                                {txt::kProgressCsvFilter, txt::kProgressCsvFilter},

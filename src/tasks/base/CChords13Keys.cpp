@@ -20,3 +20,6 @@ void CChords13Keys::OnLButtonDown(MouseFlags&, Point& point) {
     timeline.Play();
   });
 }
+
+// An octave below the other one-octave pianos.
+int32_t CChords13Keys::NoteOfKey0() const { return CTest13Keys::NoteOfKey0() - kChordOctave; }

@@ -6,4 +6,7 @@
 class CChords13Keys : public CTest13Keys {
  public:
   void OnLButtonDown(MouseFlags& flags, Point& point) override;
+
+ protected:
+  int32_t NoteOfKey0() const override;
 };

@@ -7,6 +7,8 @@
 #include "platform/ViewHost.h"
 #include "settings/ProgramSettings.h"
 #include "sound/MidiOutput.h"
+#include "tasks/base/KeyboardNotes.h"
+#include "tasks/common/TaskCommon.h"
 
 namespace {
 
@@ -100,6 +102,29 @@ void CPianoBase::PressKey(Point point, const std::function<void(int32_t key)>& s
   lastKey = key;
   GetViewHost().SetCursor(handCursor);
   sound(key);
+  FlashKey(key);
+}
+
+void CPianoBase::OnMidiInNote(MidiMessage message) {
+  if (!keyboardAnswers_) return;
+  const KeyboardNoteTarget target = KeyForKeyboardNote(midi::Data1(message), NoteOfKey0(), keyCount_);
+  if (target.key < 0) {
+    common::SetHintText(PlayBetweenHint(target, keyboardLowNote, keyboardHighNote));
+    return;
+  }
+  // A key the mouse could not press (blocked off the scale) is no answer either.
+  pressedKey = IsKeyEnabled(target.key) ? target.key : -1;
+  if (pressedKey >= 0) {
+    lastKey = pressedKey;
+    FlashKey(pressedKey);
+  }
+  MouseFlags flags = 0;
+  const Rect bounds = KeyRegion(target.key).Bounds();
+  Point point{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+  OnAnswerClick(flags, point);
+}
+
+void CPianoBase::FlashKey(int32_t key) {
   // The flash is drawn and shown, held for 50 ms, then taken back.
   DrawOnView([&](Dc& dc) { MarkKey(dc, key, IsBlackKey(key) ? darkGreyBrush : lightGreyBrush); });
   flashStart = flashNow = timeGetTime();

@@ -23,6 +23,11 @@ class CPianoBase : public CAbstractT {
   // A key press: sets pressedKey (-1 when no enabled key was hit), sounds the key on the
   // active channel and flashes it for 50 ms.
   void OnLButtonDown(MouseFlags& flags, Point& point) override;
+  // A note from the hardware keyboard, in a task that takes answers from it: a click on the key
+  // of that note (KeyboardNotes.h says which key; the keyboard's echo is its sound). It flashes
+  // the key, sets pressedKey and goes on to OnAnswerClick as a click does. A note no key takes
+  // only puts where to play into the hint box.
+  void OnMidiInNote(MidiMessage message) override;
   // Rebuilds the regions from clientRect and paints keys, message area and filler.
   void Draw(Dc& dc) override;
 
@@ -51,13 +56,20 @@ class CPianoBase : public CAbstractT {
 
   // The steps of OnLButtonDown, with the sounding of the hit key (step 2.2) given.
   void PressKey(Point point, const std::function<void(int32_t key)>& sound);
+  // Notes of the hardware keyboard answer as clicks do (the answering task families).
+  void TakeKeyboardAnswers() { keyboardAnswers_ = true; }
+  // The MIDI note key 0 sounds when clicked.
+  virtual int32_t NoteOfKey0() const { return LowestNote(); }
 
  private:
   void ShowCursorAt(Point point);
+  // The pressed look for 50 ms, then the resting look.
+  void FlashKey(int32_t key);
   // Draws on a device context of the view, released at once so the drawing is seen.
   static void DrawOnView(const std::function<void(Dc&)>& draw);
 
   const int32_t keyCount_;
+  bool keyboardAnswers_ = false;
   std::array<Region, kThreeOctaveKeys> keyRegions_;
   Region messageRegion_;
   Region fillerRegion_;

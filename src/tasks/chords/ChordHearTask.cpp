@@ -52,6 +52,8 @@ int32_t ScaleKeysBetween(int32_t low, int32_t high) {
 
 ChordHearTask::ChordHearTask(int32_t lastType, bool fromOne) : lastType_(lastType), fromOne_(fromOne) {
   playbackMode = kNoPlayback;
+  // The root is clicked on the keyboard too.
+  TakeKeyboardAnswers();
 }
 
 Point ChordHearTask::MessageLineAt() const { return {clientRect.right * 8 / 21, clientRect.bottom / 80}; }

@@ -32,7 +32,10 @@ constexpr int kWrongLater3 = 288;
 constexpr std::array<double, 9> kPanelRows = {2.27, 2.01, 1.8, 1.63, 1.49, 1.37, 1.27, 1.183, 1.105};
 }  // namespace
 
-ChordPlayBaseTest::ChordPlayBaseTest(bool fromOne) : fromOne_(fromOne) { playbackMode = kNoPlayback; }
+ChordPlayBaseTest::ChordPlayBaseTest(bool fromOne) : fromOne_(fromOne) {
+  playbackMode = kNoPlayback;
+  TakeKeyboardAnswers();
+}
 
 ChordPlayBaseFromOneTest::ChordPlayBaseFromOneTest() : ChordPlayBaseTest(true) { title = T(kTitle); }
 

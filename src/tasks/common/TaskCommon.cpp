@@ -49,7 +49,9 @@ void BlankAt(Dc& dc, std::span<const Point> at) {
   for (const Point& p : at) dc.TextOut(p.x, p.y, Blanks());
 }
 
-void SetHint(int textId) { GetViewHost().SetControlText(cmd::kHintBox, T(textId)); }
+void SetHint(int textId) { SetHintText(T(textId)); }
+
+void SetHintText(const std::string& text) { GetViewHost().SetControlText(cmd::kHintBox, text); }
 
 void EnableKeyAndMode(bool enable) {
   ViewHost& view = GetViewHost();

@@ -75,6 +75,7 @@ void UsePaleBackground(Dc& dc);
 void BlankAt(Dc& dc, std::span<const Point> at);
 
 void SetHint(int textId);
+void SetHintText(const std::string& text);
 void EnableKeyAndMode(bool enable);
 // The start of the time meter at the first task of a count, then one more task given; the
 // progress history takes it as open.

@@ -9,6 +9,8 @@
 // the keys.
 class MonoMelodyTest13 : public CTest13Keys {
  public:
+  // Tone search, melodies and teacher's melodies take answers from the hardware keyboard.
+  MonoMelodyTest13() { TakeKeyboardAnswers(); }
   // The statistics panel: ShowStatistics after an evaluated answer or a replay (it ends the
   // start prompt), DrawStatistics at every paint (with the start prompt on the message line
   // while that still stands).

@@ -9,6 +9,8 @@
 // evaluated answer or replay, then the statistics panel takes its place.
 class MonoMelodyTest37 : public CTest37Keys {
  public:
+  // Tone search, melodies and teacher's melodies take answers from the hardware keyboard.
+  MonoMelodyTest37() { TakeKeyboardAnswers(); }
   // The statistics panel: ShowStatistics after an evaluated answer or a replay (it ends the
   // legend), DrawStatistics at every paint once the legend is gone.
   virtual void ShowStatistics(Dc& dc);

@@ -202,12 +202,14 @@ class MelodyApp : public AppFixture {
   static constexpr int kHeight = 500;
 
   // The first time starts the program with the task type stored (the deferred start opens
-  // MIDI and starts the task); later the task is chosen from the menu.
-  void Open(int type) {
+  // MIDI, the hardware keyboard's input too when keyboard is set or the first start's option
+  // holds, and starts the task); later the task is chosen from the menu.
+  void Open(int type, bool keyboard = false) {
     if (!out) {
       SetTaskMaker({});
       taskType = static_cast<uint16_t>(type);
       StartProgram();
+      if (keyboard) useHardwareMidiKeyboard = 1;
       View().resize(kWidth, kHeight);
       View().OnTimer(cmd::kTimerDeferredStart);
       out = std::make_unique<CapturingMidiOut>();

@@ -1,0 +1,131 @@
+// A note from the hardware keyboard: from the input's callback to the note-on queued for the
+// built-in synthesiser (the echo), and to the task's OnMidiInNote on the user-interface
+// thread; once with an idle user-interface thread, once with one busy in 50 ms waits as during
+// a key's flash or a task's beat. Goal: the echo within one audio period.
+#include <QCoreApplication>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "BenchStats.h"
+#include "settings/ProgramSettings.h"
+#include "sound/AudioOutput.h"
+#include "sound/MidiDevices.h"
+#include "sound/MidiSystem.h"
+#include "sound/Synth.h"
+#include "tasks/base/CAbstractT.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int kNotes = 400;
+
+std::atomic<int64_t> sentAt{0};      // ns, when the keyboard's note-on went into the callback
+std::atomic<int> echoed{0};
+std::vector<double> echoMs;          // written by the keyboard's thread only (under the output's lock)
+std::vector<double> taskMs;          // user-interface thread only
+
+int64_t Now() { return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count(); }
+
+// The real synthesiser's device, timing each note-on it is handed.
+class TimedOut final : public MidiOutDevice {
+ public:
+  explicit TimedOut(std::unique_ptr<MidiOutDevice> inner) : inner_(std::move(inner)) {}
+  void ShortMsg(uint32_t message) override {
+    if (inner_) inner_->ShortMsg(message);
+    if (midi::Status(message) == midi::kNoteOn && midi::Data2(message) != 0) {
+      echoMs.push_back((Now() - sentAt.load()) / 1e6);
+      echoed.fetch_add(1);
+    }
+  }
+  void Reset() override {
+    if (inner_) inner_->Reset();
+  }
+
+ private:
+  std::unique_ptr<MidiOutDevice> inner_;
+};
+
+class BenchIn final : public MidiInDevice {
+ public:
+  void Start() override {}
+  void Stop() override {}
+};
+
+class BenchSystem final : public MidiSystem {
+ public:
+  explicit BenchSystem(std::unique_ptr<MidiOutDevice> synth) : synth_(std::move(synth)) {}
+  int OutputCount() override { return 1; }
+  std::unique_ptr<MidiOutDevice> OpenOutput(int) override { return std::make_unique<TimedOut>(std::move(synth_)); }
+  int InputCount() override { return 1; }
+  std::unique_ptr<MidiInDevice> OpenInput(int, MidiInSink s) override {
+    sink = s;
+    return std::make_unique<BenchIn>();
+  }
+  MidiInSink sink = nullptr;
+
+ private:
+  std::unique_ptr<MidiOutDevice> synth_;
+};
+
+class TimedTask final : public CAbstractT {
+ public:
+  void OnMidiInNote(MidiMessage) override { taskMs.push_back((Now() - sentAt.load()) / 1e6); }
+};
+
+void Run(QCoreApplication& app, MidiInSink sink, bool busy) {
+  echoMs.clear();
+  taskMs.clear();
+  echoed = 0;
+  QTimer busyTimer;
+  if (busy) {
+    QObject::connect(&busyTimer, &QTimer::timeout, [] { std::this_thread::sleep_for(std::chrono::milliseconds(50)); });
+    busyTimer.start(60);
+  }
+  std::thread keyboard([&app, sink] {
+    for (int i = 0; i < kNotes; ++i) {
+      const auto note = static_cast<uint32_t>(48 + i % 25);
+      sentAt = Now();
+      sink(midi::Pack(midi::kNoteOn, note, 90));
+      while (echoed.load() <= i) std::this_thread::yield();
+      std::this_thread::sleep_for(std::chrono::milliseconds(3 + i % 7));
+      sink(midi::Pack(midi::kNoteOn, note, 0));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    QMetaObject::invokeMethod(&app, [&app] { app.quit(); }, Qt::QueuedConnection);
+  });
+  app.exec();
+  keyboard.join();
+  busyTimer.stop();
+  const char* mode = busy ? "busy user-interface thread" : "idle user-interface thread";
+  std::printf("%s:\n", mode);
+  PrintDeviations("  note-in to note-on queued for the synthesiser", echoMs);
+  PrintDeviations("  note-in to the task's OnMidiInNote", taskMs);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  std::unique_ptr<MidiOutDevice> synth = GetMidiSystem().OpenOutput(0);
+  std::printf("built-in synthesiser: %s\n", synth ? "yes" : "no (timing the send alone)");
+  BenchSystem system(std::move(synth));
+  SetMidiSystem(&system);
+  useHardwareMidiKeyboard = 1;
+  OpenMidiDevices();
+  TimedTask task;
+  SetMidiInReceiver([&task](uint32_t message) { RouteMidiInData(message, task); });
+  const double periodMs = AudioOutput::kPeriodFrames * 1000.0 / Synth::kSampleRate;
+  std::printf("goal: one audio period, %d frames at %.0f Hz = %.2f ms\n", AudioOutput::kPeriodFrames, Synth::kSampleRate,
+              periodMs);
+  Run(app, system.sink, false);
+  Run(app, system.sink, true);
+  SetMidiInReceiver(nullptr);
+  CloseMidiDevices();
+  SetMidiSystem(nullptr);
+  return 0;
+}
