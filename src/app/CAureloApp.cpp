@@ -1,7 +1,6 @@
 #include "app/CAureloApp.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QTimer>
 
 #include "app/CMainFrame.h"
@@ -19,8 +18,8 @@ bool CAureloApp::InitInstance() {
     endRequested_ = true;
     if (frameReady_) {
       EndSession();
-    } else if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      dialog->reject();
+    } else {
+      CMainFrame::CancelModalDialog();
     }
   });
   // The main window, every dialog and message box, and the window list show the program icon.

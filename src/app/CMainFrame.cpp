@@ -274,18 +274,23 @@ void CMainFrame::OnCommand(int id) {
   }
 }
 
+bool CMainFrame::CancelModalDialog() {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (!modal) return false;
+  if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+    dialog->reject();
+  } else {
+    modal->close();
+  }
+  return true;
+}
+
 void CMainFrame::EndSession(const std::function<void()>& closed) {
   // A dialog's own event loop is left first; the frame closes once it has returned. A dialog
   // that will not go is left open after a few tries: the frame closes all the same.
   constexpr int kDialogTries = 20;
-  QWidget* modal = QApplication::activeModalWidget();
-  if (modal && endSessionTries_ < kDialogTries) {
+  if (endSessionTries_ < kDialogTries && CancelModalDialog()) {
     ++endSessionTries_;
-    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-      dialog->reject();
-    } else {
-      modal->close();
-    }
     QTimer::singleShot(0, this, [this, closed] { EndSession(closed); });
     return;
   }

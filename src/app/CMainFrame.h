@@ -47,6 +47,8 @@ class CMainFrame : public QMainWindow {
   // closes as on Exit, without the exit question, keeping the settings and the time log;
   // then `closed` runs.
   void EndSession(const std::function<void()>& closed = {});
+  // Cancels the dialog the user-interface thread is waiting in, if any; true when there was one.
+  static bool CancelModalDialog();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -5,7 +5,6 @@
 
 #include "dialogs/GeneralMidiNames.h"
 #include "settings/ProgramSettings.h"
-#include "platform/Utf.h"
 #include "sound/MidiOutput.h"
 #include "sound/MidiSystem.h"
 #include "text/LanguageTable.h"
@@ -116,7 +115,7 @@ void CDialogMidiOptions::OnInitDialog() {
   }
   // The ports there now; a chosen port that is not plugged in stays in the list.
   portNames = GetMidiSystem().InputPortNames();
-  const std::string chosen = Utf16ToUtf8(midiInPortName);
+  const std::string& chosen = midiInPortName;
   if (!chosen.empty() && std::find(portNames.begin(), portNames.end(), chosen) == portNames.end()) {
     portNames.push_back(chosen);
   }
@@ -234,5 +233,5 @@ void MidiSettings() {
   activeChannel = dialog.channel;
   useHardwareMidiKeyboard = dialog.hardwareKeyboard;
   const auto port = static_cast<size_t>(dialog.keyboardPort);
-  midiInPortName = port >= 1 && port <= dialog.portNames.size() ? Utf8ToUtf16(dialog.portNames[port - 1]) : u"";
+  midiInPortName = port >= 1 && port <= dialog.portNames.size() ? dialog.portNames[port - 1] : std::string();
 }

@@ -17,10 +17,10 @@ QPolygon ToPolygon(const Region& region) {
 
 bool IsWhole(qreal value) { return value == std::floor(value); }
 
-// Four corners, each on the bounding rectangle's corners, in turn around it.
+// The four corners of the bounding rectangle, in turn around it.
 bool IsUprightRectangle(const Region& region) {
   const std::vector<Point>& v = region.Vertices();
-  if (v.size() != 4) return false;
+  if (v.size() != 4 || v[0] == v[2] || v[1] == v[3]) return false;
   const Rect b = region.Bounds();
   for (size_t i = 0; i < 4; ++i) {
     const Point& p = v[i];

@@ -81,7 +81,6 @@ std::optional<int32_t> SignatureIndexOf(std::pair<int32_t, int32_t> signature) {
 }
 
 constexpr int32_t kHighestPianoKey = 36;
-constexpr int32_t kHighestPercussionCode = 39;
 
 // A fragment's note as a MIDI file holds it: the note, and whether the notes that its channel
 // strikes at its tick sound together (keyboard notes) or cut one another (piano keys).
@@ -93,11 +92,16 @@ struct ExportedNote {
 
 // The note an event sounds, as timer playback sounds it; nullopt for a percussion code.
 std::optional<ExportedNote> ExportedNoteOf(const NoteEvent& e, bool keyboardNotes, int32_t keyToNote) {
-  if (!keyboardNotes && e.key >= 0 && e.key <= kHighestPianoKey) return ExportedNote{e, e.key + keyToNote, false};
-  if (!keyboardNotes && e.key >= 0 && e.key <= kHighestPercussionCode) return std::nullopt;
-  const int32_t note = e.key + fragment::kKeyToNote;
-  if (note < 0 || note > fragment::kLastMidiValue) return std::nullopt;
-  return ExportedNote{e, note, true};
+  switch (SoundOfKey(e.key, keyboardNotes)) {
+    case KeySound::PianoKey:
+      return ExportedNote{e, e.key + keyToNote, false};
+    case KeySound::KeyboardNote:
+      return ExportedNote{e, e.key + kKeyboardKeyToNote, true};
+    case KeySound::Percussion:
+    case KeySound::Nothing:
+      break;
+  }
+  return std::nullopt;
 }
 
 // Takes the records of a file into the task and the process-wide MIDI and fragment state.

@@ -20,7 +20,6 @@ void CSequencerRealTimeMidi::OnTaskButton1() {
 }
 
 void CSequencerRealTimeMidi::OnMidiInNote(MidiMessage message) {
-  if (midi::Data2(message) == 0) return;
   RecordKey(static_cast<int32_t>(midi::Data1(message)) - fragment::kKeyToNote);
 }
 

@@ -12,7 +12,7 @@ class CSequencerRealTimeMidi : public CSequencerRealTime37 {
 
   // Loads a fragment; its keys are taken as keyboard notes from then on.
   void OnTaskButton1() override;
-  // A note-on from the keyboard: recorded while recording; velocity 0 is a key release.
+  // A note-on from the keyboard (releases never come here): recorded while recording.
   void OnMidiInNote(MidiMessage message) override;
 
  protected:

@@ -18,7 +18,7 @@ inline constexpr int32_t kLastSignature = 15;
 inline constexpr int32_t kLastMidiValue = 127;
 // Keys 0-36 are piano keys, 37-39 the percussion codes. A fragment recorded from a hardware
 // keyboard holds note - 36 for any MIDI note, so a key may lie anywhere from -36 to 91.
-inline constexpr int32_t kKeyToNote = 36;
+inline constexpr int32_t kKeyToNote = kKeyboardKeyToNote;
 inline constexpr int32_t kFirstKey = -kKeyToNote;
 inline constexpr int32_t kLastKey = kLastMidiValue - kKeyToNote;
 // A note pressed in the last three ticks of the count-in may keep a tick down to -3.

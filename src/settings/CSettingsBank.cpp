@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "platform/FileWrite.h"
+#include "platform/Utf.h"
 #include "settings/ProgramSettings.h"
 #include "settings/SettingRanges.h"
 #include "sound/TempoTables.h"
@@ -84,9 +85,12 @@ void CSettingsBank::CopyFromProgramSettings() {
   keyboardLow = measured ? static_cast<uint16_t>(::keyboardLowNote) : 0;
   keyboardHigh = measured ? static_cast<uint16_t>(::keyboardHighNote) : 0;
   reservedPad = 0;
+  // A longer name is kept by its start, never by half a character.
   std::fill(std::begin(midiInPort), std::end(midiInPort), 0);
-  std::copy_n(::midiInPortName.begin(), std::min(::midiInPortName.size(), std::size(midiInPort) - 1),
-              std::begin(midiInPort));
+  const std::u16string port = Utf8ToUtf16(::midiInPortName);
+  size_t units = std::min(port.size(), std::size(midiInPort) - 1);
+  if (units > 0 && units < port.size() && port[units - 1] >= 0xD800 && port[units - 1] <= 0xDBFF) --units;
+  std::copy_n(port.begin(), units, std::begin(midiInPort));
   std::fill(std::begin(reservedA), std::end(reservedA), 0);
   std::fill(std::begin(reservedB), std::end(reservedB), 0);
 }
@@ -112,7 +116,7 @@ void CSettingsBank::CopyToProgramSettings() const {
   ::keyboardLowNote = measured ? keyboardLow : -1;
   ::keyboardHighNote = measured ? keyboardHigh : -1;
   const char16_t* portEnd = std::find(std::begin(midiInPort), std::end(midiInPort) - 1, u'\0');
-  ::midiInPortName.assign(std::begin(midiInPort), portEnd);
+  ::midiInPortName = Utf16ToUtf8(std::u16string_view(std::begin(midiInPort), static_cast<size_t>(portEnd - std::begin(midiInPort))));
 }
 
 void CSettingsBank::LoadSettings(const std::string& fileName) {

@@ -24,8 +24,8 @@ inline int32_t useHardwareMidiKeyboard = firstStart::useHardwareMidiKeyboard;
 // it has been measured.
 inline int32_t keyboardLowNote = -1;
 inline int32_t keyboardHighNote = -1;
-// The MIDI input port chosen in the MIDI settings, by its name; empty: every hardware port.
-inline std::u16string midiInPortName;
+// The MIDI input port chosen in the MIDI settings, by its name (UTF-8); empty: every hardware port.
+inline std::string midiInPortName;
 inline FontDesc mainFontDesc = DefaultMainFontDesc();
 inline FontDesc resultFontDesc = DefaultResultFontDesc();
 inline Rect windowRect{};

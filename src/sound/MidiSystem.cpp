@@ -4,11 +4,10 @@
 #include <future>
 #include <mutex>
 
-#include "sound/AlsaMidi.h"
-#include "sound/MidiInPorts.h"
-#include "platform/Utf.h"
 #include "settings/ProgramSettings.h"
+#include "sound/AlsaMidi.h"
 #include "sound/AudioEngine.h"
+#include "sound/MidiInPorts.h"
 #include "sound/Mixer.h"
 #include "sound/SoundFont.h"
 
@@ -64,7 +63,7 @@ class SystemMidi final : public MidiSystem {
   int InputCount() override { return static_cast<int>(midi_in::PortNames().size()) + 1; }
 
   std::unique_ptr<MidiInDevice> OpenInput(int index, MidiInSink sink) override {
-    return index == 0 ? midi_in::Open(sink, Utf16ToUtf8(midiInPortName)) : nullptr;
+    return index == 0 ? midi_in::Open(sink, midiInPortName) : nullptr;
   }
 
   std::vector<std::string> InputPortNames() override {

@@ -92,7 +92,7 @@ TEST_F(MidiSettingsDialog, OpensOnTheActiveChannelAndSaveWithoutChangesKeepsEver
 
 TEST_F(MidiSettingsDialog, TheKeyboardPortIsChosenFromThePortsThereAndTheOneStored) {
   midi.log.portNames = {"USB Keys:USB Keys MIDI 1", "Pad:Pad 1"};
-  midiInPortName = u"Old Piano:Port";  // not plugged in now: stays choosable
+  midiInPortName = "Old Piano:Port";  // not plugged in now: stays choosable
   Run([](CDialog& d, DialogControls& c) {
     EXPECT_EQ(c.CurSel(D::kKeyboardPortList), 3);
     Select(d, c, D::kKeyboardPortList, 2);
@@ -101,7 +101,7 @@ TEST_F(MidiSettingsDialog, TheKeyboardPortIsChosenFromThePortsThereAndTheOneStor
   EXPECT_EQ(host.dialogs[0].controls.at(D::kKeyboardPortList).items,
             (std::vector<std::string>{T(txt::kKeyboardAllPorts), "USB Keys:USB Keys MIDI 1", "Pad:Pad 1", "Old Piano:Port"}));
   EXPECT_EQ(host.dialogs[0].controls.at(D::kKeyboardPortLabel).text, T(txt::kKeyboardPortLabel));
-  EXPECT_EQ(midiInPortName, u"Pad:Pad 1");
+  EXPECT_EQ(midiInPortName, "Pad:Pad 1");
   Run([](CDialog& d, DialogControls& c) {
     Select(d, c, D::kKeyboardPortList, 0);
     d.OnCommand(IDOK);

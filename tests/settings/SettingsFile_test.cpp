@@ -86,7 +86,7 @@ class SettingsFile : public ::testing::Test {
     useHardwareMidiKeyboard = 0;
     keyboardLowNote = 21;
     keyboardHighNote = 108;
-    midiInPortName = u"USB Keyboard \u0416";
+    midiInPortName = "USB Keyboard \xD0\x96";
   }
 
   TestFolder folder_;
@@ -140,7 +140,7 @@ TEST_F(SettingsFile, EveryFieldSurvivesARoundTrip) {
   EXPECT_EQ(useHardwareMidiKeyboard, 0);
   EXPECT_EQ(keyboardLowNote, 21);
   EXPECT_EQ(keyboardHighNote, 108);
-  EXPECT_EQ(midiInPortName, u"USB Keyboard \u0416");
+  EXPECT_EQ(midiInPortName, "USB Keyboard \xD0\x96");
 
   // The same record comes out again, byte for byte.
   const std::vector<uint8_t> first = ReadBytes(file_);
@@ -153,7 +153,7 @@ TEST_F(SettingsFile, EveryFieldSurvivesARoundTrip) {
 TEST_F(SettingsFile, KeyboardRangeAndInputPortLiveInFormerlyReservedBytes) {
   keyboardLowNote = 36;
   keyboardHighNote = 96;
-  midiInPortName = u"Keys";
+  midiInPortName = "Keys";
   ASSERT_TRUE(bank_.SaveSettings(file_));
   std::vector<uint8_t> bytes = ReadBytes(file_);
   std::vector<uint8_t> expected = FirstStartFile();
@@ -168,7 +168,7 @@ TEST_F(SettingsFile, KeyboardRangeAndInputPortLiveInFormerlyReservedBytes) {
   bank_.LoadSettings(file_);
   EXPECT_EQ(keyboardLowNote, -1);
   EXPECT_EQ(keyboardHighNote, -1);
-  EXPECT_EQ(midiInPortName, u"Keys");
+  EXPECT_EQ(midiInPortName, "Keys");
   PutLE(bytes, 214, 0x524B, 2);
   PutLE(bytes, 216, 97, 2);
   WriteBytes(file_, bytes);

@@ -73,12 +73,13 @@ void BuildTickIndex(CAbstractT& task) {
 // channel's previous note; keyboard notes (and keys beyond the piano in any fragment) sound as
 // chords: the first of a channel's events at a tick releases what that channel sounded before.
 void PlayEvent(CAbstractT& task, const NoteEvent& e, std::bitset<midi::kChannelCount>& struck) {
-  if (!task.keysAreNotes && e.key >= kLowestKey && e.key <= kAccentClickKey) {
+  const KeySound sound = SoundOfKey(e.key, task.keysAreNotes);
+  if (sound == KeySound::PianoKey || sound == KeySound::Percussion) {
     task.PlayNote(e.key, e.channel);
     return;
   }
-  const int32_t note = e.key + kKeyToNote;
-  if (note < 0 || note > midi::kDataMask) return;
+  if (sound == KeySound::Nothing) return;
+  const int32_t note = e.key + kKeyboardKeyToNote;
   const auto ch = static_cast<uint32_t>(e.channel) & midi::kChannelMask;
   std::bitset<128>& sounding = task.chordNotes[ch];
   if (!struck[ch]) {

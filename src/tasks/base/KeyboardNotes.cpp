@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "settings/ProgramSettings.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
 #include "text/TextIds.h"
@@ -33,8 +34,7 @@ std::string NoteName(int32_t note) {
 
 std::string PlayBetweenHint(const KeyboardNoteTarget& target, int32_t keyboardLow, int32_t keyboardHigh) {
   std::string hint = T(txt::kKeyboardPlayBetween) + NoteName(target.lowestTaken) + " - " + NoteName(target.highestTaken);
-  const bool measured = keyboardLow >= 0 && keyboardHigh >= keyboardLow;
-  if (measured && target.lowestTaken >= keyboardLow && target.lowestTaken <= keyboardHigh) {
+  if (KeyboardRangeUsable(keyboardLow, keyboardHigh) && target.lowestTaken >= keyboardLow && target.lowestTaken <= keyboardHigh) {
     const int32_t firstC = (keyboardLow + kOctave - 1) / kOctave * kOctave;
     const int32_t cNumber = (target.lowestTaken - firstC) / kOctave + 1;
     hint += ". " + T(txt::kKeyboardFromC) + std::to_string(cNumber);
