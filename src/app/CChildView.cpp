@@ -54,7 +54,7 @@ CChildView::CChildView(QWidget* parent) : QWidget(parent) {
   OpenProgress();
   AppendLogHeader(std::time(nullptr));
   // The stored task; unlike a task chosen from the menu it always gets its header and settings lines.
-  task_ = MakeTask(taskType);
+  task_ = MakeStoredTask();
   SetMidiInEchoChannel(task_->echoesOnActiveChannel);
   task_->statisticsEnabled = true;
   task_->WriteLogHeader();
@@ -67,6 +67,7 @@ CChildView::CChildView(QWidget* parent) : QWidget(parent) {
 }
 
 CChildView::~CChildView() {
+  EndStartGuard();
   // A view that goes without its window's destruction (a failed start) still lets go of MIDI.
   CloseMidi();
   for (auto& [id, timer] : timers_) delete timer;
@@ -226,6 +227,11 @@ void CChildView::DeferredStart() {
   SetTimer(cmd::kTimerVolumeReady, 100);
   SetTimer(cmd::kTimerTimeMeter, 1000);
   task_->Start();
+  EndStartGuard();
+  if (!storedTaskProblem_.empty()) {
+    GetUiHost().MessageBox(storedTaskProblem_, T(kProgramName), MB_OK | MB_ICONEXCLAMATION);
+    storedTaskProblem_.clear();
+  }
 }
 
 void CChildView::UpdateTimeMeter() {

@@ -113,6 +113,10 @@ class CChildView : public QWidget, public ViewHost {
   // Start-up and shutdown files and devices.
   void LoadStartupSettings();
   void LoadStartupLanguage();
+  // The stored task, or the first-start task when the stored one cannot be built (or the start
+  // before died while building it); what went wrong is shown once the window stands.
+  std::unique_ptr<CAbstractT> MakeStoredTask();
+  void EndStartGuard();
   void SaveShutdownSettings();
   void OpenMidi();
   // The progress history in the working folder; its messages go to the status bar.
@@ -134,6 +138,8 @@ class CChildView : public QWidget, public ViewHost {
   // The sound message of the start, kept so that a later message is shown beside it.
   std::string soundStatus_;
   std::unique_ptr<CAbstractT> task_;
+  // Why the stored task was not started; empty when it was.
+  std::string storedTaskProblem_;
   std::string workDir_;
   uint32_t clockStart_ = 0;
   bool volumeReady_ = false;

@@ -1,6 +1,10 @@
 // The view's files and devices at start-up and shutdown.
+#include <filesystem>
+#include <fstream>
+
 #include "app/CChildView.h"
 #include "app/CommandIds.h"
+#include "app/TaskTable.h"
 #include "platform/qt/QtTranslations.h"
 #include "progress/ProgressDatabase.h"
 #include "progress/Recorder.h"
@@ -8,9 +12,14 @@
 #include "sound/MidiDevices.h"
 #include "sound/MidiOutput.h"
 #include "text/LanguageTable.h"
+#include "text/TextIds.h"
 
 namespace {
 constexpr const char* kSettingsFile = "AureloSettings.dat";
+// Lies in the working folder from the moment the stored task is built until it has started. A
+// start that finds it died there last time (a file the task reads, say): it begins with the
+// first-start task instead of dying at every start.
+constexpr const char* kStartGuardFile = "AureloStarting.tmp";
 constexpr const char* kProgressFile = "AureloProgress.sqlite";
 // ALSA's port announcements are not passed on by RtMidi, and JACK's not at all: the port list is
 // looked at again once a second, a short look on the user-interface thread.
@@ -22,6 +31,27 @@ void CChildView::LoadStartupSettings() { settings_.LoadSettings(kSettingsFile); 
 void CChildView::LoadStartupLanguage() {
   languageTable.LoadLanguage(languageIndex);
   UseQtTranslations(languageIndex);
+}
+
+std::unique_ptr<CAbstractT> CChildView::MakeStoredTask() {
+  std::error_code ec;
+  if (std::filesystem::exists(kStartGuardFile, ec) && taskType != 0) {
+    storedTaskProblem_ = T(txt::kStoredTaskNotStarted);
+    taskType = 0;
+  }
+  std::ofstream(kStartGuardFile) << taskType << '\n';
+  try {
+    return MakeTask(taskType);
+  } catch (const std::exception& e) {
+    storedTaskProblem_ = T(txt::kStoredTaskNotStarted) + "\n" + e.what();
+  }
+  taskType = 0;
+  return MakeTask(0);
+}
+
+void CChildView::EndStartGuard() {
+  std::error_code ec;
+  std::filesystem::remove(kStartGuardFile, ec);
 }
 
 void CChildView::SaveShutdownSettings() { settings_.SaveSettings(kSettingsFile); }

@@ -15,9 +15,15 @@ class Clock {
 class SystemClock final : public Clock {
  public:
   uint32_t NowMs() override;
-  // Sleeps to an absolute deadline on the monotonic clock.
+  // Sleeps to an absolute deadline on the monotonic clock, or less: see SetWaitInterruption.
   void WaitMs(uint32_t ms) override;
 };
+
+// While fd is readable, waits on the system clock return at once. The program points it at the
+// pipe its termination signals write to, so that a logout during a playback ends the wait and
+// the program closes without sitting out the rest of it. The fd is only looked at, never read.
+// -1 (the default) waits the whole time.
+void SetWaitInterruption(int fd);
 
 class VirtualClock final : public Clock {
  public:

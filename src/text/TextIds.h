@@ -99,6 +99,10 @@ inline constexpr int kKeyboardPortLabel = kKeyboardBase + 5;
 inline constexpr int kKeyboardAllPorts = kKeyboardBase + 6;
 inline constexpr int kKeyboardEnd = kKeyboardBase + 7;
 
+// Start-up, when the task of the last session could not be built: the program begins with the
+// first task instead.
+inline constexpr int kStoredTaskNotStarted = kKeyboardEnd;
+
 // One past the last text id.
-inline constexpr int kEnd = kKeyboardEnd;
+inline constexpr int kEnd = kStoredTaskNotStarted + 1;
 }  // namespace txt

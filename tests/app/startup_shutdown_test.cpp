@@ -12,11 +12,13 @@
 #include "app/CommandIds.h"
 #include "dialogs/CExitDialog.h"
 #include "dialogs/COptionsDialog.h"
+#include "platform/Clock.h"
 #include "platform/qt/TerminationSignals.h"
 #include "settings/CSettingsBank.h"
 #include "settings/ProgramSettings.h"
 #include "support/AppFixture.h"
 #include "text/LanguageTable.h"
+#include "text/TextIds.h"
 
 namespace {
 
@@ -113,6 +115,36 @@ TEST_F(Shutdown, TerminationSignalClosesWithoutAskingAndKeepsTheFiles) {
   EXPECT_TRUE(host.dialogs.empty());
   EXPECT_EQ(ReadBytes("AureloSettings.dat").size(), CSettingsBank::kFileBytes);
   EXPECT_TRUE(fs::exists("TimeLog.txt"));
+}
+
+// A logout while a playback waits ends the wait at once; the request is carried out afterwards.
+TEST_F(Shutdown, TerminationSignalEndsAPlaybackWait) {
+  bool ended = false;
+  TerminationSignals termination([&ended] { ended = true; });
+  ASSERT_EQ(std::raise(SIGTERM), 0);
+  SystemClock clock;
+  const uint32_t before = clock.NowMs();
+  clock.WaitMs(60000);
+  clock.WaitMs(60000);  // the rest of the playback's waits do not wait either
+  EXPECT_LT(clock.NowMs() - before, 10000u);
+  EXPECT_FALSE(ended);
+  for (int i = 0; i < 50 && !ended; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  EXPECT_TRUE(ended);
+}
+
+// A start that died while it built the stored task leaves its guard file: the next start
+// begins with the first task and says why, once; a start that gets through removes the guard.
+TEST_F(Shutdown, StartThatDiedBuildingTheStoredTaskBeginsWithTheFirstTask) {
+  taskType = 8;
+  std::ofstream("AureloStarting.tmp") << "8\n";
+  StartProgram();
+  View().OnTimer(cmd::kTimerDeferredStart);
+  EXPECT_EQ(taskType, 0);
+  ASSERT_EQ(host.messageBoxes.size(), 1u);
+  EXPECT_EQ(host.messageBoxes[0].text, T(txt::kStoredTaskNotStarted));
+  EXPECT_FALSE(fs::exists("AureloStarting.tmp"));
+  EXPECT_TRUE(RequestClose());
+  EXPECT_EQ(ReadBytes("AureloSettings.dat")[202], 0);
 }
 
 TEST_F(Shutdown, StoredRectangleIsRestoredAndStoredAgain) {

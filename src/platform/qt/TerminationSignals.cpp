@@ -9,6 +9,8 @@
 #include <csignal>
 #include <memory>
 
+#include "platform/Clock.h"
+
 namespace {
 
 constexpr std::array<int, 3> kSignals = {SIGTERM, SIGINT, SIGHUP};
@@ -44,6 +46,8 @@ TerminationSignals::TerminationSignals(std::function<void()> onSignal) : impl_(s
     if (onSignal) onSignal();
   });
   signalWriteEnd = impl_->fds[0];
+  // A signal during a playback's wait ends the wait; the event loop then carries the request out.
+  SetWaitInterruption(readEnd);
   struct sigaction action {};
   action.sa_handler = &OnTerminationSignal;
   sigemptyset(&action.sa_mask);
@@ -57,6 +61,7 @@ TerminationSignals::~TerminationSignals() {
     for (size_t i = 0; i < kSignals.size(); ++i) sigaction(kSignals[i], &impl_->former[i], nullptr);
   }
   signalWriteEnd = -1;
+  SetWaitInterruption(-1);
   impl_->notifier.reset();
   for (int fd : impl_->fds) {
     if (fd >= 0) ::close(fd);
