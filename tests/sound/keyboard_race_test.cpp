@@ -112,9 +112,9 @@ TEST(KeyboardRace, AFloodDuringAPlaybackAndProgramChanges) {
   const std::vector<uint8_t> bytes = KeyboardBytes(4000, played);
   std::thread keyboard([&bytes, sink = system.sink] {
     MidiInParser parser;
-    const auto emit = [sink](uint32_t m) { sink(m); };
+    const auto deliver = [sink](uint32_t m) { sink(m); };
     for (size_t at = 0, n = 1; at < bytes.size(); at += n, n = n % 7 + 1) {
-      parser.Feed(bytes.data() + at, std::min(n, bytes.size() - at), emit);
+      parser.Feed(bytes.data() + at, std::min(n, bytes.size() - at), deliver);
       if (at % 64 < n) std::this_thread::sleep_for(1ms);
     }
   });
