@@ -1,7 +1,9 @@
 // A note from the hardware keyboard: from the input's callback to the note-on queued for the
 // built-in synthesiser (the echo), and to the task's OnMidiInNote on the user-interface
 // thread; once with an idle user-interface thread, once with one busy in 50 ms waits as during
-// a key's flash or a task's beat. Goal: the echo within one audio period.
+// a key's flash or a task's beat, and once during a controller flood (10,000 messages a second
+// from a second port, as a keyboard's sweep sends them), with the lateness of a 10 ms timer of
+// the user-interface thread. Goal: the echo within one audio period, the flood changing neither.
 #include <QCoreApplication>
 #include <QTimer>
 #include <atomic>
@@ -77,15 +79,41 @@ class TimedTask final : public CAbstractT {
   void OnMidiInNote(MidiMessage) override { taskMs.push_back((Now() - sentAt.load()) / 1e6); }
 };
 
-void Run(QCoreApplication& app, MidiInSink sink, bool busy) {
+enum class Load { kIdle, kBusy, kFlood };
+
+// Until told to stop: a controller sweep and pitch bend, one message every 100 us.
+void Flood(MidiInSink sink, const std::atomic<bool>& stop) {
+  auto next = Clock::now();
+  for (uint32_t i = 0; !stop.load(); ++i) {
+    const uint32_t v = i % 128;
+    sink(i % 2 ? midi::Pack(midi::kControlChange, 1, v) : midi::Pack(midi::kPitchBend, 0, v));
+    next += std::chrono::microseconds(100);
+    std::this_thread::sleep_until(next);
+  }
+}
+
+void Run(QCoreApplication& app, MidiInSink sink, Load load) {
   echoMs.clear();
   taskMs.clear();
   echoed = 0;
   QTimer busyTimer;
-  if (busy) {
+  if (load == Load::kBusy) {
     QObject::connect(&busyTimer, &QTimer::timeout, [] { std::this_thread::sleep_for(std::chrono::milliseconds(50)); });
     busyTimer.start(60);
   }
+  std::vector<double> timerLateMs;
+  QTimer tick;
+  tick.setTimerType(Qt::PreciseTimer);
+  int64_t lastTick = Now();
+  QObject::connect(&tick, &QTimer::timeout, [&] {
+    const int64_t now = Now();
+    timerLateMs.push_back((now - lastTick) / 1e6 - 10.0);
+    lastTick = now;
+  });
+  tick.start(10);
+  std::atomic<bool> floodStop{false};
+  std::thread flood;
+  if (load == Load::kFlood) flood = std::thread(Flood, sink, std::cref(floodStop));
   std::thread keyboard([&app, sink] {
     for (int i = 0; i < kNotes; ++i) {
       const auto note = static_cast<uint32_t>(48 + i % 25);
@@ -100,11 +128,16 @@ void Run(QCoreApplication& app, MidiInSink sink, bool busy) {
   });
   app.exec();
   keyboard.join();
+  floodStop = true;
+  if (flood.joinable()) flood.join();
   busyTimer.stop();
-  const char* mode = busy ? "busy user-interface thread" : "idle user-interface thread";
-  std::printf("%s:\n", mode);
+  tick.stop();
+  const char* modes[] = {"idle user-interface thread", "busy user-interface thread",
+                         "idle user-interface thread, controller flood of 10,000 messages a second"};
+  std::printf("%s:\n", modes[static_cast<int>(load)]);
   PrintDeviations("  note-in to note-on queued for the synthesiser", echoMs);
   PrintDeviations("  note-in to the task's OnMidiInNote", taskMs);
+  PrintDeviations("  lateness of the user-interface thread's 10 ms timer", timerLateMs);
 }
 
 }  // namespace
@@ -122,8 +155,9 @@ int main(int argc, char** argv) {
   const double periodMs = AudioOutput::kPeriodFrames * 1000.0 / Synth::kSampleRate;
   std::printf("goal: one audio period, %d frames at %.0f Hz = %.2f ms\n", AudioOutput::kPeriodFrames, Synth::kSampleRate,
               periodMs);
-  Run(app, system.sink, false);
-  Run(app, system.sink, true);
+  for (const Load load : {Load::kIdle, Load::kBusy, Load::kFlood}) Run(app, system.sink, load);
+  std::printf("notes dropped on the way to the user-interface thread: %llu\n",
+              static_cast<unsigned long long>(DroppedKeyboardNotes()));
   SetMidiInReceiver(nullptr);
   CloseMidiDevices();
   SetMidiSystem(nullptr);

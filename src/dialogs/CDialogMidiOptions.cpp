@@ -6,6 +6,7 @@
 #include "dialogs/GeneralMidiNames.h"
 #include "settings/ProgramSettings.h"
 #include "sound/MidiOutput.h"
+#include "sound/MidiPortNames.h"
 #include "sound/MidiSystem.h"
 #include "text/LanguageTable.h"
 #include "text/TextIds.h"
@@ -116,12 +117,11 @@ void CDialogMidiOptions::OnInitDialog() {
   // The ports there now; a chosen port that is not plugged in stays in the list.
   portNames = GetMidiSystem().InputPortNames();
   const std::string& chosen = midiInPortName;
-  if (!chosen.empty() && std::find(portNames.begin(), portNames.end(), chosen) == portNames.end()) {
-    portNames.push_back(chosen);
-  }
+  const auto isChosen = [&chosen](const std::string& name) { return midi_in::IsChosen(name, chosen); };
+  if (!chosen.empty() && std::none_of(portNames.begin(), portNames.end(), isChosen)) portNames.push_back(chosen);
   c.AddString(kKeyboardPortList, T(txt::kKeyboardAllPorts));
   for (const std::string& name : portNames) c.AddString(kKeyboardPortList, name);
-  const auto found = std::find(portNames.begin(), portNames.end(), chosen);
+  const auto found = std::find_if(portNames.begin(), portNames.end(), isChosen);
   keyboardPort = chosen.empty() ? 0 : static_cast<int32_t>(found - portNames.begin()) + 1;
   channel = activeChannel;
   program = channelProgram[static_cast<size_t>(channel)];

@@ -7,6 +7,7 @@
 #include "platform/Utf.h"
 #include "settings/ProgramSettings.h"
 #include "settings/SettingRanges.h"
+#include "sound/MidiPortNames.h"
 #include "sound/TempoTables.h"
 
 namespace {
@@ -85,12 +86,10 @@ void CSettingsBank::CopyFromProgramSettings() {
   keyboardLow = measured ? static_cast<uint16_t>(::keyboardLowNote) : 0;
   keyboardHigh = measured ? static_cast<uint16_t>(::keyboardHighNote) : 0;
   reservedPad = 0;
-  // A longer name is kept by its start, never by half a character.
+  static_assert(sizeof(midiInPort) / sizeof(midiInPort[0]) == midi_in::kStoredNameUnits + 1);
   std::fill(std::begin(midiInPort), std::end(midiInPort), 0);
-  const std::u16string port = Utf8ToUtf16(::midiInPortName);
-  size_t units = std::min(port.size(), std::size(midiInPort) - 1);
-  if (units > 0 && units < port.size() && port[units - 1] >= 0xD800 && port[units - 1] <= 0xDBFF) --units;
-  std::copy_n(port.begin(), units, std::begin(midiInPort));
+  const std::u16string port = midi_in::StoredName(::midiInPortName);
+  std::copy(port.begin(), port.end(), std::begin(midiInPort));
   std::fill(std::begin(reservedA), std::end(reservedA), 0);
   std::fill(std::begin(reservedB), std::end(reservedB), 0);
 }

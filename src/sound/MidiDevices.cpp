@@ -2,10 +2,12 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 
 #include "platform/UiHost.h"
 #include "settings/ProgramSettings.h"
 #include "sound/AudioEngine.h"
+#include "sound/MidiInNoteQueue.h"
 #include "sound/MidiOutput.h"
 #include "sound/MidiSystem.h"
 #include "sound/UiThread.h"
@@ -34,14 +36,33 @@ bool keyboardsReported = false;
 
 void ShowError(const std::string& text) { GetUiHost().MessageBox(text, kErrorCaption, MB_OK | MB_ICONEXCLAMATION); }
 
+// The notes played on the keyboard, on their way to the receiver.
+MidiInNoteQueue notesForUi;
+// Notes handed to the receiver in one turn of the event loop; then painting and the user's
+// input have theirs, even while notes keep coming.
+constexpr int kNotesPerTurn = 8;
+
+bool IsPlayedNote(uint32_t message) { return midi::Status(message) == midi::kNoteOn && midi::Data2(message) != 0; }
+
+// On the user-interface thread.
+void DeliverQueuedNotes() {
+  for (int i = 0; i < kNotesPerTurn; ++i) {
+    const std::optional<uint32_t> note = notesForUi.Pop();
+    if (!note) return;
+    if (receiver) receiver(*note);
+  }
+  PostToUiThread(&DeliverQueuedNotes);
+}
+
 // On the input's thread: the echo at once, so that the keyboard sounds within an audio period
-// whatever the user-interface thread is busy with (a task's beat or a key's flash), then the
-// message to the user-interface thread for the task.
+// whatever the user-interface thread is busy with (a task's playback or a key's flash), then
+// the notes played to the user-interface thread for the task. Nothing else goes there: a
+// controller sweep or pitch bend (thousands of messages a second) never reaches its queue.
+// The echo does not depend on the queue, so a note dropped there still ends when its
+// note-off comes.
 void QueueToUi(uint32_t message) {
   EchoMidiIn(message);
-  PostToUiThread([message] {
-    if (receiver) receiver(message);
-  });
+  if (IsPlayedNote(message) && notesForUi.Push(message)) PostToUiThread(&DeliverQueuedNotes);
 }
 
 // A failing input only disables the keyboard for this run, whatever the failure is.
@@ -132,8 +153,10 @@ void EchoMidiIn(uint32_t message) {
 }
 
 void RouteMidiInData(uint32_t message, CAbstractT& task) {
-  if (midi::Status(message) == midi::kNoteOn && midi::Data2(message) != 0) task.OnMidiInNote(message);
+  if (IsPlayedNote(message)) task.OnMidiInNote(message);
 }
+
+uint64_t DroppedKeyboardNotes() { return notesForUi.Dropped(); }
 
 std::string ConnectKeyboards() {
   if (!input) return {};

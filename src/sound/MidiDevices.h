@@ -13,17 +13,21 @@ class CAbstractT;
 void OpenMidiDevices();
 // Destruction of the view: closes the output and, when it is open, the input.
 void CloseMidiDevices();
-// The receiver of incoming short messages (the view's MIDI-in data handler); it is called on
-// the user-interface thread. An empty function drops them.
+// The receiver of the notes played on the keyboard (the view's MIDI-in data handler): the
+// note-ons with a velocity of channel 0, called on the user-interface thread in the order they
+// came, a few each turn of its event loop. They wait in a queue of fixed size while that
+// thread is busy; a note that finds it full is dropped (DroppedKeyboardNotes counts them).
+// An empty function drops them.
 void SetMidiInReceiver(std::function<void(uint32_t)> receiver);
 // Routing of one incoming short message, in two steps. On the input's own thread, as it comes:
-// note-on and note-off are echoed to the output, on channel 0 or, while SetMidiInEchoChannel
-// asks for it, on the active channel. Then on the
-// user-interface thread: a note-on with a velocity is handed to the task's OnMidiInNote; a
-// note-on with velocity 0 is a note-off, as keyboards send them. Nothing else is routed.
+// note-on and note-off of channel 0 are echoed to the output, on channel 0 or, while
+// SetMidiInEchoChannel asks for it, on the active channel. Then on the user-interface thread:
+// a note-on with a velocity is handed to the task's OnMidiInNote; a note-on with velocity 0 is
+// a note-off, as keyboards send them. Nothing else is routed.
 void EchoMidiIn(uint32_t message);
 void SetMidiInEchoChannel(bool onActiveChannel);
 void RouteMidiInData(uint32_t message, CAbstractT& task);
+uint64_t DroppedKeyboardNotes();
 // With the hardware keyboard's input open: connects it to the keyboards plugged in since the
 // last call and lets go of those unplugged. Gives the status bar's line about it, or an empty
 // text when nothing changed; at the first call after opening, also when no keyboard is there.

@@ -7,14 +7,10 @@
 #include <map>
 #include <stdexcept>
 
-#include "platform/Utf.h"
 #include "sound/MidiInParser.h"
 
 namespace midi_in {
 namespace {
-
-// The settings file keeps a port name in 63 UTF-16 units; a longer name is known by its start.
-constexpr size_t kStoredNameUnits = 63;
 
 void IgnoreError(RtMidiError::Type /*type*/, const std::string& /*text*/, void* /*user*/) {}
 void Quiet(const char* /*message*/) {}
@@ -58,11 +54,6 @@ std::vector<std::pair<unsigned, std::string>> Offered(RtMidiIn& in) {
     if (!name.empty() && IsOffered(name)) ports.emplace_back(i, name);
   }
   return ports;
-}
-
-bool IsChosen(const std::string& name, const std::string& onlyPort) {
-  if (onlyPort.empty() || name == onlyPort) return true;
-  return Utf16Length(onlyPort) >= kStoredNameUnits && name.rfind(onlyPort, 0) == 0;
 }
 
 class Ports;
@@ -150,26 +141,6 @@ class Ports final : public MidiInDevice {
 };
 
 }  // namespace
-
-std::string ShownName(const std::string& systemName) {
-  // ALSA: "Client:Port 24:0". From the end: digits, a colon, digits, a blank.
-  const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-  size_t end = systemName.size();
-  for (const char separator : {':', ' '}) {
-    const size_t digitsEnd = end;
-    while (end > 0 && isDigit(systemName[end - 1])) --end;
-    if (end == digitsEnd || end == 0 || systemName[end - 1] != separator) return systemName;
-    --end;
-  }
-  return systemName.substr(0, end);
-}
-
-bool IsOffered(const std::string& shownName) {
-  const std::string own = kClientName;
-  // Our own clients; JACK numbers a second client of one name ("Aurelo-01").
-  if (shownName.rfind(own + ":", 0) == 0 || shownName.rfind(own + "-", 0) == 0) return false;
-  return shownName.rfind("Midi Through:", 0) != 0;
-}
 
 std::vector<std::string> PortNames() {
   std::vector<std::string> names;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "sound/MidiPortNames.h"
 #include "sound/MidiSystem.h"
 
 // The hardware keyboard's way in: the ALSA sequencer through RtMidi or, on a machine without
@@ -10,14 +11,6 @@
 // its own input port and connects itself to every other port that sends (or only to the one
 // the user chose); ports of our own client and the kernel's "Midi Through" loop are skipped.
 namespace midi_in {
-
-inline constexpr const char* kClientName = "Aurelo";
-inline constexpr const char* kOwnPort = "Aurelo MIDI In";
-
-// The port's name as shown and stored: ALSA's client and port numbers at the end taken off.
-std::string ShownName(const std::string& systemName);
-// Whether the port is one we connect to: not ours, not the kernel's loop.
-bool IsOffered(const std::string& shownName);
 
 // The ports a keyboard may be on now. Throws std::runtime_error when there is neither an ALSA
 // sequencer nor a running JACK server.

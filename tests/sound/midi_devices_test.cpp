@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QThread>
 #include <stdexcept>
 #include <thread>
@@ -12,6 +13,7 @@
 #include "sound/MidiDevices.h"
 #include "sound/MidiInPorts.h"
 #include "platform/ScriptedUiHost.h"
+#include "platform/Utf.h"
 #include "support/ScriptedMidiSystem.h"
 #include "support/CapturingMidiOut.h"
 #include "tasks/base/CAbstractT.h"
@@ -136,25 +138,63 @@ TEST_F(OpenMidiDevicesTest, InputIsStartedAndClosedWithTheDevices) {
   EXPECT_EQ(system_.log.sent.size(), sent);
 }
 
-TEST_F(OpenMidiDevicesTest, IncomingMessagesReachTheReceiverOnTheUiThread) {
+// Counts the functions queued to the user-interface thread's event loop.
+class PostCounter final : public QObject {
+ public:
+  PostCounter() { QCoreApplication::instance()->installEventFilter(this); }
+  ~PostCounter() override { QCoreApplication::instance()->removeEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::MetaCall) ++posts;
+    return false;
+  }
+  int posts = 0;
+};
+
+TEST_F(OpenMidiDevicesTest, OnlyNotesPlayedReachTheUiThreadInOrderThroughABoundedQueue) {
   useHardwareMidiKeyboard = 1;
   ASSERT_EQ(Open(), -1);
   ASSERT_NE(system_.log.sink, nullptr);
-  std::vector<uint32_t> received;
+  system_.log.sent.clear();
+  Messages received;
   std::vector<bool> onUiThread;
   SetMidiInReceiver([&](uint32_t m) {
     received.push_back(m);
     onUiThread.push_back(QThread::currentThread() == QCoreApplication::instance()->thread());
   });
-  std::thread keyboard([sink = system_.log.sink] {
-    sink(0x403C90);
-    sink(0x003C80);
-  });
-  keyboard.join();
-  EXPECT_TRUE(received.empty());  // queued, not called on the keyboard's thread
+  PostCounter counter;
+  const uint64_t droppedBefore = DroppedKeyboardNotes();
+  // A second of a controller sweep with pitch bend, pressure and another channel's notes:
+  // nothing for the window; only the first channel's note-off is echoed.
+  std::thread([sink = system_.log.sink] {
+    for (uint32_t i = 0; i < 10000; ++i) {
+      const uint32_t v = i % 128;
+      for (uint32_t m : {midi::Pack(midi::kControlChange, 1, v), midi::Pack(midi::kPitchBend, 0, v),
+                         midi::Pack(midi::kChannelPressure, v), midi::Pack(midi::kPolyPressure, 60, v),
+                         midi::Pack(midi::kNoteOn + 1, v, 90)}) {
+        sink(m);
+      }
+    }
+    sink(midi::Pack(midi::kNoteOff, 60, 0));
+  }).join();
   QCoreApplication::processEvents();
-  EXPECT_EQ(received, (std::vector<uint32_t>{0x403C90, 0x003C80}));
-  EXPECT_EQ(onUiThread, (std::vector<bool>{true, true}));
+  EXPECT_EQ(counter.posts, 0);
+  EXPECT_TRUE(received.empty());
+  EXPECT_EQ(system_.log.sent, (Messages{midi::Pack(midi::kNoteOff, 60, 0)}));
+
+  // More notes than the queue holds while the window's thread is busy: the first ones reach it
+  // in order, a few each turn; the rest are dropped and counted; every one is echoed.
+  Messages played;
+  for (uint32_t i = 0; i < 300; ++i) played.push_back(midi::Pack(midi::kNoteOn, i % 128, 1 + i / 128));
+  std::thread([&played, sink = system_.log.sink] {
+    for (uint32_t m : played) sink(m);
+  }).join();
+  EXPECT_TRUE(received.empty()) << "queued, not called on the keyboard's thread";
+  for (int turn = 0; turn < 100; ++turn) QCoreApplication::processEvents();
+  EXPECT_EQ(received, Messages(played.begin(), played.begin() + 256));
+  EXPECT_EQ(DroppedKeyboardNotes() - droppedBefore, 44u);
+  EXPECT_EQ(counter.posts, 256 / 8 + 1) << "one wake, then one turn for every eight notes";
+  EXPECT_EQ(onUiThread, std::vector<bool>(256, true));
+  EXPECT_EQ(system_.log.sent.size(), 301u);
   SetMidiInReceiver(nullptr);
 }
 
@@ -241,6 +281,22 @@ TEST(MidiInPortNames, ShownWithoutNumbersAndOursSkipped) {
   for (const char* name : {"Aurelo:Aurelo MIDI In", "Aurelo-01:Aurelo keyboard", "Midi Through:Midi Through Port-0"}) {
     EXPECT_FALSE(midi_in::IsOffered(name)) << name;
   }
+}
+
+// The settings file keeps 63 UTF-16 units of the chosen port's name: the port is still found
+// by it, also when the cut falls inside a character or the name is no UTF-8.
+TEST(MidiInPortNames, TheChosenPortIsFoundByTheNameTheSettingsFileKeeps) {
+  const std::string emoji = "\xF0\x9F\x8E\xB9";  // two UTF-16 units
+  const std::string longName = std::string(62, 'K') + emoji + " MIDI 1";
+  const std::u16string stored = midi_in::StoredName(longName);
+  EXPECT_EQ(stored, std::u16string(62, u'K'));
+  for (const std::string& name : {longName, std::string(70, 'P'), std::string("Keys \xFF\xFE")}) {
+    const std::string reloaded = Utf16ToUtf8(midi_in::StoredName(name));
+    EXPECT_TRUE(midi_in::IsChosen(name, reloaded)) << name;
+  }
+  EXPECT_TRUE(midi_in::IsChosen("Anything", ""));
+  EXPECT_FALSE(midi_in::IsChosen("Keys", "Keys 2"));
+  EXPECT_FALSE(midi_in::IsChosen(std::string(62, 'K') + "A", std::string(62, 'K')));
 }
 
 }  // namespace
