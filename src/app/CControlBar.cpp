@@ -11,6 +11,7 @@
 #include "app/ControlBarTemplate.h"
 #include "platform/DialogUnits.h"
 #include "platform/qt/DialogUnitsQt.h"
+#include "platform/qt/PlainText.h"
 #include "platform/qt/QtConvert.h"
 
 CControlBar::CControlBar(QWidget* parent) : QWidget(parent) {
@@ -68,7 +69,7 @@ void CControlBar::Build() {
       case ControlKind::GroupBox:
       case ControlKind::ListBox:
       case ControlKind::Icon: {  // the bar has none
-        auto* l = new QLabel(ToQString(c.text), this);
+        auto* l = NewPlainLabel(ToQString(c.text), this);
         l->setAlignment((c.kind == ControlKind::RightLabel ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         w = l;
         break;

@@ -24,6 +24,7 @@
 #include "dialogs/CExitDialog.h"
 #include "log/TimeLog.h"
 #include "platform/UiHost.h"
+#include "platform/qt/PlainText.h"
 #include "platform/qt/QtConvert.h"
 #include "settings/ProgramSettings.h"
 #include "sound/TempoTables.h"
@@ -162,10 +163,11 @@ void CMainFrame::BuildAccelerators() {
 }
 
 void CMainFrame::BuildStatusBar() {
-  messagePane_ = new QLabel(this);
+  // Port and file names reach this pane.
+  messagePane_ = NewPlainLabel(QString(), this);
   statusBar()->addWidget(messagePane_, 1);
   for (const char* name : {"CAP", "NUM", "SCRL"}) {
-    auto* indicator = new QLabel(name, this);
+    auto* indicator = NewPlainLabel(name, this);
     indicator->setFrameShape(QFrame::Panel);
     indicator->setFrameShadow(QFrame::Sunken);
     indicator->setAlignment(Qt::AlignCenter);

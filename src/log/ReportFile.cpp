@@ -1,16 +1,14 @@
 #include "log/ReportFile.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <optional>
 
 #include "log/ResultsLog.h"
 #include "log/TransientStatistics.h"
 #include "log/Utf16Le.h"
-#include "platform/FileWrite.h"
 #include "platform/UiHost.h"
 #include "text/LanguageTable.h"
+#include "text/SaveUserFile.h"
 #include "text/StrFormat.h"
 
 namespace {
@@ -33,16 +31,6 @@ class CurrentDirectoryKeeper {
   std::filesystem::path saved_;
 };
 
-// A write-protected file is not replaced, although its folder would allow it.
-bool MayWrite(const std::string& path) { return ::access(path.c_str(), F_OK) != 0 || ::access(path.c_str(), W_OK) == 0; }
-
-void ReportUnwritable(const std::string& path) {
-  GetUiHost().MessageBox("The log of results could not be saved as\n" + path +
-                             "\n\nThe file cannot be written there: the folder may be missing or write-protected, "
-                             "the file may be write-protected, or the name may be that of a folder. Nothing was "
-                             "written. Please save the log again under another name or in another folder.",
-                         "Error!", MB_OK | MB_ICONEXCLAMATION);
-}
 
 }  // namespace
 
@@ -81,9 +69,8 @@ bool SaveLogAsText(CAbstractT& task, std::time_t now) {
     resultsLog.push_back(T(425) + " " + FormatDateTime(time));
     bytes = ReportBytes(resultsLog);
   }
-  if (MayWrite(*path) && WriteFileAtomically(*path, bytes)) return true;
+  if (SaveUserFile(*path, bytes)) return true;
   // No report exists, so no line may say it was saved.
   resultsLog.pop_back();
-  ReportUnwritable(*path);
   return false;
 }

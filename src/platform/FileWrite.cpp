@@ -8,8 +8,11 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <system_error>
 
 namespace {
+
+std::atomic<FileWriteFunction> writeFunction{&::write};
 
 // Closes the descriptor when it goes out of scope.
 class FileDescriptor {
@@ -20,26 +23,30 @@ class FileDescriptor {
   FileDescriptor& operator=(const FileDescriptor&) = delete;
   int Get() const { return fd_; }
   bool Valid() const { return fd_ >= 0; }
-  bool Close() {
-    if (fd_ < 0) return true;
-    const bool ok = ::close(fd_) == 0;
+  // 0, or the error number of a failed close (a delayed write error).
+  int Close() {
+    if (fd_ < 0) return 0;
+    const int error = ::close(fd_) == 0 ? 0 : errno;
     fd_ = -1;
-    return ok;
+    return error;
   }
 
  private:
   int fd_;
 };
 
-bool WriteAll(int fd, const uint8_t* data, size_t size) {
+// 0 when every byte is written, else the error number.
+int WriteAll(int fd, const uint8_t* data, size_t size) {
+  const FileWriteFunction write = writeFunction.load();
   while (size > 0) {
-    const ssize_t n = ::write(fd, data, size);
+    const ssize_t n = write(fd, data, size);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
+    if (n < 0) return errno;
+    if (n == 0) return EIO;
     data += n;
     size -= static_cast<size_t>(n);
   }
-  return true;
+  return 0;
 }
 
 std::string FolderOf(const std::string& path) {
@@ -67,18 +74,27 @@ void SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
-  if (path.empty()) return false;
+std::string FileWriteResult::Reason() const { return error == 0 ? std::string() : std::system_category().message(error); }
+
+ScopedFileWriteFunction::ScopedFileWriteFunction(FileWriteFunction function) : previous_(writeFunction.exchange(function)) {}
+ScopedFileWriteFunction::~ScopedFileWriteFunction() { writeFunction.store(previous_); }
+
+FileWriteResult WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
+  if (path.empty()) return {ENOENT};
   std::string tempPath;
   FileDescriptor file = CreateTemporaryBeside(path, tempPath);
-  if (!file.Valid()) return false;
-  const bool written = WriteAll(file.Get(), bytes.data(), bytes.size()) && ::fsync(file.Get()) == 0;
-  if (!file.Close() || !written || std::rename(tempPath.c_str(), path.c_str()) != 0) {
+  if (!file.Valid()) return {errno};
+  int error = WriteAll(file.Get(), bytes.data(), bytes.size());
+  if (error == 0 && ::fsync(file.Get()) != 0) error = errno;
+  const int closeError = file.Close();
+  if (error == 0) error = closeError;
+  if (error == 0 && std::rename(tempPath.c_str(), path.c_str()) != 0) error = errno;
+  if (error != 0) {
     std::remove(tempPath.c_str());
-    return false;
+    return {error};
   }
   SyncFolder(FolderOf(path));
-  return true;
+  return {};
 }
 
 UserFile ReadUserFile(const std::string& path, size_t maxBytes) {

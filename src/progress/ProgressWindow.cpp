@@ -20,12 +20,13 @@
 
 #include "log/ReportFile.h"
 #include "platform/Dialog.h"
-#include "platform/FileWrite.h"
 #include "platform/UiHost.h"
+#include "platform/qt/PlainText.h"
 #include "platform/qt/QtConvert.h"
 #include "progress/ProgressCsv.h"
 #include "tasks/base/MusicalTables.h"
 #include "text/LanguageTable.h"
+#include "text/SaveUserFile.h"
 #include "text/StrFormat.h"
 #include "text/TextIds.h"
 
@@ -86,14 +87,14 @@ ProgressWindow::ProgressWindow(ProgressDatabase& database, QWidget* parent) : QD
 void ProgressWindow::BuildLayout() {
   setMinimumSize(kMinWidth, kMinHeight);
   resize(760, 520);
-  familyLabel_ = new QLabel(this);
+  familyLabel_ = NewPlainLabel(QString(), this);
   familyList_ = new QComboBox(this);
-  periodLabel_ = new QLabel(this);
+  periodLabel_ = NewPlainLabel(QString(), this);
   periodList_ = new QComboBox(this);
   exportButton_ = new QPushButton(this);
   clearButton_ = new QPushButton(this);
   closeButton_ = new QPushButton(this);
-  summary_ = new QLabel(this);
+  summary_ = NewPlainLabel(QString(), this);
   keyModeTable_ = MakeTable(this);
   confusionTable_ = MakeTable(this);
   BuildChart();
@@ -294,9 +295,7 @@ void ProgressWindow::ExportCsv() {
   const std::optional<std::string> path = GetUiHost().FileDialog(request);
   if (!path) return;
   const std::string csv = ToCsv(database_.Rows(CurrentFilter()));
-  if (!WriteFileAtomically(*path, std::vector<uint8_t>(csv.begin(), csv.end()))) {
-    GetUiHost().MessageBox(T(txt::kProgressExportFailed) + *path, T(txt::kProgressCaption), MB_OK | MB_ICONEXCLAMATION);
-  }
+  SaveUserFile(*path, std::vector<uint8_t>(csv.begin(), csv.end()));
 }
 
 void ProgressWindow::ClearHistory() {

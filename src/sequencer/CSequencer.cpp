@@ -17,6 +17,7 @@
 #include "sound/MidiOutput.h"
 #include "sound/TempoTables.h"
 #include "text/LanguageTable.h"
+#include "text/SaveUserFile.h"
 #include "text/TextIds.h"
 
 namespace {
@@ -180,10 +181,9 @@ bool CSequencer::LoadFragment(CAbstractT& task, bool withMidiFiles) {
 void CSequencer::SaveFragmentAs(CAbstractT& task) {
   task.statisticsEnabled = true;
   const std::optional<std::string> path = AskForFile(false);
-  if (!path) return;
+  if (!path || !WriteFragment(task, *path)) return;
   fileFolder = std::filesystem::path(*path).parent_path().string();
   filePath = *path;
-  WriteFragment(task, filePath);
 }
 
 void CSequencer::SaveFragment(CAbstractT& task) {
@@ -194,9 +194,7 @@ void CSequencer::SaveFragment(CAbstractT& task) {
   }
   // Like "Save as", but the folder of the dialog is not remembered.
   const std::optional<std::string> path = AskForFile(false);
-  if (!path) return;
-  filePath = *path;
-  WriteFragment(task, filePath);
+  if (path && WriteFragment(task, *path)) filePath = *path;
 }
 
 void CSequencer::ExportMidiFile(CAbstractT& task, int32_t keyToNote) {
@@ -208,11 +206,11 @@ void CSequencer::ExportMidiFile(CAbstractT& task, int32_t keyToNote) {
   if (!path) return;
   const std::optional<std::vector<uint8_t>> bytes =
       smf::Write(sequencer::SongOfFragment(ContentOf(task), task.lastTick, keyToNote));
-  if (bytes) WriteFileAtomically(*path, *bytes);
+  if (bytes) SaveUserFile(*path, *bytes);
 }
 
-void CSequencer::WriteFragment(CAbstractT& task, const std::string& path) const {
-  WriteFileAtomically(path, fragment::Format(ContentOf(task)));
+bool CSequencer::WriteFragment(CAbstractT& task, const std::string& path) const {
+  return SaveUserFile(path, fragment::Format(ContentOf(task)));
 }
 
 fragment::Content CSequencer::ContentOf(CAbstractT& task) const {

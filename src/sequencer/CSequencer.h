@@ -28,10 +28,12 @@ class CSequencer {
   // With withMidiFiles the dialog offers Standard MIDI Files too (the player); a file is
   // read as one when its content is one, whatever its name.
   bool LoadFragment(CAbstractT& task, bool withMidiFiles = false);
+  // The three writing commands below name a file that cannot be written, with the reason, in
+  // an "Error!" message; the fragment and the remembered path and folder then stay as they were.
   // Asks for a file name and writes the fragment as a Standard MIDI File there; key k
   // sounds MIDI note k + keyToNote, as on the piano that recorded it.
   void ExportMidiFile(CAbstractT& task, int32_t keyToNote);
-  // Asks for a file name and writes the fragment there; the path is remembered.
+  // Asks for a file name and writes the fragment there; the path is remembered once written.
   void SaveFragmentAs(CAbstractT& task);
   // Writes to the remembered path, or asks for a name when there is none.
   void SaveFragment(CAbstractT& task);
@@ -48,7 +50,8 @@ class CSequencer {
   std::string author;
 
  private:
-  void WriteFragment(CAbstractT& task, const std::string& path) const;
+  // False, after telling the user why, when the file cannot be written.
+  bool WriteFragment(CAbstractT& task, const std::string& path) const;
   // What a fragment file of the task holds now.
   fragment::Content ContentOf(CAbstractT& task) const;
 };

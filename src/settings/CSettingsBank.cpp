@@ -131,5 +131,5 @@ void CSettingsBank::LoadSettings(const std::string& fileName) {
 
 bool CSettingsBank::SaveSettings(const std::string& fileName) {
   CopyFromProgramSettings();
-  return WriteFileAtomically(fileName, ToBytes());
+  return static_cast<bool>(WriteFileAtomically(fileName, ToBytes()));
 }

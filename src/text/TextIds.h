@@ -40,7 +40,8 @@ inline constexpr int kProgressTimes = kProgressBase + 27;
 inline constexpr int kProgressSummary = kProgressBase + 28;
 inline constexpr int kProgressClearQuestion = kProgressBase + 29;
 inline constexpr int kProgressCsvFilter = kProgressBase + 30;
-inline constexpr int kProgressExportFailed = kProgressBase + 31;
+// A file the user saves (fragment, MIDI export, CSV export, report) cannot be written: followed by its path.
+inline constexpr int kFileUnwritable = kProgressBase + 31;
 inline constexpr int kProgressDamaged = kProgressBase + 32;
 inline constexpr int kProgressUnwritable = kProgressBase + 33;
 inline constexpr int kProgressEmpty = kProgressBase + 34;

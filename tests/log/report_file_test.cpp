@@ -2,6 +2,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "log/LogTestSupport.h"
@@ -9,9 +11,11 @@
 #include "log/ResultsLog.h"
 #include "platform/FileWrite.h"
 #include "platform/ScriptedUiHost.h"
+#include "platform/TestFolder.h"
 #include "platform/qt/QtUiHost.h"
 #include "support/TempDir.h"
 #include "text/LanguageTable.h"
+#include "text/TextIds.h"
 
 namespace {
 
@@ -25,6 +29,7 @@ class SaveReport : public ::testing::Test {
     languageTable.SetAll({});
     languageTable.SetText(424, "Text files (*.txt)|*.txt||");
     languageTable.SetText(425, "Log saved on");
+    languageTable.SetText(txt::kFileUnwritable, "The file cannot be written: ");
     resultsLog = {"Log of results from 06.12.2026, 09:00:00", kDashes};
     task.tasksGiven = 3;
   }
@@ -110,10 +115,11 @@ TEST_F(SaveReport, AnExistingFileIsReplacedWhole) {
   EXPECT_EQ(bytes[bytes.size() - 2], 0x0A);
 }
 
-// An unwritable target is reported; nothing is written and the log is exactly as before.
+// An unwritable target is reported with the system's reason; nothing is written and the log is
+// exactly as before.
 class UnwritableReport : public SaveReport {
  protected:
-  void ExpectRefused(const std::string& path) {
+  void ExpectRefused(const std::string& path, int error) {
     const std::vector<std::string> before = resultsLog;
     host.messageBoxes.clear();
     EXPECT_FALSE(SaveAs(path, morning));
@@ -121,19 +127,19 @@ class UnwritableReport : public SaveReport {
     ASSERT_EQ(host.messageBoxes.size(), 1u);
     EXPECT_EQ(host.messageBoxes[0].caption, "Error!");
     EXPECT_EQ(host.messageBoxes[0].style, MB_OK | MB_ICONEXCLAMATION);
-    EXPECT_NE(host.messageBoxes[0].text.find(path), std::string::npos) << host.messageBoxes[0].text;
+    EXPECT_EQ(host.messageBoxes[0].text, "The file cannot be written: " + path + "\n\n" + std::strerror(error));
   }
 };
 
 TEST_F(UnwritableReport, MissingFolder) {
   const std::string path = (dir.Path() / "missing" / "report.txt").string();
-  ExpectRefused(path);
+  ExpectRefused(path, ENOENT);
   EXPECT_FALSE(fs::exists(dir.Path() / "missing"));
 }
 
 TEST_F(UnwritableReport, NameOfAFolder) {
   fs::create_directory("reports");
-  ExpectRefused("reports");
+  ExpectRefused("reports", EISDIR);
   EXPECT_TRUE(fs::is_directory("reports"));
   EXPECT_TRUE(fs::is_empty("reports"));
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1)
@@ -144,17 +150,28 @@ TEST_F(UnwritableReport, WriteProtectedFileOrFolder) {
   if (::geteuid() == 0) GTEST_SKIP() << "write protection does not bind the superuser";
   ASSERT_TRUE(WriteFileAtomically("kept.txt", {'k'}));
   ::chmod("kept.txt", 0444);
-  ExpectRefused("kept.txt");
+  ExpectRefused("kept.txt", EACCES);
   EXPECT_EQ(FileBytes("kept.txt"), std::vector<uint8_t>{'k'});
   fs::create_directory("locked");
   ::chmod("locked", 0555);
-  ExpectRefused("locked/report.txt");
+  ExpectRefused("locked/report.txt", EACCES);
   ::chmod("locked", 0755);
   EXPECT_TRUE(fs::is_empty("locked"));
 }
 
+TEST_F(UnwritableReport, FullDiskOrAFileWhereTheFolderShouldBe) {
+  {
+    const ScopedFileWriteFunction fullDisk(FullDisk);
+    ExpectRefused("report.txt", ENOSPC);
+  }
+  EXPECT_FALSE(fs::exists("report.txt"));
+  ASSERT_TRUE(WriteFileAtomically("plain", {'p'}));
+  ExpectRefused("plain/report.txt", ENOTDIR);
+  EXPECT_EQ(FileBytes("plain"), std::vector<uint8_t>{'p'});
+}
+
 TEST_F(UnwritableReport, ALaterSaveWorksAsIfTheFailedOneNeverHappened) {
-  ExpectRefused("missing/report.txt");
+  ExpectRefused("missing/report.txt", ENOENT);
   ASSERT_TRUE(SaveAs("report.txt", later));
   EXPECT_EQ(resultsLog, (std::vector<std::string>{"Log of results from 06.12.2026, 09:00:00", kDashes,
                                                   "Log saved on 06.12.2026, 10:02:45"}));

@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 
 #include "platform/TestFolder.h"
@@ -57,10 +58,19 @@ TEST(WriteFileAtomically, AFailedWriteKeepsTheOldFileWhole) {
   WriteBytes(path, kOld);
   {
     const FileSizeLimit limit(100);
-    EXPECT_FALSE(WriteFileAtomically(path, std::vector<uint8_t>(1254, 0xAB)));
+    EXPECT_EQ(WriteFileAtomically(path, std::vector<uint8_t>(1254, 0xAB)).error, EFBIG);
   }
   EXPECT_EQ(ReadBytes(path), kOld);
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"AureloSettings.dat"});
+  {
+    const ScopedFileWriteFunction fullDisk(FullDisk);
+    const FileWriteResult result = WriteFileAtomically(path, {1});
+    EXPECT_EQ(result.error, ENOSPC);
+    EXPECT_EQ(result.Reason(), std::strerror(ENOSPC));
+  }
+  EXPECT_EQ(ReadBytes(path), kOld);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"AureloSettings.dat"});
+  EXPECT_EQ(WriteFileAtomically(path, {1}).Reason(), "") << "the disk is back";
 }
 
 TEST(WriteFileAtomically, APathThatCannotBeAFileIsNotWritten) {
@@ -69,13 +79,15 @@ TEST(WriteFileAtomically, APathThatCannotBeAFileIsNotWritten) {
   std::filesystem::create_directory(dir);
   WriteBytes(dir + "/inside", kOld);
 
-  EXPECT_FALSE(WriteFileAtomically(dir, {1, 2, 3}));
+  EXPECT_EQ(WriteFileAtomically(dir, {1, 2, 3}).error, EISDIR);
   EXPECT_TRUE(std::filesystem::is_directory(dir));
   EXPECT_EQ(ReadBytes(dir + "/inside"), kOld);
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"settings"});
 
-  EXPECT_FALSE(WriteFileAtomically(folder.Path("missing/file.dat"), {1}));
-  EXPECT_FALSE(WriteFileAtomically("", {1}));
+  EXPECT_EQ(WriteFileAtomically(folder.Path("missing/file.dat"), {1}).error, ENOENT);
+  // A regular file where a folder should be stops the superuser too.
+  EXPECT_EQ(WriteFileAtomically(dir + "/inside/file.dat", {1}).error, ENOTDIR);
+  EXPECT_EQ(WriteFileAtomically("", {1}).error, ENOENT);
 }
 
 TEST(ReadWholeFile, ReadsAllOrAtMostTheLimit) {

@@ -1,5 +1,8 @@
 #pragma once
 #include <stdlib.h>
+#include <sys/types.h>
+
+#include <cerrno>
 
 #include <filesystem>
 #include <fstream>
@@ -31,6 +34,12 @@ class TestFolder {
  private:
   std::filesystem::path path_;
 };
+
+// A disk with no room left, for ScopedFileWriteFunction: every write fails as write(2) does then.
+inline ssize_t FullDisk(int /*fd*/, const void* /*data*/, size_t /*size*/) {
+  errno = ENOSPC;
+  return -1;
+}
 
 inline std::vector<uint8_t> ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -4,8 +4,10 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QTableWidget>
+#include <cstring>
 #include <filesystem>
 
+#include "platform/FileWrite.h"
 #include "platform/TestFolder.h"
 #include "progress/ProgressTestSupport.h"
 #include "progress/ProgressWindow.h"
@@ -96,6 +98,16 @@ TEST_F(ProgressWindowTest, ExportWritesTheRowsShownAsCsvAndClearingAsksFirst) {
       ",10:00:00,2,2,D," + mode + ",100 Andante,5,1,0,0,,,,,0\r\n";
   const std::vector<uint8_t> bytes = ReadBytes(path);
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), expected);
+  {
+    // On a full disk the old file stays and the user learns why.
+    const ScopedFileWriteFunction fullDisk(FullDisk);
+    host.fileAnswers.push_back(path);
+    window.ExportCsv();
+  }
+  EXPECT_EQ(ReadBytes(path), bytes);
+  ASSERT_FALSE(host.messageBoxes.empty());
+  EXPECT_EQ(host.messageBoxes.back().caption, "Error!");
+  EXPECT_EQ(host.messageBoxes.back().text, T(txt::kFileUnwritable) + path + "\n\n" + std::strerror(ENOSPC));
 
   host.messageBoxAnswers.push_back(IDNO);
   window.ClearHistory();

@@ -1,10 +1,16 @@
+#include <cerrno>
+#include <cstring>
+
+#include "platform/FileWrite.h"
 #include "platform/ModalDriver.h"
+#include "platform/TestFolder.h"
 #include "platform/qt/QtDialog.h"
 #include "platform/qt/QtUiHost.h"
 #include "sequencer/CSeqDialog.h"
 #include "sequencer/CSequencerRealTime.h"
 #include "sequencer/SeqTestSupport.h"
 #include "text/LanguageTable.h"
+#include "text/TextIds.h"
 
 namespace {
 
@@ -163,6 +169,59 @@ TEST_F(SequencerTest, SavesLoadsAndRefusesWideFragmentsOnOneOctave) {
     if (h.channel != 9) keys.push_back(h);
   }
   EXPECT_EQ(keys, (std::vector<Heard>{{0, 65, 0}, {0, 67, 12}}));
+}
+
+TEST_F(SequencerTest, SavesThatFailSaySoAndKeepTheFragmentAndItsPath) {
+  Open(25);
+  const std::vector<NoteEvent> fragment = {{0, 0, 24}, {0, 12, 28}};
+  Task().events = fragment;
+  Task().lastTick = 24;
+  const auto expectError = [this](const std::string& path, int error) {
+    ASSERT_FALSE(host.messageBoxes.empty());
+    EXPECT_EQ(host.messageBoxes.back().caption, "Error!");
+    EXPECT_EQ(host.messageBoxes.back().text, T(txt::kFileUnwritable) + path + "\n\n" + std::strerror(error));
+    host.messageBoxes.clear();
+  };
+  // A regular file where the folder should be stops every user, the superuser too.
+  const std::string underFile = WriteFile("plain", "p") + "/etude.aro";
+  host.fileAnswers.push_back(underFile);
+  Command(cmd::kTaskButton1 + 1);  // save as
+  expectError(underFile, ENOTDIR);
+  EXPECT_TRUE(Seq().filePath.empty());
+  EXPECT_TRUE(Seq().fileFolder.empty());
+
+  const std::string path = (dir.Path() / "etude.aro").string();
+  {
+    const ScopedFileWriteFunction fullDisk(FullDisk);
+    host.fileAnswers.push_back(path);
+    Command(cmd::kTaskButton1 + 2);  // save, with no path yet: asks
+    expectError(path, ENOSPC);
+    EXPECT_TRUE(Seq().filePath.empty());
+    host.fileAnswers.push_back((dir.Path() / "etude.mid").string());
+    Command(cmd::kTaskButton1 + 3);  // export
+    expectError((dir.Path() / "etude.mid").string(), ENOSPC);
+  }
+  for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+    EXPECT_EQ(entry.path().filename().string().find(".tmp."), std::string::npos) << entry.path();
+  }
+  EXPECT_EQ(Task().events, fragment);
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "etude.mid"));
+
+  // Saved once, a save on a full disk keeps the file as it was.
+  host.fileAnswers.push_back(path);
+  Command(cmd::kTaskButton1 + 1);
+  EXPECT_EQ(Seq().filePath, path);
+  const std::string saved = ReadFile(path);
+  Task().events.push_back({0, 20, 31});
+  {
+    const ScopedFileWriteFunction fullDisk(FullDisk);
+    Command(cmd::kTaskButton1 + 2);
+  }
+  expectError(path, ENOSPC);
+  EXPECT_EQ(ReadFile(path), saved);
+  EXPECT_EQ(Seq().filePath, path);
+  EXPECT_EQ(Task().events.size(), fragment.size() + 1);
 }
 
 TEST_F(SequencerTest, DialogRefusesAMeasuresBoxWithoutANumber) {

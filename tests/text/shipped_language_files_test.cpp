@@ -153,7 +153,7 @@ TEST(LanguageGuide, HasOneRowPerTextIdWithAKnownKind) {
   EXPECT_EQ(IdsOfKind(guide, "prefix"), Range({{420, 423},
                                                {426, 426},
                                                {436, 436},
-                                               {txt::kProgressExportFailed, txt::kProgressDamaged},
+                                               {txt::kFileUnwritable, txt::kProgressDamaged},
                                                {txt::kTeacherMelodyName, txt::kTeacherNotFitting},
                                                {txt::kMidiUnreadable, txt::kMidiUnreadable},
                                                {txt::kFileRefused, txt::kNoLinkHandler},

@@ -15,6 +15,7 @@
 #include <QSlider>
 
 #include "platform/qt/DialogUnitsQt.h"
+#include "platform/qt/PlainText.h"
 #include "platform/qt/ProgramIcon.h"
 #include "platform/qt/QtConvert.h"
 
@@ -48,8 +49,7 @@ class ClickForwarder final : public QObject {
 };
 
 QLabel* WrappingLabel(const std::string& text, Qt::Alignment alignment, QWidget* parent) {
-  auto* label = new QLabel(ToQString(text), parent);
-  label->setTextFormat(Qt::PlainText);
+  auto* label = NewPlainLabel(ToQString(text), parent);
   label->setWordWrap(true);
   label->setAlignment(alignment);
   return label;

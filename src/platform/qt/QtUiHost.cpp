@@ -20,6 +20,7 @@
 
 #include "platform/Dialog.h"
 #include "platform/qt/DialogUnitsQt.h"
+#include "platform/qt/PlainText.h"
 #include "platform/qt/QtConvert.h"
 #include "platform/qt/QtDialog.h"
 
@@ -131,7 +132,7 @@ int QtUiHost::MessageBox(const std::string& text, const std::string& caption, un
     return CancelAnswer(style);
   }
   QMessageBox box(IconOf(style), ToQString(caption), WithLineFeeds(text), QMessageBox::NoButton, Owner());
-  box.setTextFormat(Qt::PlainText);
+  ShowAsPlainText(&box);
   box.setTextInteractionFlags(Qt::TextSelectableByMouse);  // an address in it can be copied
   switch (Buttons(style)) {
     case MB_OKCANCEL:

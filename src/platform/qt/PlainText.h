@@ -1,0 +1,17 @@
+#pragma once
+// Names from files, devices and other programs (a port called "<img src=...>", a melody file
+// "<b>x</b>.mid") are shown as they are, never read as markup: every label and message box
+// of the program takes its text as plain text. (Buttons, lists, edit boxes and window titles
+// show plain text anyway.)
+#include <QLabel>
+#include <QString>
+
+// Makes a label or message box show its text as plain text.
+template <typename Widget>
+Widget* ShowAsPlainText(Widget* widget) {
+  widget->setTextFormat(Qt::PlainText);
+  return widget;
+}
+
+// A new label that shows its text as plain text.
+inline QLabel* NewPlainLabel(const QString& text, QWidget* parent) { return ShowAsPlainText(new QLabel(text, parent)); }

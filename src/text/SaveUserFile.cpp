@@ -1,0 +1,27 @@
+#include "text/SaveUserFile.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/FileWrite.h"
+#include "platform/UiHost.h"
+#include "text/LanguageTable.h"
+#include "text/TextIds.h"
+
+namespace {
+
+FileWriteResult WriteUnlessProtected(const std::string& path, const std::vector<uint8_t>& bytes) {
+  if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return {EACCES};
+  return WriteFileAtomically(path, bytes);
+}
+
+}  // namespace
+
+bool SaveUserFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+  const FileWriteResult written = WriteUnlessProtected(path, bytes);
+  if (written) return true;
+  GetUiHost().MessageBox(T(txt::kFileUnwritable) + path + "\n\n" + written.Reason(), "Error!",
+                         MB_OK | MB_ICONEXCLAMATION);
+  return false;
+}
