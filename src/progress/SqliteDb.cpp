@@ -67,9 +67,6 @@ int Database::Open(const std::string& path) {
 }
 
 void Database::Close() {
-  // The last connection to a file checkpoints it on closing and deletes its log and index by
-  // their names; once the file has been moved aside those names may belong to its successor.
-  if (db_ && !StillAtPath()) sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
   // Statements are owned by their users, who finalize them first; v2 defers the close if not.
   sqlite3_close_v2(db_);
   db_ = nullptr;

@@ -240,7 +240,7 @@ TEST_F(ProgressDatabaseTest, FileMovedAsideUnderAnOpenStoreGetsNoMoreOfItsWrites
     EXPECT_EQ(fresh.Rows({}), std::vector<TaskRecord>{Record("2026-12-04", 2, 1)});
     ASSERT_TRUE(fresh.WriteRecord(Record("2026-12-05", 1, 1)));
     EXPECT_EQ(QueryText(Path(), "SELECT group_concat(day) FROM task"), "2026-12-04,2026-12-05")
-        << "closing the old file left the new one's log and index alone";
+        << "closing the file moved aside left the log and index of the new one alone";
   }
   EXPECT_EQ(QueryText(aside, "SELECT group_concat(day) FROM task"), "2026-12-01");
   EXPECT_EQ(QueryText(Path(), "SELECT group_concat(day) FROM task"), "2026-12-04,2026-12-05");
