@@ -49,10 +49,12 @@ struct Confusion {
 // without history. Each of these is said once through the status handler.
 class ProgressDatabase : public RecordSink {
  public:
-  // The layout of the file, kept in its schema_version table: 2 from when a new version was
-  // needed to bring the confusions of first-layout version 1 files up to date.
+  // The version of the file's layout, kept in its schema_version table. Any change of a table
+  // or an index takes a new number and a migration: version 1 was written in two layouts, and
+  // version 2 exists to bring files of the first one up to date.
   static constexpr int32_t kSchemaVersion = 2;
   static constexpr int kBusyTimeoutMs = 3000;
+  // The owner's lock file is the history file's name with this added.
   static constexpr const char* kLockSuffix = ".lock";
 
   explicit ProgressDatabase(std::string path);

@@ -23,14 +23,8 @@
 namespace {
 
 using namespace progress;
+using progress_test::QueryText;
 using progress_test::Record;
-
-std::string QueryText(const std::string& path, const char* query) {
-  sql::Database db;
-  EXPECT_EQ(db.Open(path), SQLITE_OK);
-  sql::Statement q = db.Prepare(query);
-  return q.Step() == SQLITE_ROW ? q.Text(0) : "(no row)";
-}
 
 std::vector<uint8_t> Junk(size_t size) {
   std::mt19937 random(12);

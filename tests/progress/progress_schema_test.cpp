@@ -17,6 +17,7 @@
 namespace {
 
 using namespace progress;
+using progress_test::QueryText;
 using progress_test::Record;
 
 // The task table, the same in every layout so far.
@@ -61,13 +62,6 @@ std::vector<TaskRecord> StoredRows() {
   chord.chordRoot = 7;
   chord.wrongTypes = {1, 3};
   return {chord, Record("2026-12-02", 3, 1)};
-}
-
-std::string QueryText(const std::string& path, const char* query) {
-  sql::Database db;
-  EXPECT_EQ(db.Open(path), SQLITE_OK);
-  sql::Statement q = db.Prepare(query);
-  return q.Step() == SQLITE_ROW ? q.Text(0) : "(no row)";
 }
 
 // Every table and index but the task table, which each layout made alike and keeps as it was,
