@@ -18,35 +18,57 @@ namespace progress {
 
 namespace {
 
-// Migration n takes the file from version n to n + 1; version 0 is a new, empty file.
-constexpr std::array<const char*, ProgressDatabase::kSchemaVersion> kMigrations = {
-    R"(CREATE TABLE task(
-         id INTEGER PRIMARY KEY,
-         day TEXT NOT NULL,
-         time TEXT NOT NULL,
-         task_type INTEGER NOT NULL,
-         family INTEGER NOT NULL,
-         key INTEGER NOT NULL,
-         mode INTEGER NOT NULL,
-         tempo INTEGER NOT NULL,
-         max_distance INTEGER NOT NULL,
-         attempt INTEGER NOT NULL,
-         ended INTEGER NOT NULL,
-         replays INTEGER NOT NULL,
-         search_presses INTEGER,
-         chord_type INTEGER,
-         chord_root INTEGER,
-         language INTEGER NOT NULL);
-       CREATE INDEX task_day ON task(day, attempt, key, mode);
-       CREATE INDEX task_family_day ON task(family, day, attempt, key, mode);
-       CREATE TABLE confusion(
-         task_id INTEGER NOT NULL REFERENCES task(id) ON DELETE CASCADE,
-         day TEXT NOT NULL,
-         played_type INTEGER NOT NULL,
-         answered_type INTEGER NOT NULL);
-       CREATE INDEX confusion_task ON confusion(task_id);
-       CREATE INDEX confusion_day ON confusion(day, played_type, answered_type);)",
-};
+// The layout of the file, in pieces that a migration shares with a new file, so that a file
+// brought up to date holds exactly the tables and indexes a new one gets.
+constexpr const char* kTaskTable = R"(
+    CREATE TABLE task(
+      id INTEGER PRIMARY KEY,
+      day TEXT NOT NULL,
+      time TEXT NOT NULL,
+      task_type INTEGER NOT NULL,
+      family INTEGER NOT NULL,
+      key INTEGER NOT NULL,
+      mode INTEGER NOT NULL,
+      tempo INTEGER NOT NULL,
+      max_distance INTEGER NOT NULL,
+      attempt INTEGER NOT NULL,
+      ended INTEGER NOT NULL,
+      replays INTEGER NOT NULL,
+      search_presses INTEGER,
+      chord_type INTEGER,
+      chord_root INTEGER,
+      language INTEGER NOT NULL);)";
+constexpr const char* kTaskIndexes = R"(
+    CREATE INDEX task_day ON task(day, attempt, key, mode);
+    CREATE INDEX task_family_day ON task(family, day, attempt, key, mode);)";
+// A wrong chord type answered, with the day and the type played copied from its task, so
+// that the confused types are counted from this table alone.
+constexpr const char* kConfusionTable = R"(
+    CREATE TABLE confusion(
+      task_id INTEGER NOT NULL REFERENCES task(id) ON DELETE CASCADE,
+      day TEXT NOT NULL,
+      played_type INTEGER NOT NULL,
+      answered_type INTEGER NOT NULL);)";
+constexpr const char* kConfusionIndexes = R"(
+    CREATE INDEX confusion_task ON confusion(task_id);
+    CREATE INDEX confusion_day ON confusion(day, played_type, answered_type);)";
+
+// Version 1 was written in two layouts: the first kept only a confusion's task and answered
+// type and indexed the tasks by day and attempt alone. Version 2 is the second layout; a file
+// of the first gets the day and the played type (the task's chord type; kNone where a task
+// had none) of its confusions and the covering indexes here.
+std::string ConfusionsWithDaySql() {
+  return std::string("ALTER TABLE confusion RENAME TO confusion_v1;") + kConfusionTable +
+         StrFormat(R"(
+    INSERT INTO confusion(task_id, day, played_type, answered_type)
+      SELECT c.task_id, t.day, COALESCE(t.chord_type, %d), c.answered_type
+      FROM confusion_v1 c JOIN task t ON t.id = c.task_id ORDER BY c.rowid;
+    DROP TABLE confusion_v1;
+    DROP INDEX task_day;
+    DROP INDEX task_family_day;)",
+                   kNone) +
+         kTaskIndexes + kConfusionIndexes;
+}
 
 constexpr const char* kInsertTask =
     "INSERT INTO task(day, time, task_type, family, key, mode, tempo, max_distance, attempt, ended, replays, "
@@ -83,6 +105,16 @@ std::string RowsSql(const Filter& filter) {
 
 int32_t ToInt(int64_t value) { return static_cast<int32_t>(value); }
 
+// The one number a query gives (NULL: 0); the SQLite result of asking. The statement is done
+// with when this returns, so the schema may be changed next.
+int Count(const sql::Database& db, const char* query, int64_t& count) {
+  sql::Statement q = db.Prepare(query);
+  const int result = q.Step();
+  if (result != SQLITE_ROW) return q.Ok() ? result : db.ErrorCode();
+  count = q.IsNull(0) ? 0 : q.Int(0);
+  return SQLITE_OK;
+}
+
 std::vector<int32_t> ParseTypes(const std::string& text) {
   std::vector<int32_t> types;
   size_t at = 0;
@@ -109,35 +141,46 @@ std::string DayBefore(int32_t days) {
   return StrFormat("%04d-%02d-%02d", tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday);
 }
 
-ProgressDatabase::ProgressDatabase(std::string path) : path_(std::move(path)) { OpenOrRecreate(); }
+ProgressDatabase::ProgressDatabase(std::string path) : path_(std::move(path)) {
+  OwnsFile();  // the first Aurelo to open the history owns it for the whole of its run
+  OpenOrRecreate();
+}
 
-ProgressDatabase::~ProgressDatabase() {
+ProgressDatabase::~ProgressDatabase() { CloseFile(); }
+
+void ProgressDatabase::CloseFile() {
   insertTask_ = {};
   insertConfusion_ = {};
   db_.Close();
 }
 
+bool ProgressDatabase::OwnsFile() { return owner_.TryLock(path_ + kLockSuffix); }
+
 void ProgressDatabase::OpenOrRecreate() {
   int result = OpenAndMigrate();
-  if (sql::IsCorruption(result)) {
+  if (result == sql::kMovedAway) result = OpenAndMigrate();
+  // Only the owner sets a damaged file aside: another Aurelo may still be writing to it.
+  if (sql::IsCorruption(result) && OwnsFile()) {
     MoveAside();
     result = OpenAndMigrate();
   }
+  awaitingOwner_ = sql::IsCorruption(result);
   if (result != SQLITE_OK) {
-    insertTask_ = {};
-    insertConfusion_ = {};
-    db_.Close();
+    CloseFile();
     SayOnce(saidUnwritable_, T(txt::kProgressUnwritable));
   }
 }
 
 int ProgressDatabase::OpenAndMigrate() {
-  insertTask_ = {};
-  insertConfusion_ = {};
+  CloseFile();
   int result = db_.Open(path_);
   if (result != SQLITE_OK) return result;
   const std::string busy = StrFormat("PRAGMA busy_timeout = %d", kBusyTimeoutMs);
   if ((result = db_.Exec(busy.c_str())) != SQLITE_OK) return result;
+  // A file of a newer program is left as it is, its journal mode included.
+  int32_t version = 0;
+  if ((result = ReadVersion(version)) != SQLITE_OK) return result;
+  if (version > kSchemaVersion) return SQLITE_READONLY;
   // WAL: a commit is one append to the log; readers do not block the writer. NORMAL: the log
   // is handed to the system before the commit returns, so an answer outlives a crash or a kill
   // of the program; the file stays sound after a power cut, which may take the last answers.
@@ -151,48 +194,60 @@ int ProgressDatabase::OpenAndMigrate() {
   return SQLITE_OK;
 }
 
+int ProgressDatabase::ReadVersion(int32_t& version) const {
+  version = 0;
+  int64_t tables = 0;
+  int result = Count(db_, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = 'schema_version'", tables);
+  if (result != SQLITE_OK || tables == 0) return result;  // a new file: version 0
+  int64_t stored = 0;
+  result = Count(db_, "SELECT MAX(version) FROM schema_version", stored);
+  version = ToInt(stored);
+  return result;
+}
+
 int ProgressDatabase::Migrate() {
-  int result = db_.Exec("CREATE TABLE IF NOT EXISTS schema_version(version INTEGER NOT NULL)");
+  // One transaction from whatever version to the current one: an interrupted migration leaves
+  // the file as it was, and a second Aurelo opening the file meanwhile waits and finds it done.
+  int result = db_.BeginWrite();
   if (result != SQLITE_OK) return result;
   int32_t version = 0;
-  {
-    sql::Statement read = db_.Prepare("SELECT MAX(version) FROM schema_version");
-    if (!read.Ok()) return db_.ErrorCode();
-    result = read.Step();
-    if (result != SQLITE_ROW) return result;
-    version = ToInt(read.Int(0));
+  result = ReadVersion(version);
+  if (result == SQLITE_OK && version > kSchemaVersion) result = SQLITE_READONLY;
+  if (result == SQLITE_OK && version < kSchemaVersion) {
+    result = Upgrade(version);
+    const std::string mark = StrFormat("DELETE FROM schema_version; INSERT INTO schema_version VALUES(%d)", kSchemaVersion);
+    if (result == SQLITE_OK) result = db_.Exec(mark.c_str());
   }
-  // A file of a newer program is left as it is.
-  if (version > kSchemaVersion) return SQLITE_READONLY;
-  while (version < kSchemaVersion) {
-    if ((result = db_.Exec("BEGIN IMMEDIATE")) != SQLITE_OK) return result;
-    result = db_.Exec(kMigrations[static_cast<size_t>(version)]);
-    if (result == SQLITE_OK) {
-      const std::string mark = StrFormat("DELETE FROM schema_version; INSERT INTO schema_version VALUES(%d)", version + 1);
-      result = db_.Exec(mark.c_str());
-    }
-    if (result == SQLITE_OK) result = db_.Exec("COMMIT");
-    if (result != SQLITE_OK) {
-      db_.Exec("ROLLBACK");
-      return result;
-    }
-    ++version;
+  if (result == SQLITE_OK) result = db_.Exec("COMMIT");
+  if (result != SQLITE_OK) db_.Exec("ROLLBACK");
+  return result;
+}
+
+int ProgressDatabase::Upgrade(int32_t version) {
+  if (version == 0) {
+    // Earlier programs made the version table in a transaction of its own: it may be there, empty.
+    const std::string layout = std::string("CREATE TABLE IF NOT EXISTS schema_version(version INTEGER NOT NULL);") +
+                               kTaskTable + kTaskIndexes + kConfusionTable + kConfusionIndexes;
+    return db_.Exec(layout.c_str());
   }
-  return SQLITE_OK;
+  // Version 1 in its first layout: the confusions without their day.
+  int64_t dayColumns = 0;
+  const int result = Count(db_, "SELECT COUNT(*) FROM pragma_table_info('confusion') WHERE name = 'day'", dayColumns);
+  if (result != SQLITE_OK || dayColumns != 0) return result;
+  return db_.Exec(ConfusionsWithDaySql().c_str());
 }
 
 void ProgressDatabase::MoveAside() {
-  insertTask_ = {};
-  insertConfusion_ = {};
-  db_.Close();
+  CloseFile();
   const LocalTime t = ToLocalTime(std::time(nullptr));
   std::string aside = path_ + StrFormat(".corrupt-%04d-%02d-%02d", t.year, t.month, t.day);
   std::error_code error;
   if (std::filesystem::exists(aside, error)) aside += StrFormat("-%02d%02d%02d", t.hour, t.minute, t.second);
-  std::filesystem::rename(path_, aside, error);
-  // The log and the shared-memory index belong to the damaged file.
+  // The log and the shared-memory index belong to the damaged file; they go first, while no
+  // other program can yet have begun a new file (and its own log and index) at the path.
   std::filesystem::rename(path_ + "-wal", aside + "-wal", error);
   std::filesystem::remove(path_ + "-shm", error);
+  std::filesystem::rename(path_, aside, error);
   SayOnce(saidDamaged_, T(txt::kProgressDamaged) + aside);
 }
 
@@ -219,20 +274,31 @@ void ProgressDatabase::SetStatusHandler(std::function<void(const std::string&)> 
 void ProgressDatabase::Write(const TaskRecord& record) { WriteRecord(record); }
 
 bool ProgressDatabase::WriteRecord(const TaskRecord& record) {
+  // A damaged file that another Aurelo owns is looked at again at each answer: that one sets
+  // it aside and begins a new one the next time it writes or starts.
+  if (!db_.IsOpen() && awaitingOwner_) OpenOrRecreate();
   if (!db_.IsOpen()) return false;
-  const int result = Insert(record);
-  if (result == SQLITE_OK) return true;
+  int result = Insert(record);
   if (sql::IsCorruption(result)) {
-    MoveAside();
+    if (OwnsFile()) MoveAside();
     OpenOrRecreate();
-    if (db_.IsOpen() && Insert(record) == SQLITE_OK) return true;
+    if (db_.IsOpen()) result = Insert(record);
   }
+  if (result == SQLITE_OK) return true;
   SayOnce(saidUnwritable_, T(txt::kProgressUnwritable));
   return false;
 }
 
+int ProgressDatabase::BeginOnCurrentFile() {
+  const int result = db_.BeginWrite();
+  if (result != sql::kMovedAway) return result;
+  // Another Aurelo has set the file aside: its successor at the path takes what follows.
+  OpenOrRecreate();
+  return db_.IsOpen() ? db_.BeginWrite() : SQLITE_CANTOPEN;
+}
+
 int ProgressDatabase::Insert(const TaskRecord& record) {
-  int result = db_.Exec("BEGIN IMMEDIATE");
+  int result = BeginOnCurrentFile();
   if (result != SQLITE_OK) return result;
   sql::Statement& task = insertTask_;
   task.Reset();
@@ -337,8 +403,8 @@ std::vector<TaskRecord> ProgressDatabase::Rows(const Filter& filter) const {
 }
 
 bool ProgressDatabase::Clear() {
-  if (!db_.IsOpen()) return false;
-  if (db_.Exec("BEGIN IMMEDIATE; DELETE FROM confusion; DELETE FROM task; COMMIT") == SQLITE_OK) return true;
+  if (!db_.IsOpen() || BeginOnCurrentFile() != SQLITE_OK) return false;
+  if (db_.Exec("DELETE FROM confusion; DELETE FROM task; COMMIT") == SQLITE_OK) return true;
   db_.Exec("ROLLBACK");
   return false;
 }

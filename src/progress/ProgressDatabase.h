@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileLock.h"
 #include "progress/Recorder.h"
 #include "progress/SqliteDb.h"
 #include "progress/TaskRecord.h"
@@ -40,13 +41,21 @@ struct Confusion {
 
 // The history of answered tasks in one SQLite file: one row per closed task, written in its own
 // transaction (a crash of the program right after an answer keeps it), WAL journal, a second
-// program writing at the same time is waited for. A damaged file is moved aside and a new one
-// begun; a folder that cannot be written leaves the program without history. Each of these is
-// said once through the status handler.
+// program writing at the same time is waited for. The first program to open the file owns it
+// (a lock on the file beside it, for the whole run); only the owner moves a damaged file aside
+// and begins a new one, and every program looks, before each write, whether the file is still
+// at its path, so none writes into a file moved aside. A damaged file that another program
+// owns, a folder that cannot be written and a file of a newer version leave the program
+// without history. Each of these is said once through the status handler.
 class ProgressDatabase : public RecordSink {
  public:
-  static constexpr int32_t kSchemaVersion = 1;
+  // The version of the file's layout, kept in its schema_version table. Any change of a table
+  // or an index takes a new number and a migration: version 1 was written in two layouts, and
+  // version 2 exists to bring files of the first one up to date.
+  static constexpr int32_t kSchemaVersion = 2;
   static constexpr int kBusyTimeoutMs = 3000;
+  // The owner's lock file is the history file's name with this added.
+  static constexpr const char* kLockSuffix = ".lock";
 
   explicit ProgressDatabase(std::string path);
   ~ProgressDatabase() override;
@@ -74,11 +83,20 @@ class ProgressDatabase : public RecordSink {
   std::vector<std::string> QueryPlans(const Filter& filter) const;
 
  private:
-  // Opens the file; a damaged one is moved aside and opened anew once.
+  // Opens the file; a damaged one is moved aside (by the owner) and opened anew once.
   void OpenOrRecreate();
   // SQLite result of opening, configuring and migrating the file.
   int OpenAndMigrate();
+  // The version in the file (0: a new file); the SQLite result of reading it.
+  int ReadVersion(int32_t& version) const;
   int Migrate();
+  // Inside the migration's transaction: from the version to the current layout.
+  int Upgrade(int32_t version);
+  void CloseFile();
+  // Whether this program owns the file; takes it over when the owner has ended.
+  bool OwnsFile();
+  // BEGIN IMMEDIATE on the file at the path, reopened if another program moved the old one.
+  int BeginOnCurrentFile();
   // SQLITE_OK, or the code of the failure (the transaction rolled back).
   int Insert(const TaskRecord& record);
   void MoveAside();
@@ -91,6 +109,9 @@ class ProgressDatabase : public RecordSink {
   std::vector<std::string> pendingStatus_;
   bool saidUnwritable_ = false;
   bool saidDamaged_ = false;
+  // The file is damaged and another program owns it: opened again at each write.
+  bool awaitingOwner_ = false;
+  FileLock owner_;
   sql::Database db_;
   sql::Statement insertTask_;
   sql::Statement insertConfusion_;

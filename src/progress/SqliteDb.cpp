@@ -56,17 +56,36 @@ Database::~Database() { Close(); }
 int Database::Open(const std::string& path) {
   Close();
   const int result = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-  if (result != SQLITE_OK) Close();
-  return result;
+  if (result != SQLITE_OK) {
+    Close();
+    return result;
+  }
+  // SQLite has opened (or made) the file itself by now: this is the file written from here on.
+  path_ = path;
+  opened_ = IdentityOf(path);
+  return SQLITE_OK;
 }
 
 void Database::Close() {
   // Statements are owned by their users, who finalize them first; v2 defers the close if not.
   sqlite3_close_v2(db_);
   db_ = nullptr;
+  opened_.reset();
 }
 
 int Database::Exec(const char* text) { return db_ ? sqlite3_exec(db_, text, nullptr, nullptr, nullptr) : SQLITE_MISUSE; }
+
+int Database::BeginWrite() {
+  if (!StillAtPath()) return kMovedAway;
+  const int result = Exec("BEGIN IMMEDIATE");
+  if (result != SQLITE_OK) return StillAtPath() ? result : kMovedAway;
+  // Checked again with the write lock held: the file may have been moved while this waited.
+  if (StillAtPath()) return SQLITE_OK;
+  Exec("ROLLBACK");
+  return kMovedAway;
+}
+
+bool Database::StillAtPath() const { return db_ && opened_ && IdentityOf(path_) == opened_; }
 
 int Database::ErrorCode() const { return db_ ? sqlite3_errcode(db_) : SQLITE_CANTOPEN; }
 

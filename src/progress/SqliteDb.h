@@ -1,8 +1,11 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/FileLock.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -50,14 +53,27 @@ class Database {
   bool IsOpen() const { return db_ != nullptr; }
   // Runs statements without results; returns the SQLite result code.
   int Exec(const char* text);
+  // Starts a write transaction (BEGIN IMMEDIATE, which waits the busy timeout for another
+  // writer) on the file still at the path it was opened from; kMovedAway, with no transaction,
+  // when the path now names another file or none: another program has moved this one aside,
+  // and what is written here would land in the file set aside.
+  int BeginWrite();
   Statement Prepare(std::string_view text) const { return Statement(db_, text); }
   int ErrorCode() const;
   std::string ErrorMessage() const;
   int64_t LastInsertRowId() const;
 
  private:
+  bool StillAtPath() const;
+
   sqlite3* db_ = nullptr;
+  std::string path_;
+  std::optional<FileIdentity> opened_;
 };
+
+// BeginWrite's answer when the file is no longer at its path (beside SQLite's result codes,
+// which are never negative).
+inline constexpr int kMovedAway = -1;
 
 // Whether an SQLite result code says the file is not a (sound) database.
 bool IsCorruption(int code);

@@ -1,9 +1,12 @@
 #pragma once
+#include <sqlite3.h>
+
 #include <string>
 #include <vector>
 
 #include "progress/ProgressDatabase.h"
 #include "progress/Recorder.h"
+#include "progress/SqliteDb.h"
 #include "progress/TaskRecord.h"
 
 namespace progress_test {
@@ -28,6 +31,14 @@ inline progress::TaskRecord Record(const std::string& day, int type, int attempt
   r.maxDistance = 5;
   r.attempt = attempt;
   return r;
+}
+
+// The first column of the first row a query gives on the file, through a connection of its own.
+inline std::string QueryText(const std::string& path, const char* query) {
+  sql::Database db;
+  if (db.Open(path) != SQLITE_OK) return "(cannot open)";
+  sql::Statement q = db.Prepare(query);
+  return q.Step() == SQLITE_ROW ? q.Text(0) : "(no row)";
 }
 
 }  // namespace progress_test

@@ -1,5 +1,6 @@
 // The progress history file: rows written and read back, the queries of the window, the
-// schema, a damaged file, an unwritable folder, a crash right after an answer, a second writer.
+// schema, a damaged file, an unwritable folder, a crash right after an answer, a second writer,
+// a damaged file that two programs have open.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sqlite3.h>
@@ -8,28 +9,54 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <optional>
 #include <random>
 #include <thread>
 
 #include "platform/TestFolder.h"
 #include "progress/ProgressTestSupport.h"
 #include "progress/SqliteDb.h"
+#include "text/LanguageTable.h"
+#include "text/TextIds.h"
 
 namespace {
 
 using namespace progress;
+using progress_test::QueryText;
 using progress_test::Record;
 
-std::string QueryText(const std::string& path, const char* query) {
-  sql::Database db;
-  EXPECT_EQ(db.Open(path), SQLITE_OK);
-  sql::Statement q = db.Prepare(query);
-  return q.Step() == SQLITE_ROW ? q.Text(0) : "(no row)";
+std::vector<uint8_t> Junk(size_t size) {
+  std::mt19937 random(12);
+  std::vector<uint8_t> junk(size);
+  for (uint8_t& b : junk) b = static_cast<uint8_t>(random());
+  return junk;
+}
+
+// Overwrites the open file in place, as a failing disk would; the log and the shared index are
+// lost with it, so every connection reads the file afresh. Returns the damaged file's bytes.
+std::vector<uint8_t> DamageInPlace(const std::string& path) {
+  const std::vector<uint8_t> junk = Junk(std::filesystem::file_size(path));
+  std::fstream(path, std::ios::in | std::ios::out | std::ios::binary)
+      .write(reinterpret_cast<const char*>(junk.data()), static_cast<std::streamsize>(junk.size()));
+  std::filesystem::resize_file(path + "-wal", 0);
+  const std::vector<char> zeros(std::filesystem::file_size(path + "-shm"));
+  std::fstream(path + "-shm", std::ios::in | std::ios::out | std::ios::binary)
+      .write(zeros.data(), static_cast<std::streamsize>(zeros.size()));
+  return junk;
 }
 
 class ProgressDatabaseTest : public ::testing::Test {
  protected:
   std::string Path() const { return folder.Path("AureloProgress.sqlite"); }
+  // The name of the file set aside; empty when none is.
+  std::string Aside() const {
+    std::string aside;
+    for (const std::string& name : folder.Entries()) {
+      if (name.find(".corrupt-") != std::string::npos && name.find("-wal") == std::string::npos) aside = name;
+    }
+    return aside;
+  }
   TestFolder folder;
   std::vector<std::string> said;
 };
@@ -92,27 +119,22 @@ TEST_F(ProgressDatabaseTest, NewFileHasWalAndSchemaVersionAndKeepsRowsAcrossOpen
     ASSERT_TRUE(db.WriteRecord(Record("2026-12-07", 1, 1)));
   }
   EXPECT_EQ(QueryText(Path(), "PRAGMA journal_mode"), "wal");
-  EXPECT_EQ(QueryText(Path(), "SELECT group_concat(version) FROM schema_version"), "1");
+  EXPECT_EQ(QueryText(Path(), "SELECT group_concat(version) FROM schema_version"), "2");
   ProgressDatabase again(Path());
   ASSERT_TRUE(again.WriteRecord(Record("2026-12-07", 1, 2)));
   EXPECT_EQ(again.Rows({}).size(), 2u);
-  EXPECT_EQ(QueryText(Path(), "SELECT group_concat(version) FROM schema_version"), "1");
+  EXPECT_EQ(QueryText(Path(), "SELECT group_concat(version) FROM schema_version"), "2");
 }
 
 TEST_F(ProgressDatabaseTest, DamagedFileIsMovedAsideOnceAndANewOneTakesTheAnswers) {
-  std::mt19937 random(12);
-  std::vector<uint8_t> junk(8192);
-  for (uint8_t& b : junk) b = static_cast<uint8_t>(random());
+  const std::vector<uint8_t> junk = Junk(8192);
   WriteBytes(Path(), junk);
 
   ProgressDatabase db(Path());
   db.SetStatusHandler([this](const std::string& s) { said.push_back(s); });
   ASSERT_TRUE(db.Available());
   ASSERT_EQ(said.size(), 1u);
-  std::string aside;
-  for (const std::string& name : folder.Entries()) {
-    if (name.find(".corrupt-") != std::string::npos) aside = name;
-  }
+  const std::string aside = Aside();
   ASSERT_FALSE(aside.empty());
   EXPECT_NE(said[0].find(aside), std::string::npos) << said[0];
   EXPECT_EQ(ReadBytes(folder.Path(aside)), junk) << "the damaged file is kept as it was";
@@ -167,6 +189,64 @@ TEST_F(ProgressDatabaseTest, SecondWriterIsWaitedFor) {
   EXPECT_TRUE(written);
   EXPECT_GE(waited, std::chrono::milliseconds(250));
   EXPECT_EQ(db.Rows({}).size(), 1u);
+}
+
+// Two stores on one file, as two programs would have it: the first owns it.
+TEST_F(ProgressDatabaseTest, OnlyTheOwnerSetsADamagedFileAsideAndTheOtherFollowsItToTheNewFile) {
+  ProgressDatabase owner(Path());
+  ProgressDatabase other(Path());
+  std::vector<std::string> otherSaid;
+  owner.SetStatusHandler([this](const std::string& s) { said.push_back(s); });
+  other.SetStatusHandler([&otherSaid](const std::string& s) { otherSaid.push_back(s); });
+  ASSERT_TRUE(owner.WriteRecord(Record("2026-12-01", 1, 1)));
+  ASSERT_TRUE(other.WriteRecord(Record("2026-12-01", 2, 1)));
+
+  const std::vector<uint8_t> junk = DamageInPlace(Path());
+  EXPECT_FALSE(other.WriteRecord(Record("2026-12-02", 2, 1)));
+  EXPECT_EQ(Aside(), "") << "the other program leaves the file where it is";
+  EXPECT_EQ(otherSaid, std::vector<std::string>{T(txt::kProgressUnwritable)});
+
+  ASSERT_TRUE(owner.WriteRecord(Record("2026-12-03", 1, 1)));
+  const std::string aside = Aside();
+  ASSERT_FALSE(aside.empty());
+  EXPECT_EQ(said, std::vector<std::string>{T(txt::kProgressDamaged) + folder.Path(aside)});
+  ASSERT_TRUE(other.WriteRecord(Record("2026-12-04", 2, 1)));
+  EXPECT_EQ(owner.Rows({}), (std::vector<TaskRecord>{Record("2026-12-03", 1, 1), Record("2026-12-04", 2, 1)}));
+  EXPECT_EQ(ReadBytes(folder.Path(aside)), junk);
+  EXPECT_EQ(otherSaid.size(), 1u);
+}
+
+TEST_F(ProgressDatabaseTest, FileMovedAsideUnderAnOpenStoreGetsNoMoreOfItsWrites) {
+  const std::string aside = Path() + ".corrupt-2026-12-01";
+  {
+    ProgressDatabase stale(Path());
+    ASSERT_TRUE(stale.WriteRecord(Record("2026-12-01", 2, 1)));
+    // Moved as the owner moves a file it has found damaged (or an earlier Aurelo, which took no
+    // lock): the stale store still has it open and takes no notice of the move until it writes.
+    std::filesystem::rename(Path() + "-wal", aside + "-wal");
+    std::filesystem::remove(Path() + "-shm");
+    std::filesystem::rename(Path(), aside);
+    ProgressDatabase fresh(Path());
+    ASSERT_TRUE(fresh.WriteRecord(Record("2026-12-02", 1, 1)));
+    ASSERT_TRUE(stale.WriteRecord(Record("2026-12-03", 2, 1)));
+    ASSERT_TRUE(stale.Clear());
+    ASSERT_TRUE(stale.WriteRecord(Record("2026-12-04", 2, 1)));
+    EXPECT_EQ(fresh.Rows({}), std::vector<TaskRecord>{Record("2026-12-04", 2, 1)});
+    ASSERT_TRUE(fresh.WriteRecord(Record("2026-12-05", 1, 1)));
+    EXPECT_EQ(QueryText(Path(), "SELECT group_concat(day) FROM task"), "2026-12-04,2026-12-05")
+        << "closing the file moved aside left the log and index of the new one alone";
+  }
+  EXPECT_EQ(QueryText(aside, "SELECT group_concat(day) FROM task"), "2026-12-01");
+  EXPECT_EQ(QueryText(Path(), "SELECT group_concat(day) FROM task"), "2026-12-04,2026-12-05");
+
+  // With the owner gone, the other program takes the file over and sets a damaged one aside.
+  std::filesystem::rename(aside, folder.Path("first"));
+  std::optional<ProgressDatabase> first(std::in_place, Path());
+  ProgressDatabase heir(Path());
+  first.reset();
+  DamageInPlace(Path());
+  ASSERT_TRUE(heir.WriteRecord(Record("2026-12-05", 2, 1)));
+  EXPECT_FALSE(Aside().empty());
 }
 
 }  // namespace
