@@ -62,8 +62,8 @@ CSeqDialog::CSeqDialog()
 int CSeqDialog::Run(const std::string& titleText, const std::string& authorText, int32_t startAgainFlag,
                     int32_t saveTempoFlag, int32_t signature, int32_t measureCount, int32_t quantize,
                     int32_t recordingChannel) {
-  title = sequencer::UnderscoresToBlanks(titleText);
-  author = sequencer::UnderscoresToBlanks(authorText);
+  title = fragment::UnderscoresToBlanks(titleText);
+  author = fragment::UnderscoresToBlanks(authorText);
   startAgain = startAgainFlag;
   saveTempo = saveTempoFlag;
   tempoIndex = ClampTempoIndex(::tempoIndex);

@@ -57,8 +57,8 @@ void CSeqPlayer::OnListenNew() {
 
 void CSeqPlayer::OnListenAgain() {
   LoadFragment(*this, true);
-  shownTitle = sequencer::UnderscoresToBlanks(fragmentTitle);
-  shownAuthor = sequencer::UnderscoresToBlanks(fragmentAuthor);
+  shownTitle = fragment::UnderscoresToBlanks(fragmentTitle);
+  shownAuthor = fragment::UnderscoresToBlanks(fragmentAuthor);
   GetViewHost().Invalidate();
 }
 

@@ -44,7 +44,7 @@ std::optional<std::string> AskForFile(bool load, int filterText = kFilterText) {
 // The fragment's title as a MIDI file has it: UTF-8 when it is, else one byte a character.
 std::string TitleOfMidiFile(const std::string& bytes) {
   const bool utf8 = Utf16ToUtf8(Utf8ToUtf16(bytes)) == bytes;
-  return sequencer::BlanksToUnderscores(utf8 ? bytes : fragment::Latin1ToUtf8(bytes));
+  return fragment::BlanksToUnderscores(utf8 ? bytes : fragment::Latin1ToUtf8(bytes));
 }
 
 // The quarter note as the sequencers and the player play a tempo of the list: twelve ticks
@@ -234,7 +234,7 @@ namespace sequencer {
 
 smf::Song SongOfFragment(const fragment::Content& content, int32_t lastTick, int32_t keyToNote) {
   smf::Song song;
-  song.title = UnderscoresToBlanks(content.title);
+  song.title = fragment::UnderscoresToBlanks(content.title);
   song.microsPerQuarter = PlayedQuarterMicros(content.tempoIndex);
   song.signature = SignatureOf(std::clamp(content.signatureIndex, 0, fragment::kLastSignature));
   for (int32_t channel = 0; channel < fragment::kChannels; ++channel) {
@@ -312,17 +312,6 @@ void EnableToolControls() {
 
 void ShowTempo(int32_t index) {
   GetViewHost().SetControlText(cmd::kTempoList, tempoNames[static_cast<size_t>(ClampTempoIndex(index))]);
-}
-
-std::string UnderscoresToBlanks(std::string text) {
-  std::replace(text.begin(), text.end(), '_', ' ');
-  return text;
-}
-
-std::string BlanksToUnderscores(std::string text) {
-  std::replace_if(
-      text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }, '_');
-  return text;
 }
 
 }  // namespace sequencer

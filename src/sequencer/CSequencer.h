@@ -75,7 +75,4 @@ int32_t Quantize(int32_t tick, int32_t grid);
 void EnableToolControls();
 // Selects the tempo in the control bar's tempo box.
 void ShowTempo(int32_t index);
-// The text with every "_" shown as a blank, and the reverse for every blank.
-std::string UnderscoresToBlanks(std::string text);
-std::string BlanksToUnderscores(std::string text);
 }  // namespace sequencer

@@ -132,8 +132,8 @@ void CSequencerRealTimeT<Piano>::OnListenAgain() {
   }
   startAgain = dialog.startAgain;
   if (startAgain) {
-    title = fragmentTitle = sequencer::BlanksToUnderscores(dialog.title);
-    author = fragmentAuthor = sequencer::BlanksToUnderscores(dialog.author);
+    title = fragmentTitle = fragment::BlanksToUnderscores(dialog.title);
+    author = fragmentAuthor = fragment::BlanksToUnderscores(dialog.author);
     this->signatureIndex = std::clamp(dialog.signatureIndex, 0, 15);
     this->barCount = dialog.measures;
     std::lock_guard lock(this->eventsLock);

@@ -176,4 +176,15 @@ void Parse(std::span<const uint8_t> bytes, Sink& sink) {
   }
 }
 
+std::string UnderscoresToBlanks(std::string text) {
+  std::replace(text.begin(), text.end(), '_', ' ');
+  return text;
+}
+
+std::string BlanksToUnderscores(std::string text) {
+  std::replace_if(
+      text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }, '_');
+  return text;
+}
+
 }  // namespace fragment

@@ -69,5 +69,9 @@ void Parse(std::span<const uint8_t> bytes, Sink& sink);
 // Text conversions between the program's UTF-8 and the file's one byte per character.
 std::string Latin1ToUtf8(std::string_view bytes);
 std::string Utf8ToLatin1(std::string_view text);
+// Titles and authors keep blanks as "_" in the file: the text with every "_" shown as a blank,
+// and the reverse for every blank.
+std::string UnderscoresToBlanks(std::string text);
+std::string BlanksToUnderscores(std::string text);
 
 }  // namespace fragment

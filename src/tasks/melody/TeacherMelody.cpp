@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <map>
 
-#include "sequencer/CSequencer.h"
 #include "sequencer/FragmentFile.h"
 #include "sequencer/MidiFile.h"
 #include "sound/MidiOutput.h"
+#include "sound/TempoTables.h"
 
 namespace teacher {
 namespace {
@@ -25,6 +25,37 @@ class MelodySink final : public fragment::Sink {
   std::string title;
   std::map<int32_t, std::vector<TimedNote>> byChannel;
 };
+
+std::optional<Melody> MelodyFromFragment(std::span<const uint8_t> bytes) {
+  MelodySink sink;
+  fragment::Parse(bytes, sink);
+  if (sink.byChannel.empty()) return std::nullopt;
+  return Melody{fragment::UnderscoresToBlanks(sink.title),
+                OneVoice(std::move(sink.byChannel.begin()->second))};
+}
+
+std::optional<Melody> MelodyFromMidiFile(std::span<const uint8_t> bytes) {
+  const std::optional<smf::Song> song = smf::Read(bytes);
+  if (!song) return std::nullopt;
+  for (const std::vector<smf::Note>& track : song->tracks) {
+    std::vector<TimedNote> notes;
+    for (const smf::Note& n : track) {
+      if (n.channel != midi::kPercussionChannel) notes.push_back({n.note, n.tick, n.tick + n.length});
+    }
+    if (!notes.empty()) return Melody{song->title, OneVoice(std::move(notes))};
+  }
+  return std::nullopt;
+}
+
+// Whether the melody plays in two minutes at the slowest tempo and has no more tones than a
+// task gives.
+bool WithinLimits(const Melody& melody) {
+  if (melody.tones.size() > kMostTones) return false;
+  const int32_t slowestTickMs = *std::max_element(msPerTick.begin(), msPerTick.end());
+  const int64_t mostTicks = kMostPlayingMs / slowestTickMs;
+  return std::all_of(melody.tones.begin(), melody.tones.end(),
+                     [mostTicks](const Tone& t) { return int64_t{t.tick} + t.length <= mostTicks; });
+}
 
 }  // namespace
 
@@ -48,7 +79,6 @@ std::vector<Tone> OneVoice(std::vector<TimedNote> notes) {
     tones.push_back({top.note, top.tick, length});
     i = next;
   }
-  if (tones.size() > kMostTones) tones.resize(kMostTones);
   if (!tones.empty()) {
     const int32_t first = tones.front().tick;
     for (Tone& t : tones) t.tick -= first;
@@ -56,30 +86,10 @@ std::vector<Tone> OneVoice(std::vector<TimedNote> notes) {
   return tones;
 }
 
-std::optional<Melody> MelodyFromFragment(std::span<const uint8_t> bytes) {
-  MelodySink sink;
-  fragment::Parse(bytes, sink);
-  if (sink.byChannel.empty()) return std::nullopt;
-  return Melody{sequencer::UnderscoresToBlanks(sink.title),
-                OneVoice(std::move(sink.byChannel.begin()->second))};
-}
-
-std::optional<Melody> MelodyFromMidiFile(std::span<const uint8_t> bytes) {
-  const std::optional<smf::Song> song = smf::Read(bytes);
-  if (!song) return std::nullopt;
-  for (const std::vector<smf::Note>& track : song->tracks) {
-    std::vector<TimedNote> notes;
-    for (const smf::Note& n : track) {
-      if (n.channel != midi::kPercussionChannel) notes.push_back({n.note, n.tick, n.tick + n.length});
-    }
-    if (!notes.empty()) return Melody{song->title, OneVoice(std::move(notes))};
-  }
-  return std::nullopt;
-}
-
 std::optional<Melody> ReadMelody(std::span<const uint8_t> bytes, const std::string& fallbackTitle) {
   std::optional<Melody> melody = smf::LooksLikeMidiFile(bytes) ? MelodyFromMidiFile(bytes) : MelodyFromFragment(bytes);
-  if (melody && melody->title.empty()) melody->title = fallbackTitle;
+  if (!melody || !WithinLimits(*melody)) return std::nullopt;
+  if (melody->title.empty()) melody->title = fallbackTitle;
   return melody;
 }
 

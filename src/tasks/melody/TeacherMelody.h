@@ -10,8 +10,10 @@
 namespace teacher {
 
 inline constexpr int32_t kTicksPerBeat = 12;
-// The tones of the longest melody a task gives; a longer one is cut after them.
+// The most tones a melody may have, and the longest it may play at the slowest tempo; a melody
+// file past either is refused as unreadable.
 inline constexpr size_t kMostTones = 32;
+inline constexpr int32_t kMostPlayingMs = 2 * 60 * 1000;
 
 struct Tone {
   int32_t note = 60;  // MIDI note
@@ -35,14 +37,12 @@ struct TimedNote {
 };
 std::vector<Tone> OneVoice(std::vector<TimedNote> notes);
 
-// The melody of a fragment file: its title, and the notes of the lowest channel that has any
-// (the percussion channel and codes aside) at MIDI note key + 36, each lasting to the next.
-// nullopt when the file holds no such note.
-std::optional<Melody> MelodyFromFragment(std::span<const uint8_t> bytes);
-// The melody of a Standard MIDI File: its name, and the notes of its first track that has
-// any, percussion aside. nullopt when it is no such file or holds no note.
-std::optional<Melody> MelodyFromMidiFile(std::span<const uint8_t> bytes);
-// Either kind, told apart by the content; a melody without a title takes fallbackTitle.
+// The melody of a fragment file or a Standard MIDI File, told apart by the content.
+// A fragment gives its title and the notes of the lowest channel that has any (the percussion
+// channel and codes aside) at MIDI note key + 36, each lasting to the next; a MIDI file gives
+// its name and the notes of its first track that has any, percussion aside. A melody without a
+// title takes fallbackTitle. nullopt when the bytes hold no such note, or the melody is past
+// kMostTones or kMostPlayingMs.
 std::optional<Melody> ReadMelody(std::span<const uint8_t> bytes, const std::string& fallbackTitle);
 
 // The whole octaves (in semitones, nearest to no shift first) that bring every tone into

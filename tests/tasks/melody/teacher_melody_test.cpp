@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "log/LogLines.h"
+#include "sequencer/MidiFile.h"
 #include "tasks/melody/CSequencedTest13.h"
 #include "tasks/melody/MelodyTestSupport.h"
 #include "text/StrFormat.h"
@@ -182,6 +183,32 @@ TEST(TeacherMelodyFile, AType1FileOfAnotherProgramGivesItsTopLineWithItsRest) {
                                                      {60, 108, 24}}));
 }
 
+std::optional<teacher::Melody> ReadMelodyText(const std::string& bytes) {
+  return teacher::ReadMelody(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()), "fallback");
+}
+
+// A fragment of tones on channel 0, one beat apart, and one more tone at lastTick.
+std::string FragmentOfTones(int count, int lastTick) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += "0 " + std::to_string(i * 12) + " " + std::to_string(i % 12) + "\r\n";
+  return text + "0 " + std::to_string(lastTick) + " 0\r\n";
+}
+
+// Two minutes at the slowest tempo (125 ms ticks) are 960 ticks; the last tone lasts a beat.
+TEST(TeacherMelodyFile, MoreThan32TonesOrMoreThanTwoMinutesAtTheSlowestTempoAreRefused) {
+  EXPECT_EQ(ReadMelodyText(FragmentOfTones(31, 31 * 12))->tones.size(), 32u);
+  EXPECT_FALSE(ReadMelodyText(FragmentOfTones(32, 32 * 12)));
+  EXPECT_EQ(ReadMelodyText(FragmentOfTones(1, 948))->tones.back().tick, 948);
+  EXPECT_FALSE(ReadMelodyText(FragmentOfTones(1, 949)));
+  // Hours apart, in a fragment and in a MIDI file (96 pulses a quarter note, the second tone
+  // 2^21 pulses on).
+  EXPECT_FALSE(ReadMelodyText(FragmentOfTones(1, 900000)));
+  const std::string gap = std::string("MThd\0\0\0\6\0\0\0\1\0\x60MTrk\0\0\0\x14", 22) +
+                          std::string("\0\x90\x3C\x50\x60\x3C\0\x81\x80\x80\0\x3E\x50\x60\x3E\0\0\xFF\x2F\0", 20);
+  EXPECT_TRUE(smf::Read(std::span(reinterpret_cast<const uint8_t*>(gap.data()), gap.size())));
+  EXPECT_FALSE(ReadMelodyText(gap));
+}
+
 TEST_F(TeacherMelodyTest, MyMelodiesReadFragmentAndMidiFilesAndNameAnUnreadableOneOnce) {
   Open(1);
   Frame().UpdateMenuEnabling();
@@ -192,6 +219,7 @@ TEST_F(TeacherMelodyTest, MyMelodiesReadFragmentAndMidiFilesAndNameAnUnreadableO
             "0 0 4\r\n0 12 2\r\n0 24 4\r\n0 24 7\r\n9 30 2\r\n0 36 0\r\n");
   WriteMine("b_tiny.mid", kTinyMidiFile);
   WriteMine("c_broken.mid", "MThd\0\0\0\6 not a real file at all");
+  WriteMine("d_too_long.aro", FragmentOfTones(40, 480));
   Frame().UpdateMenuEnabling();
   EXPECT_TRUE(Frame().ActionFor(cmd::kMyMelodies13)->isVisible());
   EXPECT_TRUE(Frame().ActionFor(cmd::kMyMelodies37)->isVisible());
@@ -200,7 +228,7 @@ TEST_F(TeacherMelodyTest, MyMelodiesReadFragmentAndMidiFilesAndNameAnUnreadableO
   auto& task = Teacher<CMyMelodiesTest13>();
   ASSERT_EQ(task.Melodies().size(), 2u);
   EXPECT_EQ(Frame().MessagePaneText().toStdString(),
-            T(txt::kTeacherUnreadable) + "c_broken.mid");
+            T(txt::kTeacherUnreadable) + "c_broken.mid, d_too_long.aro");
   // The fragment: notes 40, 38, the top of the chord 40/43, and 36, moved two octaves up;
   // the percussion channel aside.
   const teacher::Melody& song = task.Melodies()[0];
