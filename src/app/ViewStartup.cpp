@@ -1,4 +1,8 @@
 // The view's files and devices at start-up and shutdown.
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
@@ -33,13 +37,27 @@ void CChildView::LoadStartupLanguage() {
   UseQtTranslations(languageIndex);
 }
 
+namespace {
+
+// Whether a start that has not finished left the guard file: it holds the process id of that
+// start, and a guard of a process still running (another window of this program, a second
+// program starting in the same folder) is no sign of a failure.
+bool EarlierStartDied() {
+  std::ifstream guard(kStartGuardFile);
+  if (!guard) return false;
+  long pid = 0;
+  if (!(guard >> pid) || pid <= 0) return true;
+  return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+}  // namespace
+
 std::unique_ptr<CAbstractT> CChildView::MakeStoredTask() {
-  std::error_code ec;
-  if (std::filesystem::exists(kStartGuardFile, ec) && taskType != 0) {
+  if (taskType != 0 && EarlierStartDied()) {
     storedTaskProblem_ = T(txt::kStoredTaskNotStarted);
     taskType = 0;
   }
-  std::ofstream(kStartGuardFile) << taskType << '\n';
+  std::ofstream(kStartGuardFile) << ::getpid() << ' ' << taskType << '\n';
   try {
     return MakeTask(taskType);
   } catch (const std::exception& e) {

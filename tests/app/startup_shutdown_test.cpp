@@ -136,7 +136,7 @@ TEST_F(Shutdown, TerminationSignalEndsAPlaybackWait) {
 // begins with the first task and says why, once; a start that gets through removes the guard.
 TEST_F(Shutdown, StartThatDiedBuildingTheStoredTaskBeginsWithTheFirstTask) {
   taskType = 8;
-  std::ofstream("AureloStarting.tmp") << "8\n";
+  std::ofstream("AureloStarting.tmp") << "2147483647 8\n";  // a process that no longer runs
   StartProgram();
   View().OnTimer(cmd::kTimerDeferredStart);
   EXPECT_EQ(taskType, 0);
