@@ -106,20 +106,23 @@ void CTuneFork::AllNotesOff() {
   Sound(-1);
 }
 
-void CTuneFork::Sound(int32_t key) {
-  const Rect client = GetViewHost().ClientRect();
+void CTuneFork::DrawFrequency(Dc& dc, const Rect& client) const {
   const int32_t x = client.right / 42;
   const auto y = static_cast<int32_t>(client.bottom / 1.183);
-  std::unique_ptr<Dc> dc = GetViewHost().GetDC();
-  if (dc) {
-    dc->SetBkMode(BkMode::Opaque);
-    dc->SetBkColor(kFrequencyBack);
-    dc->SetTextColor(kFrequencyGreen);
-    dc->SelectFont(resultFont);
-    dc->TextOut(x, y, std::string(260, ' '));
-  }
+  dc.SetBkMode(BkMode::Opaque);
+  dc.SetBkColor(kFrequencyBack);
+  dc.SetTextColor(kFrequencyGreen);
+  dc.SelectFont(resultFont);
+  dc.TextOut(x, y, std::string(260, ' '));
+  if (!frequencyText.empty()) dc.TextOut(x, y, frequencyText);
+}
+
+void CTuneFork::Sound(int32_t key) {
   waveOut.Reset();
-  if (key < 0 || key >= static_cast<int32_t>(frequencies.size())) return;
+  const bool sounds = key >= 0 && key < static_cast<int32_t>(frequencies.size());
+  frequencyText = sounds ? StrFormat("%f Hz", frequencies[static_cast<size_t>(key)]) : std::string();
+  if (std::unique_ptr<Dc> dc = GetViewHost().GetDC()) DrawFrequency(*dc, GetViewHost().ClientRect());
+  if (!sounds) return;
   const double f = frequencies[static_cast<size_t>(key)];
   const auto periods = static_cast<int32_t>(f * kPeriodsPerHertz);
   bufferBytes = static_cast<uint32_t>(periods / f * kBytesPerSecond);
@@ -128,7 +131,6 @@ void CTuneFork::Sound(int32_t key) {
     samples[i] = static_cast<int16_t>(std::lround(std::sin(i * f * phaseStep) * amplitude));
   }
   waveOut.Write(samples.data(), bufferBytes, true);
-  if (dc) dc->TextOut(x, y, StrFormat("%f Hz", f));
 }
 
 void CTuneFork::DrawMessages(Dc& dc) {
@@ -152,4 +154,5 @@ void CTuneFork::DrawMessages(Dc& dc) {
   dc.LineTo(w * 21 / 22, ruleY);
   const std::string l3 = T(219), l4 = T(220), l5 = T(221), l6 = T(222), l7 = T(223);
   DrawTextLines(dc, "", "", l3.c_str(), l4.c_str(), l5.c_str(), l6.c_str(), l7.c_str(), "", "", "");
+  if (!frequencyText.empty()) DrawFrequency(dc, clientRect);
 }

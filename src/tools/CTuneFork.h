@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "sound/WaveOut.h"
 #include "tasks/base/CTest37Keys.h"
@@ -29,6 +30,8 @@ class CTuneFork : public CTest37Keys {
 
   // Plays the key's tone in a loop (any other key only stops the tone) and shows its frequency.
   void Sound(int32_t key);
+  // The frequency line below the texts: blanked, then the frequency sounding, if any.
+  void DrawFrequency(Dc& dc, const Rect& client) const;
 
   // Equal temperament, A = 440 Hz on key 21.
   std::array<float, 37> frequencies{};
@@ -39,4 +42,6 @@ class CTuneFork : public CTest37Keys {
   // The looping buffer as last written: its length in bytes.
   uint32_t bufferBytes = 0;
   int32_t amplitude = 1600;
+  // The frequency shown, "" while no tone sounds.
+  std::string frequencyText;
 };

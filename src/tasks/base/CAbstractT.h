@@ -3,6 +3,7 @@
 #include <atomic>
 #include <bitset>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <utility>
@@ -143,6 +144,17 @@ class CAbstractT {
   CursorKind arrowCursor = CursorKind::Arrow;
   Font messageFont;
   Font resultFont;
+
+  // What the task shows outside painting, kept so that every paint shows it again and a
+  // language change words it anew. The message line: its text, made at each drawing, and its
+  // colour; no text while nothing was shown there. The hint box: no text while the start hint
+  // stands.
+  struct KeptMessage {
+    std::function<std::string()> text;
+    Colour colour{};
+  };
+  KeptMessage message;
+  std::function<std::string()> hint;
 
   Brush blackBrush{0, 0, 0};
   Brush paleGreyBrush{240, 240, 240};

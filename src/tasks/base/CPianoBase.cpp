@@ -62,6 +62,9 @@ void CPianoBase::Draw(Dc& dc) {
   }
   dc.FillRgn(messageRegion_, paleGreyBrush);
   dc.FillRgn(fillerRegion_, paleGreyBrush);
+  for (int32_t key = 0; key < keyCount_; ++key) {
+    if (const std::optional<Brush>& mark = keyMarks_[static_cast<std::size_t>(key)]) PaintKey(dc, key, *mark);
+  }
 }
 
 bool CPianoBase::IsKeyEnabled(int32_t key) const {
@@ -82,17 +85,29 @@ const Region& CPianoBase::KeyRegion(int32_t key) const {
   return keyRegions_[static_cast<std::size_t>(key)];
 }
 
-void CPianoBase::MarkKey(Dc& dc, int32_t key, Brush brush) const {
+void CPianoBase::PaintKey(Dc& dc, int32_t key, Brush brush) const {
   dc.FillRgn(KeyRegion(key), brush);
   dc.FrameRgn(KeyRegion(key), blackBrush, 1, 1);
 }
 
-void CPianoBase::DrawKeyNormal(Dc& dc, int32_t key) const {
+void CPianoBase::MarkKey(Dc& dc, int32_t key, Brush brush) {
+  if (key >= 0 && key < keyCount_) keyMarks_[static_cast<std::size_t>(key)] = brush;
+  PaintKey(dc, key, brush);
+}
+
+void CPianoBase::DrawKeyNormal(Dc& dc, int32_t key) {
+  if (key >= 0 && key < keyCount_) keyMarks_[static_cast<std::size_t>(key)].reset();
   if (IsBlackKey(key)) {
     dc.FillRgn(KeyRegion(key), blackBrush);
   } else {
-    MarkKey(dc, key, whiteBrush);
+    PaintKey(dc, key, whiteBrush);
   }
+}
+
+void CPianoBase::UnmarkKey(int32_t key) {
+  if (key < 0 || key >= keyCount_ || !keyMarks_[static_cast<std::size_t>(key)]) return;
+  keyMarks_[static_cast<std::size_t>(key)].reset();
+  GetViewHost().InvalidateRegion(KeyRegion(key));
 }
 
 void CPianoBase::PressKey(Point point, const std::function<void(int32_t key)>& sound) {

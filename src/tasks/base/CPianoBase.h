@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "platform/Region.h"
 #include "tasks/base/CAbstractT.h"
@@ -46,10 +47,12 @@ class CPianoBase : public CAbstractT {
   // The pale area right of the one-octave piano's keys; empty on the three-octave piano.
   const Region& FillerRegion() const { return fillerRegion_; }
   // Fills the key with the brush (greenBrush for a right answer, redBrush for a revealed
-  // one) and frames it in black.
-  void MarkKey(Dc& dc, int32_t key, Brush brush) const;
-  // The key's resting look: white framed in black, or black.
-  void DrawKeyNormal(Dc& dc, int32_t key) const;
+  // one) and frames it in black. The mark stays with the key: every paint draws it again.
+  void MarkKey(Dc& dc, int32_t key, Brush brush);
+  // The key's resting look: white framed in black, or black. Its mark goes.
+  void DrawKeyNormal(Dc& dc, int32_t key);
+  // The key's mark goes at the next paint of the key.
+  void UnmarkKey(int32_t key);
 
  protected:
   explicit CPianoBase(int32_t keyCount);
@@ -70,7 +73,11 @@ class CPianoBase : public CAbstractT {
 
   const int32_t keyCount_;
   bool keyboardAnswers_ = false;
+  // Draws the key's look without keeping it.
+  void PaintKey(Dc& dc, int32_t key, Brush brush) const;
+
   std::array<Region, kThreeOctaveKeys> keyRegions_;
+  std::array<std::optional<Brush>, kThreeOctaveKeys> keyMarks_{};
   Region messageRegion_;
   Region fillerRegion_;
 };

@@ -10,20 +10,13 @@ namespace chords {
 
 int32_t TonicRoot() { return keyIndex >= 0 && keyIndex < kRoots ? keyIndex : 0; }
 
-void ShowMessage(Point at, const Font& font, Colour colour, const std::string& text) {
-  common::DrawOnView([&](Dc& dc) {
-    dc.SetTextColor(colour);
-    common::BlankMessage(dc, at, font);
-    dc.TextOut(at.x, at.y, text);
-  });
-}
-
 void SetTaskTexts(CAbstractT& task, Chords& chords, int startHint, int listenNewCaption, int titleId) {
-  common::SetHint(startHint);
+  // The names first: a kept hint may name the chord.
+  chords.FillChordNames();
+  common::ShowKeptHint(task, startHint);
   ViewHost& view = GetViewHost();
   view.SetControlText(cmd::kListenNew, T(listenNewCaption));
   view.SetControlText(cmd::kListenAgain, T(common::text::kListenAgainCaption));
-  chords.FillChordNames();
   task.title = T(titleId);
 }
 

@@ -20,10 +20,8 @@ inline constexpr int32_t kRoots = 12;
 
 // The tonic chosen in the Key box, as a root.
 int32_t TonicRoot();
-// Blanks the message line and writes the text there in the colour.
-void ShowMessage(Point at, const Font& font, Colour colour, const std::string& text);
-// The hint box, the captions of the two control-bar buttons, the names of the chord types
-// and the title.
+// The names of the chord types, the hint box (the hint kept, else the start hint), the
+// captions of the two control-bar buttons and the title.
 void SetTaskTexts(CAbstractT& task, Chords& chords, int startHint, int listenNewCaption, int titleId);
 
 }  // namespace chords

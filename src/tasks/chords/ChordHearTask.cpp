@@ -79,17 +79,12 @@ void ChordHearTask::EnableSettingBoxes(bool enable) {
   if (!fromOne_) GetViewHost().EnableControl(cmd::kModeList, enable);
 }
 
-void ChordHearTask::ShowMessage(Colour colour, const std::string& message) {
-  chords::ShowMessage(MessageLineAt(), resultFont, colour, message);
-}
-
 void ChordHearTask::OnListenNew() {
   EnableSettingBoxes(false);
   common::CountNewTask(*this);
-  common::DrawOnView([this](Dc& dc) { common::BlankMessage(dc, MessageLineAt(), resultFont); });
-  // The previous root's fill goes now, before the new root (the same key, from one tone) is
-  // marked: a repaint left pending would wipe the new mark while the type is asked.
-  GetViewHost().InvalidateRegion(KeyRegion(chordTones[0]));
+  common::ClearMessage(*this);
+  // The previous root's fill goes now, before the chord sounds.
+  UnmarkKey(chordTones[0]);
   GetViewHost().UpdateWindow();
   if (fromOne_) {
     const int32_t root = chords::TonicRoot();
@@ -107,7 +102,7 @@ void ChordHearTask::OnListenNew() {
   attempt = 1;
   newTaskEnabled = false;
   listenAgainEnabled = true;
-  common::SetHint(fromOne_ ? text::kHintAfterNewFromOne : text::kHintAfterNew);
+  common::SetHint(*this, fromOne_ ? text::kHintAfterNewFromOne : text::kHintAfterNew);
   if (fromOne_) {
     IdentifyType(text::kAskType);
     common::DrawOnView([this](Dc& dc) { ShowStatistics(dc); });
@@ -182,22 +177,22 @@ void ChordHearTask::AnswerRoot() {
   if (pressedKey == -1 || attempt < 1 || attempt > 3) return;
   const int32_t root = chordTones[0];
   if (pressedKey == root || (pressedKey == kUpperC && root == 0)) {
-    ShowMessage(common::kMessageGreen, T(text::kRootFound));
-    common::SetHint(text::kRootFound);
+    common::ShowMessage(*this, common::kMessageGreen, text::kRootFound);
+    common::SetHint(*this, text::kRootFound);
     common::DrawOnView([this, root](Dc& dc) { MarkKey(dc, root, greenBrush); });
     IdentifyType(text::kAskType);
   } else {
     ++attempt;
     if (attempt == 2) {
-      ShowMessage(common::kMessageRed, T(text::kWrongRoot2));
-      common::SetHint(text::kHintWrongRoot2);
+      common::ShowMessage(*this, common::kMessageRed, text::kWrongRoot2);
+      common::SetHint(*this, text::kHintWrongRoot2);
     } else if (attempt == 3) {
-      ShowMessage(common::kMessageRed, T(text::kWrongRoot3));
-      common::SetHint(text::kHintWrongRoot3);
+      common::ShowMessage(*this, common::kMessageRed, text::kWrongRoot3);
+      common::SetHint(*this, text::kHintWrongRoot3);
     } else {
       attempt = 0;
-      ShowMessage(common::kMessageRed, T(text::kRootRevealed));
-      CloseTask(T(text::kHintRootRevealed));
+      common::ShowMessage(*this, common::kMessageRed, text::kRootRevealed);
+      CloseTask(common::TextOf(text::kHintRootRevealed));
       WaitMs(common::Beat());
       AllNotesOff();
       common::DrawOnView([this, root](Dc& dc) { MarkKey(dc, root, redBrush); });
@@ -211,11 +206,11 @@ void ChordHearTask::IdentifyType(int dialogHint) {
   for (;;) {
     // The dialog cannot be left without an answer: closing it asks again.
     while (chordDialog.AskChordType(0, lastType_, T(dialogHint)) != IDOK) dialogHint = text::kAskAfterClose;
-    GetViewHost().InvalidateRegion(KeyRegion(chordTones[0]));
+    UnmarkKey(chordTones[0]);
     if (chordDialog.selectedType == chordType) {
       common::CountSolved(*this);
-      ShowMessage(common::kMessageGreen, T(text::kSolved));
-      CloseTask(T(text::kHintSolved));
+      common::ShowMessage(*this, common::kMessageGreen, text::kSolved);
+      CloseTask(common::TextOf(text::kHintSolved));
       attempt = 0;
       return;
     }
@@ -227,19 +222,24 @@ void ChordHearTask::IdentifyType(int dialogHint) {
     }
     ++attempt;
     if (attempt == 2) {
-      ShowMessage(common::kMessageRed, T(text::kWrongType2));
-      common::SetHint(text::kHintWrongType2);
+      common::ShowMessage(*this, common::kMessageRed, text::kWrongType2);
+      common::SetHint(*this, text::kHintWrongType2);
       dialogHint = text::kAskType2;
     } else if (attempt == 3) {
-      ShowMessage(common::kMessageRed, T(text::kWrongType3));
-      common::SetHint(text::kHintWrongType3);
+      common::ShowMessage(*this, common::kMessageRed, text::kWrongType3);
+      common::SetHint(*this, text::kHintWrongType3);
       dialogHint = text::kAskType3;
     } else {
       attempt = 0;
-      const std::string& name = chordNames[static_cast<size_t>(chordType)];
-      ShowMessage(common::kMessageRed, StrFormat("%s %s", T(text::kTypeRevealed).c_str(), name.c_str()));
-      CloseTask(StrFormat("%s %s. %s", T(text::kTypeRevealed).c_str(), name.c_str(),
-                          T(text::kHintTypeRevealed).c_str()));
+      // Message and hint name the type in the language of the moment.
+      const auto type = static_cast<size_t>(chordType);
+      common::ShowMessage(*this, common::kMessageRed, [this, type] {
+        return StrFormat("%s %s", T(text::kTypeRevealed).c_str(), chordNames[type].c_str());
+      });
+      CloseTask([this, type] {
+        return StrFormat("%s %s. %s", T(text::kTypeRevealed).c_str(), chordNames[type].c_str(),
+                         T(text::kHintTypeRevealed).c_str());
+      });
       WaitMs(common::Beat());
       AllNotesOff();
       PlayChord();
@@ -248,9 +248,9 @@ void ChordHearTask::IdentifyType(int dialogHint) {
   }
 }
 
-void ChordHearTask::CloseTask(const std::string& hint) {
+void ChordHearTask::CloseTask(std::function<std::string()> hint) {
   progress::TaskClosed(attempt, repeatsInTask);
-  GetViewHost().SetControlText(cmd::kHintBox, hint);
+  common::SetHint(*this, std::move(hint));
   newTaskEnabled = true;
   listenAgainEnabled = false;
   EnableSettingBoxes(true);
@@ -267,6 +267,7 @@ void ChordHearTask::DrawStatistics(Dc& dc) {
 }
 
 void ChordHearTask::DrawLegendAndStatistics(Dc& dc, std::span<const int> legend) {
+  common::DrawKeptMessage(*this, dc, MessageLineAt());
   common::DrawLegend(*this, dc, legend);
   DrawStatistics(dc);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -54,9 +55,8 @@ class ChordHearTask : public CChords13Keys, public Chords {
   void IdentifyType(int dialogHint);
   // Into the progress history (solved at the attempt, or not solved: 0); the hint, "Listen to a
   // new task" instead of "Listen again", the boxes free again.
-  void CloseTask(const std::string& hint);
+  void CloseTask(std::function<std::string()> hint);
   void EnableSettingBoxes(bool enable);
-  void ShowMessage(Colour colour, const std::string& text);
 
   int32_t lastType_;
   bool fromOne_;

@@ -62,10 +62,6 @@ void ChordPlayBaseTest::SetTexts() {
                        fromOne_ ? ChordPlayBaseFromOneTest::kTitle : ChordPlayBaseFromRandomTest::kTitle);
 }
 
-void ChordPlayBaseTest::ShowMessage(Colour colour, const std::string& message) {
-  chords::ShowMessage(MessageLineAt(), resultFont, colour, message);
-}
-
 void ChordPlayBaseTest::OnListenNew() {
   if (fromOne_) GetViewHost().EnableControl(cmd::kKeyList, false);
   common::CountNewTask(*this);
@@ -79,7 +75,8 @@ void ChordPlayBaseTest::OnListenNew() {
     MarkKey(dc, root + chords::kChordOctave, greenBrush);
   });
   chordType = std::rand() % kTypeCount;
-  ShowMessage(blackBrush, chordNames[static_cast<size_t>(chordType)]);
+  // The name follows the language: it is made from the type at each drawing.
+  common::ShowMessage(*this, blackBrush, [this, type = static_cast<size_t>(chordType)] { return chordNames[type]; });
   BuildChordTones(root);
   if (progress::TaskRecord* record = progress::OpenTask()) {
     record->chordType = chordType;
@@ -88,7 +85,7 @@ void ChordPlayBaseTest::OnListenNew() {
   attempt = 1;
   enteredCount = 0;
   newTaskEnabled = false;
-  common::SetHint(text::kHintAfterNew);
+  common::SetHint(*this, text::kHintAfterNew);
 }
 
 void ChordPlayBaseTest::OnAnswerClick(MouseFlags&, Point&) {
@@ -105,7 +102,7 @@ void ChordPlayBaseTest::OnAnswerClick(MouseFlags&, Point&) {
   } else if (last) {
     Solved(key);
   } else {
-    ShowMessage(common::kMessageGreen, T(common::text::kRightSoFar));
+    common::ShowMessage(*this, common::kMessageGreen, common::text::kRightSoFar);
     common::DrawOnView([this, key](Dc& dc) { MarkKey(dc, key, greenBrush); });
   }
   common::DrawOnView([this](Dc& dc) { ShowStatistics(dc); });
@@ -114,11 +111,11 @@ void ChordPlayBaseTest::OnAnswerClick(MouseFlags&, Point&) {
 void ChordPlayBaseTest::Solved(int32_t key) {
   common::CountSolved(*this);
   progress::TaskClosed(attempt, repeatsInTask);
-  common::SetHint(fromOne_ ? text::kHintSolvedFromOne : text::kHintSolvedFromRandom);
+  common::SetHint(*this, fromOne_ ? text::kHintSolvedFromOne : text::kHintSolvedFromRandom);
   newTaskEnabled = true;
   attempt = 0;
   if (fromOne_) GetViewHost().EnableControl(cmd::kKeyList, true);
-  ShowMessage(common::kMessageGreen, T(common::text::kSolved));
+  common::ShowMessage(*this, common::kMessageGreen, common::text::kSolved);
   common::DrawOnView([this, key](Dc& dc) { MarkKey(dc, key, greenBrush); });
   WaitMs(common::Beat());
   common::DrawOnView([this, key](Dc& dc) { DrawKeyNormal(dc, key); });
@@ -129,14 +126,14 @@ void ChordPlayBaseTest::Wrong(bool rootStep) {
   enteredCount = 0;
   const common::Verdict verdict = common::WrongVerdict(++attempt, rootStep, text::kWrongLater2, text::kWrongLater3);
   if (attempt <= 3) {
-    ShowMessage(common::kMessageRed, T(verdict.message));
-    common::SetHint(verdict.hint);
+    common::ShowMessage(*this, common::kMessageRed, verdict.message);
+    common::SetHint(*this, verdict.hint);
     return;
   }
   attempt = 0;
   progress::TaskClosed(attempt, repeatsInTask);
-  ShowMessage(common::kMessageRed, T(text::kRevealed));
-  common::SetHint(text::kHintRevealed);
+  common::ShowMessage(*this, common::kMessageRed, text::kRevealed);
+  common::SetHint(*this, text::kHintRevealed);
   Reveal();
 }
 
@@ -165,6 +162,7 @@ void ChordPlayBaseTest::ResetStatistics() {
 }
 
 void ChordPlayBaseTest::DrawMessages(Dc& dc) {
+  common::DrawKeptMessage(*this, dc, MessageLineAt());
   if (hintVisible) {
     common::DrawLegend(*this, dc, kLegend);
   } else {

@@ -38,7 +38,6 @@ class ChordPlayBaseTest : public CTest37Keys, public Chords {
   void Solved(int32_t key);
   // The chord shown in red and played as an arpeggio.
   void Reveal();
-  void ShowMessage(Colour colour, const std::string& message);
 
   bool fromOne_;
 };

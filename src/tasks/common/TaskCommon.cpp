@@ -39,17 +39,36 @@ void BlankMessage(Dc& dc, Point at, const Font& font) {
   dc.TextOut(at.x, at.y, Blanks());
 }
 
-void ShowMessage(Dc& dc, Point at, const Font& font, Colour colour, int textId) {
-  dc.SetTextColor(colour);
-  BlankMessage(dc, at, font);
-  dc.TextOut(at.x, at.y, T(textId));
+std::function<std::string()> TextOf(int textId) {
+  return [textId] { return T(textId); };
+}
+
+void KeepMessage(CAbstractT& task, Colour colour, std::function<std::string()> text) {
+  task.message = {std::move(text), colour};
+}
+
+void DrawKeptMessage(CAbstractT& task, Dc& dc, Point at) {
+  if (!task.message.text) return;
+  const std::string text = task.message.text();
+  if (text.empty()) return;
+  UsePaleBackground(dc);
+  dc.SelectFont(task.resultFont);
+  dc.SetTextColor(task.message.colour);
+  dc.TextOut(at.x, at.y, text);
 }
 
 void BlankAt(Dc& dc, std::span<const Point> at) {
   for (const Point& p : at) dc.TextOut(p.x, p.y, Blanks());
 }
 
-void SetHint(int textId) { SetHintText(T(textId)); }
+void SetHint(CAbstractT& task, int textId) { SetHint(task, TextOf(textId)); }
+
+void SetHint(CAbstractT& task, std::function<std::string()> text) {
+  task.hint = std::move(text);
+  SetHintText(task.hint());
+}
+
+void ShowKeptHint(CAbstractT& task, int startHint) { SetHintText(task.hint ? task.hint() : T(startHint)); }
 
 void SetHintText(const std::string& text) { GetViewHost().SetControlText(cmd::kHintBox, text); }
 
@@ -70,7 +89,7 @@ void CountNewTask(CAbstractT& task) {
 
 void CloseTask(CAbstractT& task, int hint) {
   progress::TaskClosed(task.attempt, task.repeatsInTask);
-  SetHint(hint);
+  SetHint(task, hint);
   task.newTaskEnabled = true;
   task.listenAgainEnabled = false;
   EnableKeyAndMode(true);
@@ -151,7 +170,7 @@ void DrawPanel13(CAbstractT& task, Dc& dc, std::span<const PanelLine> lines, Poi
   dc.SelectFont(task.resultFont);
   BlankAt(dc, at);
   dc.SetTextColor(kPanelGrey);
-  if (task.hintVisible) dc.TextOut(prompt.x, prompt.y, T(text::kStartPrompt13));
+  if (task.hintVisible && !task.message.text) dc.TextOut(prompt.x, prompt.y, T(text::kStartPrompt13));
   DrawPanel(dc, lines, at);
 }
 

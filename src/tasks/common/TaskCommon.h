@@ -67,14 +67,25 @@ void DrawOnView(const std::function<void(Dc&)>& draw);
 
 // Blanks the message line with 260 blanks on its pale background.
 void BlankMessage(Dc& dc, Point at, const Font& font);
-// Blanks the message line and writes the text there in the colour.
-void ShowMessage(Dc& dc, Point at, const Font& font, Colour colour, int textId);
+// The text of the language text, made anew (in the language of the moment) each time it is asked.
+std::function<std::string()> TextOf(int textId);
+// Keeps the message for the task's message line; no text: the line is blank.
+void KeepMessage(CAbstractT& task, Colour colour, std::function<std::string()> text);
+// The message kept, written at the point in the result font, opaque on the pale background
+// (nothing while no message was shown). Every paint of a task's messages draws it.
+void DrawKeptMessage(CAbstractT& task, Dc& dc, Point at);
 // Text outside painting is written opaque on the pale background of the text areas.
 void UsePaleBackground(Dc& dc);
 // 260 blanks at each of the points.
 void BlankAt(Dc& dc, std::span<const Point> at);
 
-void SetHint(int textId);
+// The hint box's text, kept with the task so that a language change words it anew.
+void SetHint(CAbstractT& task, int textId);
+void SetHint(CAbstractT& task, std::function<std::string()> text);
+// The hint kept into the hint box again, in the language of the moment; the start hint while
+// the task has set none.
+void ShowKeptHint(CAbstractT& task, int startHint);
+// A passing hint, not kept: a language change puts the task's own hint back.
 void SetHintText(const std::string& text);
 void EnableKeyAndMode(bool enable);
 // The start of the time meter at the first task of a count, then one more task given; the
@@ -107,12 +118,32 @@ std::vector<PanelLine> StatisticsLines(CAbstractT& task);
 // Each line at its point, in its colour.
 void DrawPanel(Dc& dc, std::span<const PanelLine> lines, std::span<const Point> at);
 // The panel of the one-octave tasks right of the keys: the places of the lines blanked, the
-// start prompt on the message line (at) while hintVisible, then the lines.
+// start prompt on the message line (at) while hintVisible and no message took its place,
+// then the lines.
 void DrawPanel13(CAbstractT& task, Dc& dc, std::span<const PanelLine> lines, Point at);
 
 // The legend below the keys: line 1 empty, the texts from line 2 on, in the task's message
 // font, black on the transparent background.
 void DrawLegend(CAbstractT& task, Dc& dc, std::span<const int> textIds);
+
+// Blanks the task's message line (Task::MessageLineAt gives its place) and writes the message
+// there in the colour; it stays for every later paint. No text: the line stays blank.
+template <class Task>
+void ShowMessage(Task& task, Colour colour, std::function<std::string()> text) {
+  KeepMessage(task, colour, std::move(text));
+  DrawOnView([&task](Dc& dc) {
+    BlankMessage(dc, task.MessageLineAt(), task.resultFont);
+    DrawKeptMessage(task, dc, task.MessageLineAt());
+  });
+}
+template <class Task>
+void ShowMessage(Task& task, Colour colour, int textId) {
+  ShowMessage(task, colour, TextOf(textId));
+}
+template <class Task>
+void ClearMessage(Task& task) {
+  ShowMessage(task, kMessageBack, [] { return std::string(); });
+}
 
 // After a replay: counted, the message line blanked, the panel shown; "Listen again" is
 // disabled after the last replay allowed.
@@ -120,10 +151,8 @@ template <class Task>
 void CountReplay(Task& task) {
   ++task.repeatsTotal;
   ++task.repeatsInTask;
-  DrawOnView([&task](Dc& dc) {
-    BlankMessage(dc, task.MessageLineAt(), task.resultFont);
-    task.ShowStatistics(dc);
-  });
+  ClearMessage(task);
+  DrawOnView([&task](Dc& dc) { task.ShowStatistics(dc); });
   if (task.repeatsInTask >= kMostReplays) task.listenAgainEnabled = false;
 }
 
@@ -134,11 +163,9 @@ template <class Task>
 bool WrongAnswer(Task& task, bool firstStep, int wrongLater2, int wrongLater3) {
   const Verdict verdict = WrongVerdict(++task.attempt, firstStep, wrongLater2, wrongLater3);
   if (task.attempt > 3) task.attempt = 0;
-  DrawOnView([&task, &verdict](Dc& dc) {
-    ShowMessage(dc, task.MessageLineAt(), task.resultFont, kMessageRed, verdict.message);
-  });
+  ShowMessage(task, kMessageRed, verdict.message);
   if (task.attempt == 0) return true;
-  SetHint(verdict.hint);
+  SetHint(task, verdict.hint);
   return false;
 }
 

@@ -90,7 +90,7 @@ void MonoIntroTest::EnableAnswerButtons(bool enable) {
 
 void MonoIntroTest::SetClassTexts(const intro::Texts& texts) {
   ViewHost& view = GetViewHost();
-  common::SetHint(texts.startHint);
+  common::ShowKeptHint(*this, texts.startHint);
   view.SetControlText(cmd::kListenNew, T(texts.listenNewCaption));
   view.SetControlText(cmd::kListenAgain, T(intro::text::kListenAgainCaption));
   title = T(texts.title);
@@ -135,14 +135,10 @@ void MonoIntroTest::PlayNewTones(intro::Steps steps) {
 void MonoIntroTest::ListenNewExamining(intro::Steps steps, int hintAfterNew) {
   common::CountNewTask(*this);
   // The answer message of the task before goes; the statistics below it stay.
-  if (tasksGiven > 1) {
-    common::DrawOnView([this](Dc& dc) {
-      common::BlankMessage(dc, {clientRect.right / 42, Row(clientRect, kMessageRow)}, resultFont);
-    });
-  }
+  if (tasksGiven > 1) common::ClearMessage(*this);
   PlayNewTones(steps);
   EnableAnswerButtons(true);
-  common::SetHint(hintAfterNew);
+  common::SetHint(*this, hintAfterNew);
 }
 
 void MonoIntroTest::OnListenAgain() {
@@ -157,23 +153,25 @@ void MonoIntroTest::Answer(int32_t chosen) {
   const bool right = chosen == direction;
   if (right) ++solvedFirst;
   progress::TaskClosed(right ? 1 : 0, repeatsInTask);
-  common::DrawOnView([this, right](Dc& dc) {
+  common::KeepMessage(*this, right ? intro::kRightGreen : intro::kWrongRed,
+                      common::TextOf(right ? intro::text::kRight : intro::text::kWrong));
+  common::DrawOnView([this](Dc& dc) {
     common::UsePaleBackground(dc);
     // Until the second task the legend may still stand there, in the message font.
     dc.SelectFont(tasksGiven > 1 ? resultFont : messageFont);
     ClearTextLines(dc);
     dc.SelectFont(resultFont);
     ShowStatistics(dc);
-    dc.SetTextColor(right ? intro::kRightGreen : intro::kWrongRed);
-    dc.TextOut(clientRect.right / 42, Row(clientRect, kMessageRow),
-               T(right ? intro::text::kRight : intro::text::kWrong));
+    common::DrawKeptMessage(*this, dc, MessageLineAt());
   });
-  common::SetHint(right ? intro::text::kHintRight : intro::text::kHintWrong);
+  common::SetHint(*this, right ? intro::text::kHintRight : intro::text::kHintWrong);
   PlayNote(common::kConfirmClick, kToneChannel);
   listenAgainEnabled = false;
   newTaskEnabled = true;
   if (lockAfterAnswer) EnableAnswerButtons(false);
 }
+
+Point MonoIntroTest::MessageLineAt() const { return {clientRect.right / 42, Row(clientRect, kMessageRow)}; }
 
 void MonoIntroTest::DrawStatistics(Dc& dc) {
   if (tasksGiven < 2) {
@@ -200,6 +198,7 @@ void MonoIntroTest::DrawTitleAndLegend(Dc& dc, const intro::Texts& texts, bool w
   dc.TextOut(clientRect.right / 42, 5, title);
   if (withStatistics && !hintVisible) {
     DrawStatistics(dc);
+    common::DrawKeptMessage(*this, dc, MessageLineAt());
   } else {
     common::DrawLegend(*this, dc, texts.legend);
   }

@@ -80,6 +80,8 @@ class MonoIntroTest : public CAbstractT {
   void Answer(int32_t chosen);
   void DrawStatistics(Dc& dc);
   void ShowStatistics(Dc& dc);
+  // Top-left corner of the answer message (text line 2).
+  Point MessageLineAt() const;
 
   bool buttonsCreated = false;
   // The right answer: +1 the second tone is higher, -1 lower, 0 the same.

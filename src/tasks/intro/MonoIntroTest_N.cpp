@@ -9,13 +9,20 @@ MonoIntroTest_1::MonoIntroTest_1() {
   playbackMode = kNoPlayback;
   title = T(kTexts.title);
 }
-void MonoIntroTest_1::SetTexts() { SetClassTexts(kTexts); }
+void MonoIntroTest_1::SetTexts() {
+  SetClassTexts(kTexts);
+  if (tasksGiven > 0) LabelRightButton();
+}
 void MonoIntroTest_1::DrawMessages(Dc& dc) { DrawTitleAndLegend(dc, kTexts, false); }
 
 void MonoIntroTest_1::OnListenNew() {
   common::CountNewTask(*this);
   PlayNewTones(kSteps);
-  // Only the button of the right answer is labelled.
+  LabelRightButton();
+  common::SetHint(*this, kTexts.hintAfterNew);
+}
+
+void MonoIntroTest_1::LabelRightButton() {
   ViewHost& view = GetViewHost();
   for (int id : intro::kAnswerButtons) view.SetControlText(id, "");
   if (direction == 0) {
@@ -25,5 +32,4 @@ void MonoIntroTest_1::OnListenNew() {
   } else {
     view.SetControlText(intro::kDownButton, T(intro::text::kDownCaption));
   }
-  common::SetHint(kTexts.hintAfterNew);
 }

@@ -14,6 +14,8 @@ class MonoIntroTest_1 : public MonoIntroTest {
   void OnListenNew() override;
   void DrawMessages(Dc& dc) override;
   void WriteStatistics() override {}
+  // Only the button of the right answer of the task given is labelled.
+  void LabelRightButton();
 
   static constexpr intro::Steps kSteps{0, 5};
   static constexpr intro::Texts kTexts{124, 83, 242, 143, {296, 297, 298, 299, 300, 301, 302, 303, 304}};

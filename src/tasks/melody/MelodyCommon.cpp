@@ -32,7 +32,7 @@ void EnableTaskControls(bool maxDistance) {
 
 void SetTaskTexts(CAbstractT& task, int startHint, int titleId) {
   ViewHost& view = GetViewHost();
-  SetHint(startHint);
+  ShowKeptHint(task, startHint);
   view.SetControlText(cmd::kListenNew, T(text::kListenNewCaption));
   view.SetControlText(cmd::kListenAgain, T(text::kListenAgainCaption));
   task.title = T(titleId);

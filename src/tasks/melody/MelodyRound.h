@@ -57,9 +57,9 @@ class MelodyRound {
   void ListenNew() {
     EnableKeyAndMode(false);
     CountNewTask(task_);
+    ClearMessage(task_);
+    // Marks of the task before (right keys, a revealed melody) go.
     DrawOnView([this](Dc& dc) {
-      BlankMessage(dc, task_.MessageLineAt(), task_.resultFont);
-      // Marks of the task before (right keys, a revealed melody) go.
       for (int32_t key : task_.tones) task_.DrawKeyNormal(dc, key);
     });
     if constexpr (kOwnMelodies) {
@@ -72,7 +72,7 @@ class MelodyRound {
     if constexpr (!kSingle) task_.enteredCount = 0;
     task_.newTaskEnabled = false;
     task_.listenAgainEnabled = true;
-    SetHint(Task::kKind.hintAfterNew);
+    SetHint(task_, Task::kKind.hintAfterNew);
   }
 
   // A replay leaves the attempt and the keys entered so far as they are.
@@ -94,10 +94,8 @@ class MelodyRound {
     if (task_.pressedKey != tone) {
       Wrong(n);
     } else if (n < task_.tones.size()) {
-      DrawOnView([this, tone](Dc& dc) {
-        ShowMessage(dc, task_.MessageLineAt(), task_.resultFont, kMessageGreen, text::kRightSoFar);
-        task_.MarkKey(dc, tone, task_.greenBrush);
-      });
+      ShowMessage(task_, kMessageGreen, text::kRightSoFar);
+      DrawOnView([this, tone](Dc& dc) { task_.MarkKey(dc, tone, task_.greenBrush); });
     } else {
       Solved(tone);
     }
@@ -131,10 +129,8 @@ class MelodyRound {
     CountSolved(task_);
     CloseTask(task_, text::kHintSolved);
     task_.attempt = 0;
-    DrawOnView([this, tone](Dc& dc) {
-      ShowMessage(dc, task_.MessageLineAt(), task_.resultFont, kMessageGreen, text::kSolved);
-      task_.MarkKey(dc, tone, task_.greenBrush);
-    });
+    ShowMessage(task_, kMessageGreen, text::kSolved);
+    DrawOnView([this, tone](Dc& dc) { task_.MarkKey(dc, tone, task_.greenBrush); });
     task_.WaitMs(Beat());
     DrawOnView([this, tone](Dc& dc) { task_.DrawKeyNormal(dc, tone); });
     task_.AllNotesOff();

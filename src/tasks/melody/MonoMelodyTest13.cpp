@@ -20,6 +20,7 @@ void MonoMelodyTest13::DrawPanelWithPrompt(Dc& dc, std::span<const melody::Panel
 }
 
 void MonoMelodyTest13::DrawLegendAndStatistics(Dc& dc, std::span<const int> legend) {
+  melody::DrawKeptMessage(*this, dc, MessageLineAt());
   melody::DrawLegend(*this, dc, legend);
   DrawStatistics(dc);
 }

@@ -40,6 +40,7 @@ void MonoMelodyTest37::DrawPanelOverLegend(Dc& dc, std::span<const melody::Panel
 }
 
 void MonoMelodyTest37::DrawLegendOrStatistics(Dc& dc, std::span<const int> legend) {
+  melody::DrawKeptMessage(*this, dc, MessageLineAt());
   dc.SetBkMode(BkMode::Transparent);
   if (hintVisible) {
     melody::DrawLegend(*this, dc, legend);

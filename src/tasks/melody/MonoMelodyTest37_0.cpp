@@ -26,6 +26,7 @@ void MonoMelodyTest37_0::WriteStatistics() { ToneSearch(*this).WriteStatistics()
 void MonoMelodyTest37_0::ResetStatistics() { ToneSearch(*this).ResetStatistics(); }
 
 void MonoMelodyTest37_0::DrawMessages(Dc& dc) {
+  melody::DrawKeptMessage(*this, dc, MessageLineAt());
   dc.SetBkMode(BkMode::Transparent);
   if (hintVisible) {
     melody::DrawLegend(*this, dc, melody::kSearchLegend);

@@ -57,9 +57,9 @@ class ToneSearch {
   void ListenNew() {
     EnableKeyAndMode(false);
     CountNewTask(task_);
-    DrawOnView([this](Dc& dc) { BlankMessage(dc, task_.MessageLineAt(), task_.resultFont); });
+    ClearMessage(task_);
     // The key of the task before goes back to its resting look at the next paint.
-    GetViewHost().InvalidateRegion(task_.KeyRegion(task_.targetKey));
+    task_.UnmarkKey(task_.targetKey);
     task_.targetKey = RandomScaleKey(task_.KeyCount());
     PlayTarget();
     task_.attempt = 1;
@@ -67,7 +67,7 @@ class ToneSearch {
     task_.listenAgainEnabled = true;
     task_.confirmAllowed = true;
     GetViewHost().EnableControl(kTaskButton, false);
-    SetHint(text::kSearchHintAfterNew);
+    SetHint(task_, text::kSearchHintAfterNew);
     if (progress::TaskRecord* record = progress::OpenTask()) record->searchPresses = 0;
   }
 
@@ -142,10 +142,8 @@ class ToneSearch {
     CountSolved(task_);
     Close(text::kHintSolved);
     task_.attempt = 0;
-    DrawOnView([this](Dc& dc) {
-      ShowMessage(dc, task_.MessageLineAt(), task_.resultFont, kMessageGreen, text::kSolved);
-      task_.MarkKey(dc, task_.targetKey, task_.greenBrush);
-    });
+    ShowMessage(task_, kMessageGreen, text::kSolved);
+    DrawOnView([this](Dc& dc) { task_.MarkKey(dc, task_.targetKey, task_.greenBrush); });
   }
 
   // The student must press a key before he can confirm again. After the third wrong
