@@ -110,9 +110,12 @@ void DrawPanel(Dc& dc, std::span<const PanelLine> lines, std::span<const Point> 
 // start prompt on the message line (at) while hintVisible, then the lines.
 void DrawPanel13(CAbstractT& task, Dc& dc, std::span<const PanelLine> lines, Point at);
 
-// The legend below the keys: line 1 empty, the texts from line 2 on, in the task's message
+// The legend below the keys: line 1 empty, the lines from line 2 on, in the task's message
 // font, black on the transparent background.
+void DrawLegend(CAbstractT& task, Dc& dc, std::span<const std::string> lines);
 void DrawLegend(CAbstractT& task, Dc& dc, std::span<const int> textIds);
+// The language texts of the ids, in order.
+std::vector<std::string> Texts(std::span<const int> textIds);
 
 // After a replay: counted, the message line blanked, the panel shown; "Listen again" is
 // disabled after the last replay allowed.
