@@ -231,9 +231,9 @@ TEST_F(TeacherMelodyTest, MyMelodiesReadFragmentAndMidiFilesAndNameAnUnreadableO
 
 TEST_F(TeacherMelodyTest, MyMelodiesWithoutMelodiesSayWhereTheyGoAndOpenTheFolderOnYes) {
   const std::filesystem::path folder = teacher::MyMelodiesFolder();
-  const std::string where = T(txt::kMyMelodiesWhere) + "\n" + folder.string();
   host.messageBoxAnswers = {IDNO, IDYES};
   Open(33);
+  const std::string where = T(txt::kMyMelodiesWhere) + "\n" + folder.string();
   ASSERT_EQ(host.messageBoxes.size(), 1u);
   EXPECT_EQ(host.messageBoxes[0].text, where + "\n\n" + T(txt::kMyMelodiesOpenQuestion));
   EXPECT_EQ(host.messageBoxes[0].style, MB_YESNO | MB_ICONQUESTION);
