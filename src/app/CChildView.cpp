@@ -7,6 +7,7 @@
 
 #include "app/CControlBar.h"
 #include "app/CommandIds.h"
+#include "app/DataFolder.h"
 #include "app/MenuTable.h"
 #include "app/TaskTable.h"
 #include "dialogs/CAboutDlg.h"
@@ -46,11 +47,13 @@ bool MidiKeyboardOn() {
 
 CChildView::CChildView(QWidget* parent) : QWidget(parent) {
   volume = 100;
-  std::error_code ec;
-  workDir_ = std::filesystem::current_path(ec).string();
   std::srand(static_cast<unsigned>(std::time(nullptr)));
   LoadStartupSettings();
   LoadStartupLanguage();
+  // The program can run: the data folder of a first start is made now.
+  EnterNewDataFolder();
+  std::error_code ec;
+  workDir_ = std::filesystem::current_path(ec).string();
   OpenProgress();
   AppendLogHeader(std::time(nullptr));
   // The stored task; unlike a task chosen from the menu it always gets its header and settings lines.
@@ -128,7 +131,7 @@ void CChildView::BuildCommandTable() {
   commands_[kShowLog] = [this] { ShowLog(*task_); };
   commands_[kClearLog] = [this] { ClearLog(*task_); };
   // The MIDI settings, the fonts, the help texts and the about box.
-  commands_[kMidiSettings] = [] { MidiSettings(); };
+  commands_[kMidiSettings] = [this] { OnMidiSettings(); };
   commands_[kFontSettings] = [this] { ChooseMainFont(*task_); };
   commands_[kResultFontSettings] = [this] { ChooseResultFont(*task_); };
   for (int id : kHelpTextCommands) commands_[id] = [id] { ShowHelpText(id); };
@@ -248,7 +251,6 @@ void CChildView::UpdateTimeMeter() {
 void CChildView::ChangeLanguage(int index) {
   languageIndex = static_cast<uint8_t>(index);
   LoadStartupLanguage();
-  if (showStatus_) showStatus_("");  // a prompt of the language item must not outlive the menu
   if (applyTexts_) applyTexts_();
   Invalidate();
   task_->SetTexts();

@@ -119,10 +119,13 @@ class CChildView : public QWidget, public ViewHost {
   void EndStartGuard();
   void SaveShutdownSettings();
   void OpenMidi();
+  // With the hardware keyboard's input open: the keyboards told, then looked for once a second.
+  void WatchKeyboards();
+  // The MIDI settings; a change of the keyboard option or port takes effect at once.
+  void OnMidiSettings();
   // The progress history in the working folder; its messages go to the status bar.
   void OpenProgress();
   void CloseProgress();
-  void ShowStatusLine(const std::string& text);
   // Keyboards plugged in or out since the last look, told in the status bar.
   void ReportKeyboards();
   void CloseMidi();
@@ -135,8 +138,6 @@ class CChildView : public QWidget, public ViewHost {
 
   CSettingsBank settings_;
   std::unique_ptr<progress::ProgressDatabase> progress_;
-  // The sound message of the start, kept so that a later message is shown beside it.
-  std::string soundStatus_;
   std::unique_ptr<CAbstractT> task_;
   // Why the stored task was not started; empty when it was.
   std::string storedTaskProblem_;

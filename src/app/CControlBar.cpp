@@ -107,7 +107,12 @@ void CControlBar::SetControlText(int id, const std::string& text) {
   const QString s = ToQString(text);
   if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(s);
   else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(s);
-  else if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(s);
+  else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+    // A text longer than the box shows its start; the whole is the tooltip.
+    e->setText(s);
+    e->setCursorPosition(0);
+    e->setToolTip(PlainToolTip(s));
+  }
   // A list box selects the item of that text, as tasks that change a setting show it.
   else if (auto* c = qobject_cast<QComboBox*>(w)) {
     const int index = c->findText(s, Qt::MatchExactly);

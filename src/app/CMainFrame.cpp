@@ -71,11 +71,14 @@ void CMainFrame::Create() {
   setFocusProxy(view_);
   view_->SetControlBar(controlBar_);
   view_->SetShowStatus([this](const std::string& text) {
-    if (messagePane_) messagePane_->setText(ToQString(text));
+    statusMessages_.Add(text);
+    ShowLatestMessage();
   });
   view_->SetApplyTexts([this] {
     ApplyToMenu();
     ApplyToControlBar();
+    // A prompt of the language item must not outlive the menu.
+    ShowLatestMessage();
   });
   connect(controlBar_, &CControlBar::Command, this, &CMainFrame::OnCommand);
   connect(controlBar_, &CControlBar::SliderDrawn, view_, [this] { view_->OnVolumeSliderDrawn(); });
@@ -192,10 +195,24 @@ void CMainFrame::UpdateLockIndicators() {
 
 QString CMainFrame::MessagePaneText() const { return messagePane_ ? messagePane_->text() : QString(); }
 
+QString CMainFrame::MessagePaneToolTip() const { return messagePane_ ? messagePane_->toolTip() : QString(); }
+
 void CMainFrame::ShowMenuPrompt(int commandId) {
   if (!messagePane_) return;
+  // Without an item highlighted (a popup's title, a menu closing) the messages come back, as a
+  // status bar's idle text does.
+  if (commandId == 0) {
+    ShowLatestMessage();
+    return;
+  }
   // Prompts of the menu items belong to the Russian interface only.
   messagePane_->setText(languageIndex == 2 ? ToQString(MenuPrompt(commandId)) : QString());
+}
+
+void CMainFrame::ShowLatestMessage() {
+  if (!messagePane_) return;
+  messagePane_->setText(ToQString(statusMessages_.Latest()));
+  messagePane_->setToolTip(PlainToolTip(ToQString(statusMessages_.AllLines())));
 }
 
 void CMainFrame::PresetControlBar() {
@@ -258,9 +275,6 @@ QAction* CMainFrame::ActionFor(int commandId) const {
 void CMainFrame::UpdateMenuEnabling() {
   for (const auto& [id, action] : actions_) {
     action->setEnabled(view_->HasHandler(id) || id == cmd::kExit || id == cmd::kAbout);
-  }
-  for (const auto& [entry, action] : menuEntries_) {
-    if (entry->shown) action->setVisible(entry->shown());
   }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/MenuTable.h"
+#include "app/StatusMessages.h"
 
 class CChildView;
 class CControlBar;
@@ -39,7 +40,9 @@ class CMainFrame : public QMainWindow {
   std::time_t StartTime() const { return startTime_; }
   std::time_t EndTime() const { return endTime_; }
   QString MessagePaneText() const;
-  // The message pane while a menu item is highlighted: its prompt in Russian, else nothing.
+  QString MessagePaneToolTip() const;
+  // The message pane while a menu item is highlighted: its prompt in Russian, else nothing;
+  // with none highlighted (0) the latest message again.
   void ShowMenuPrompt(int commandId);
   // Enables exactly the menu items that reach a handler.
   void UpdateMenuEnabling();
@@ -60,6 +63,8 @@ class CMainFrame : public QMainWindow {
   void BuildStatusBar();
   void PresetControlBar();
   void UpdateLockIndicators();
+  // The latest status message in the pane, all of them in its tooltip.
+  void ShowLatestMessage();
   // The frame rectangle to open at: the stored one, or the primary screen when it is off every screen.
   static QRect PlaceOnScreen(const QRect& frame);
   // Once the window manager has framed the window: the inner size that gives the stored frame size.
@@ -73,6 +78,7 @@ class CMainFrame : public QMainWindow {
   // Every menu entry with the action that shows it, for re-applying texts.
   std::vector<std::pair<const MenuEntry*, QAction*>> menuEntries_;
   QLabel* messagePane_ = nullptr;
+  StatusMessages statusMessages_;
   std::vector<QLabel*> lockIndicators_;
   bool destroyed_ = false;
   bool endingSession_ = false;

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <system_error>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -21,12 +22,28 @@ fs::path ChooseDataFolder(const fs::path& current, const char* xdgDataHome, cons
   return base / "aurelo";
 }
 
+namespace {
+// Chosen by EnterDataFolder, not there yet.
+fs::path newFolder;
+}  // namespace
+
 void EnterDataFolder() {
   std::error_code ec;
   const fs::path current = fs::current_path(ec);
   if (ec) return;
   const fs::path folder = ChooseDataFolder(current, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
   if (folder == current) return;
+  if (fs::is_directory(folder, ec)) {
+    fs::current_path(folder, ec);
+  } else {
+    newFolder = folder;
+  }
+}
+
+void EnterNewDataFolder() {
+  const fs::path folder = std::exchange(newFolder, {});
+  if (folder.empty()) return;
+  std::error_code ec;
   fs::create_directories(folder, ec);
   if (ec) return;
   fs::current_path(folder, ec);

@@ -10,6 +10,12 @@
 std::filesystem::path ChooseDataFolder(const std::filesystem::path& current, const char* xdgDataHome,
                                        const char* home);
 
-// Makes the chosen folder (created if need be) the current one; where that fails the program
-// stays in the current folder.
+// Makes the chosen folder the current one when it exists. One still to be made is made by
+// EnterNewDataFolder once the program knows it can run: a start that ends at once (no language
+// file) leaves no empty folder behind. Until then the current folder stands in for it, which
+// holds none of the program's files either.
 void EnterDataFolder();
+// Creates the folder EnterDataFolder chose but did not find and makes it the current one;
+// where that fails the program stays in the current folder. Nothing to do after that or
+// without EnterDataFolder.
+void EnterNewDataFolder();

@@ -1,18 +1,11 @@
 #include "app/MenuTable.h"
 
 #include "app/CommandIds.h"
-#include "tasks/melody/MelodyLibrary.h"
 #include "text/TextIds.h"
 
 namespace {
 
 MenuEntry Item(int command, int text, const char* resource) { return {command, text, resource, {}}; }
-// "My melodies" is there while the user's melody folder holds a melody file.
-MenuEntry MyMelodiesItem(int command, int text, const char* resource) {
-  MenuEntry item = Item(command, text, resource);
-  item.shown = [] { return teacher::HasMelodyFiles(teacher::MyMelodiesFolder()); };
-  return item;
-}
 MenuEntry Popup(int text, const char* resource, std::vector<MenuEntry> children) {
   return {0, text, resource, std::move(children)};
 }
@@ -77,10 +70,10 @@ std::vector<MenuEntry> BuildMenu() {
                                 {
                                     Item(32962, 48, "&1-й уровень"),
                                     Item(kTeacherLevel2, txt::kTeacherLevel2Item, "&Level 2"),
-                                    MyMelodiesItem(kMyMelodies13, txt::kTeacherMine13Item, "&My melodies"),
+                                    Item(kMyMelodies13, txt::kTeacherMine13Item, "&My melodies"),
                                 }),
                           Item(kTeacherMelodies37, 42, "In the range of three oktaves (37 keys)"),
-                          MyMelodiesItem(kMyMelodies37, txt::kTeacherMine37Item, "My melodies (37 keys)"),
+                          Item(kMyMelodies37, txt::kTeacherMine37Item, "My melodies (37 keys)"),
                       }),
                 Popup(34, "Chords recognition",
                       {

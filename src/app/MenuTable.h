@@ -8,8 +8,6 @@ struct MenuEntry {
   int textId = -1;
   const char* resourceText = "";
   std::vector<MenuEntry> children;
-  // An item shown only while this says so (asked each time its menu opens); null: always.
-  bool (*shown)() = nullptr;
 
   bool IsPopup() const { return commandId == 0; }
 };

@@ -9,6 +9,7 @@
 #include "app/CChildView.h"
 #include "app/CommandIds.h"
 #include "app/TaskTable.h"
+#include "dialogs/CDialogMidiOptions.h"
 #include "platform/qt/QtTranslations.h"
 #include "progress/ProgressDatabase.h"
 #include "progress/Recorder.h"
@@ -79,22 +80,35 @@ void CChildView::OpenMidi() {
   SetMidiInReceiver([this](uint32_t message) { OnMidiInData(message); });
   midiOpen_ = true;
   OpenMidiDevices();
-  soundStatus_ = SoundStatusText();
-  if (!soundStatus_.empty() && showStatus_) showStatus_(soundStatus_);
-  if (progress_) progress_->SetStatusHandler([this](const std::string& text) { ShowStatusLine(text); });
-  if (useHardwareMidiKeyboard && !midiInFailed) {
-    ReportKeyboards();
-    SetTimer(cmd::kTimerKeyboardPorts, kKeyboardPollMs);
+  if (const std::string sound = SoundStatusText(); !sound.empty()) ShowStatus(sound);
+  if (access(workDir_.c_str(), W_OK) != 0) {
+    // One message for everything that is lost, the history's own among it.
+    ShowStatus(T(txt::kDataFolderReadOnly) + workDir_);
+  } else if (progress_) {
+    progress_->SetStatusHandler([this](const std::string& text) { ShowStatus(text); });
   }
+  WatchKeyboards();
+}
+
+void CChildView::WatchKeyboards() {
+  if (!useHardwareMidiKeyboard || midiInFailed) return;
+  ReportKeyboards();
+  SetTimer(cmd::kTimerKeyboardPorts, kKeyboardPollMs);
+}
+
+void CChildView::OnMidiSettings() {
+  const bool keyboardWasOn = useHardwareMidiKeyboard != 0;
+  const std::string portBefore = midiInPortName;
+  MidiSettings();
+  if (!midiOpen_ || (keyboardWasOn == (useHardwareMidiKeyboard != 0) && portBefore == midiInPortName)) return;
+  KillTimer(cmd::kTimerKeyboardPorts);
+  ReopenMidiInput();
+  WatchKeyboards();
 }
 
 void CChildView::ReportKeyboards() {
   const std::string line = ConnectKeyboards();
-  if (!line.empty()) ShowStatusLine(line);
-}
-
-void CChildView::ShowStatusLine(const std::string& text) {
-  if (showStatus_) showStatus_(soundStatus_.empty() ? text : soundStatus_ + "  " + text);
+  if (!line.empty()) ShowStatus(line);
 }
 
 void CChildView::OpenProgress() {

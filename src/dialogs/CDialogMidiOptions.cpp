@@ -98,6 +98,7 @@ void CDialogMidiOptions::OnInitDialog() {
                     {kListenInstrument, T(195)},
                     {kListenDrum, T(195)},
                     {kStopAll, T(196)},
+                    {kHardwareKeyboardBox, T(txt::kKeyboardCheckBox)},
                     {kKeyboardPortLabel, T(txt::kKeyboardPortLabel)},
                     {IDCANCEL, T(10)},
                     {IDOK, T(11)}});

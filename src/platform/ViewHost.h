@@ -50,7 +50,8 @@ class ViewHost {
   virtual void SetClockStart(uint32_t ms) = 0;
   virtual uint32_t ClockStart() const = 0;
 
-  // A line in the status bar's message pane; a host without one shows nothing.
+  // A message in the status bar's pane, shown whole in place of the one before (which its
+  // tooltip keeps); an empty text clears them all. A host without a pane shows nothing.
   virtual void ShowStatus(const std::string& /*text*/) {}
 };
 

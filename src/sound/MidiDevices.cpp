@@ -122,6 +122,12 @@ void OpenOutput(MidiSystem& system) {
   SetMidiOut(output.get());
 }
 
+void CloseMidiInput() {
+  if (!input) return;
+  input->Stop();
+  input.reset();
+}
+
 }  // namespace
 
 void OpenMidiDevices() {
@@ -135,10 +141,13 @@ void OpenMidiDevices() {
 void CloseMidiDevices() {
   SetMidiOut(nullptr);
   output.reset();
-  if (input) {
-    input->Stop();
-    input.reset();
-  }
+  CloseMidiInput();
+}
+
+void ReopenMidiInput() {
+  CloseMidiInput();
+  midiInFailed = false;
+  if (useHardwareMidiKeyboard) OpenInput(GetMidiSystem());
 }
 
 void SetMidiInReceiver(std::function<void(uint32_t)> r) { receiver = std::move(r); }

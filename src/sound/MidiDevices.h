@@ -13,6 +13,9 @@ class CAbstractT;
 void OpenMidiDevices();
 // Destruction of the view: closes the output and, when it is open, the input.
 void CloseMidiDevices();
+// The hardware keyboard option or its port changed in the MIDI settings: the input is closed
+// and, with the option on, opened again on the chosen port (a failure says so, as at start).
+void ReopenMidiInput();
 // The receiver of the notes played on the keyboard (the view's MIDI-in data handler): the
 // note-ons with a velocity of channel 0, called on the user-interface thread in the order they
 // came, a few each turn of its event loop. They wait in a queue of fixed size while that

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "platform/UiHost.h"
 #include "text/LanguageFile.h"
@@ -36,17 +37,31 @@ const char* MissingFileMessage(int index) {
   }
 }
 
-// lang_files/ in the current folder, then beside the program, then in the installed data folder.
-std::optional<std::vector<uint8_t>> ReadLanguageFile(const char* name) {
-  std::vector<fs::path> folders = {fs::path("lang_files")};
+// Where the language files are looked for, in order: lang_files/ in the current folder, beside
+// the program, in the installed data folder.
+std::vector<fs::path> LanguageFolders() {
   std::error_code ec;
+  std::vector<fs::path> folders = {fs::absolute("lang_files", ec)};
+  if (ec) folders[0] = "lang_files";
   const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
   if (!ec) folders.push_back(exe.parent_path() / "lang_files");
   folders.push_back(fs::path(AURELO_DATA_DIR) / "lang_files");
-  for (const fs::path& folder : folders) {
+  return folders;
+}
+
+std::optional<std::vector<uint8_t>> ReadLanguageFile(const char* name) {
+  for (const fs::path& folder : LanguageFolders()) {
     if (auto bytes = ReadFileBytes((folder / name).string())) return bytes;
   }
   return std::nullopt;
+}
+
+// The missing-file message, then the folders looked in, in the language of the message.
+std::string MissingFileReport(int index) {
+  const char* heading = index == 1 ? "Durchsuchte Ordner:" : index == 2 ? "Просмотренные папки:" : "Folders searched:";
+  std::string report = std::string(MissingFileMessage(index)) + "\n\n" + heading;
+  for (const fs::path& folder : LanguageFolders()) report += "\n" + folder.string();
+  return report;
 }
 
 }  // namespace
@@ -67,7 +82,7 @@ void CLanguageTable::LoadLanguage(int index) {
   if (index >= 0 && index < 5) bytes = ReadLanguageFile(kFileNames[index]);
   if (!bytes) {
     UiHost& host = GetUiHost();
-    host.MessageBox(MissingFileMessage(index), "Error!", MB_OK | MB_ICONEXCLAMATION);
+    host.MessageBox(MissingFileReport(index), "Error!", MB_OK | MB_ICONEXCLAMATION);
     host.ExitProcess(kExitNoLanguageFile);
   }
   int linesRead = 0;

@@ -104,6 +104,19 @@ inline constexpr int kKeyboardEnd = kKeyboardBase + 7;
 // first task instead.
 inline constexpr int kStoredTaskNotStarted = kKeyboardEnd;
 
+// What a new user needs told: the hardware keyboard's check box in the MIDI settings, where
+// "My melodies" come from, and a working folder that cannot be written.
+inline constexpr int kNewUserBase = kStoredTaskNotStarted + 1;
+inline constexpr int kKeyboardCheckBox = kNewUserBase + 0;
+// "My melodies" without a melody: followed by the folder, then the question on its own line.
+inline constexpr int kMyMelodiesWhere = kNewUserBase + 1;
+inline constexpr int kMyMelodiesOpenQuestion = kNewUserBase + 2;
+// The first legend line of "My melodies"; the folder follows on the next line.
+inline constexpr int kMyMelodiesLegend = kNewUserBase + 3;
+// Status bar at start, followed by the working folder.
+inline constexpr int kDataFolderReadOnly = kNewUserBase + 4;
+inline constexpr int kNewUserEnd = kNewUserBase + 5;
+
 // One past the last text id.
-inline constexpr int kEnd = kStoredTaskNotStarted + 1;
+inline constexpr int kEnd = kNewUserEnd;
 }  // namespace txt

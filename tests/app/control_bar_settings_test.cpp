@@ -1,9 +1,11 @@
 #include <QComboBox>
+#include <QLineEdit>
 
 #include "app/CChildView.h"
 #include "app/CControlBar.h"
 #include "app/CommandIds.h"
 #include "log/ResultsLog.h"
+#include "platform/qt/PlainText.h"
 #include "settings/ProgramSettings.h"
 #include "support/AppFixture.h"
 #include "text/LanguageTable.h"
@@ -153,6 +155,18 @@ TEST_F(VolumeSlider, MuteAndTheRightButtonResetTheOutput) {
   midi.log.sent.clear();
   View().Task().CAbstractT::StopTimer();  // never ran: nothing at all
   EXPECT_TRUE(midi.log.sent.empty());
+}
+
+TEST_F(ControlBarSettings, ALongHintShowsItsStartAndTheWholeTextAsTooltip) {
+  Frame().OnCommand(cmd::kLangGerman);
+  // The sequencer's hint in German, longer than the box, with markup that must stay text.
+  const std::string hint = T(134) + " <b>";
+  View().SetControlText(cmd::kHintBox, hint);
+  auto* box = Bar().findChild<QLineEdit*>(QString::number(cmd::kHintBox));
+  ASSERT_NE(box, nullptr);
+  EXPECT_GT(box->fontMetrics().horizontalAdvance(box->text()), box->width()) << "the hint is cut";
+  EXPECT_EQ(box->cursorPosition(), 0);
+  EXPECT_EQ(box->toolTip(), "<p style='white-space:pre-wrap'>" + QString::fromStdString(T(134)) + " &lt;b&gt;</p>");
 }
 
 }  // namespace

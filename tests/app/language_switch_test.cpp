@@ -54,6 +54,7 @@ TEST_F(LanguageSwitch, EachLanguageChangesCaptionMenuAndBarAtOnce) {
 }
 
 TEST_F(LanguageSwitch, RussianShowsMenuPromptsOthersLeaveThePaneEmpty) {
+  View().ShowStatus("");  // no message to come back between the prompts
   Frame().ActionFor(cmd::kShowLog)->hover();
   EXPECT_EQ(Frame().MessagePaneText(), "");
   Frame().OnCommand(cmd::kLangRussian);
@@ -73,6 +74,26 @@ TEST_F(LanguageSwitch, RussianShowsMenuPromptsOthersLeaveThePaneEmpty) {
   EXPECT_EQ(Frame().MessagePaneText(), "");
   Frame().ActionFor(cmd::kShowLog)->hover();
   EXPECT_EQ(Frame().MessagePaneText(), "");
+}
+
+TEST_F(LanguageSwitch, StatusPaneShowsTheLatestMessageWholeAndAllInItsTooltip) {
+  View().ShowStatus("");
+  View().ShowStatus("Progress history cannot be written here: answers are not kept.");
+  View().ShowStatus("Keyboard connected: <Piano>");
+  EXPECT_EQ(Frame().MessagePaneText(), "Keyboard connected: <Piano>");
+  EXPECT_EQ(Frame().MessagePaneToolTip(),
+            "<p style='white-space:pre-wrap'>Keyboard connected: &lt;Piano&gt;\n"
+            "Progress history cannot be written here: answers are not kept.</p>");
+  // A menu's prompt stands in for them only while the menu is open.
+  Frame().OnCommand(cmd::kLangRussian);
+  EXPECT_EQ(Frame().MessagePaneText(), "Keyboard connected: <Piano>");
+  Frame().ActionFor(cmd::kShowLog)->hover();
+  EXPECT_EQ(Frame().MessagePaneText(), "Показать журнал текущих результатов");
+  Frame().ShowMenuPrompt(0);
+  EXPECT_EQ(Frame().MessagePaneText(), "Keyboard connected: <Piano>");
+  View().ShowStatus("");
+  EXPECT_EQ(Frame().MessagePaneText(), "");
+  EXPECT_EQ(Frame().MessagePaneToolTip(), "");
 }
 
 TEST_F(LanguageSwitch, KeepsTheLogInTheLanguageItWasWrittenIn) {

@@ -187,6 +187,8 @@ TEST_F(Shutdown, MissingLanguageFileEndsWithCodeFourAndWritesNothing) {
   ASSERT_EQ(host.messageBoxes.size(), 1u);
   EXPECT_EQ(host.messageBoxes[0].caption, "Error!");
   EXPECT_EQ(host.messageBoxes[0].text.substr(0, 49), "It is impossible to open english.lng file in <lan");
+  EXPECT_NE(host.messageBoxes[0].text.find("\n\nFolders searched:\n" + fs::absolute("lang_files").string() + "\n"),
+            std::string::npos);
   EXPECT_FALSE(fs::exists("AureloSettings.dat"));
   EXPECT_FALSE(fs::exists("TimeLog.txt"));
 }

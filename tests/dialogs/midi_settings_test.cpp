@@ -154,6 +154,27 @@ TEST_F(MidiSettingsDialog, ListenButtonsAndSaveKeepTheVelocitiesOfSeveralChannel
   EXPECT_EQ(useHardwareMidiKeyboard, 1);
 }
 
+TEST_F(MidiSettingsDialog, TheKeyboardOptionOpensAndClosesTheInputAsTheDialogCloses) {
+  const auto tick = [](bool on) {
+    return [on](CDialog& d, DialogControls& c) {
+      c.SetChecked(D::kHardwareKeyboardBox, on);
+      d.OnCommand(D::kHardwareKeyboardBox);
+      d.OnCommand(IDOK);
+    };
+  };
+  Run(tick(false));
+  EXPECT_FALSE(midi.log.inputStarted);
+  EXPECT_FALSE(View().IsTimerActive(cmd::kTimerKeyboardPorts));
+  Run(tick(true));
+  EXPECT_TRUE(midi.log.inputStarted);
+  EXPECT_TRUE(View().IsTimerActive(cmd::kTimerKeyboardPorts)) << "plugged-in keyboards are looked for";
+  EXPECT_EQ(host.dialogs.back().controls.at(D::kHardwareKeyboardBox).text, T(txt::kKeyboardCheckBox));
+  Run(tick(false));
+  EXPECT_FALSE(midi.log.inputStarted);
+  EXPECT_TRUE(midi.log.inputClosed);
+  EXPECT_FALSE(View().IsTimerActive(cmd::kTimerKeyboardPorts));
+}
+
 // The dialog as the Qt host builds it: the slider's moves reach the velocity at once.
 // Writes /tmp/midi-settings.png for looking at it.
 TEST_F(MidiSettingsDialog, QtDialogSliderSetsTheVelocityAndPicture) {

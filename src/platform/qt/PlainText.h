@@ -15,3 +15,10 @@ Widget* ShowAsPlainText(Widget* widget) {
 
 // A new label that shows its text as plain text.
 inline QLabel* NewPlainLabel(const QString& text, QWidget* parent) { return ShowAsPlainText(new QLabel(text, parent)); }
+
+// A tooltip that shows the text as it is, line breaks kept: a tooltip takes anything that looks
+// like markup as markup, so the text goes in escaped, inside markup of its own.
+inline QString PlainToolTip(const QString& text) {
+  if (text.isEmpty()) return {};
+  return "<p style='white-space:pre-wrap'>" + text.toHtmlEscaped() + "</p>";
+}

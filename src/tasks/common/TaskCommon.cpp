@@ -149,14 +149,22 @@ void DrawPanel(Dc& dc, std::span<const PanelLine> lines, std::span<const Point> 
 }
 
 
-void DrawLegend(CAbstractT& task, Dc& dc, std::span<const int> textIds) {
+void DrawLegend(CAbstractT& task, Dc& dc, std::span<const std::string> legend) {
   std::array<const char*, 10> lines{};
-  for (size_t i = 0; i < textIds.size() && i + 1 < lines.size(); ++i) lines[i + 1] = T(textIds[i]).c_str();
+  for (size_t i = 0; i < legend.size() && i + 1 < lines.size(); ++i) lines[i + 1] = legend[i].c_str();
   dc.SetBkMode(BkMode::Transparent);
   dc.SelectFont(task.messageFont);
   dc.SetTextColor(task.blackBrush);
   task.DrawTextLines(dc, lines[0], lines[1], lines[2], lines[3], lines[4], lines[5], lines[6], lines[7], lines[8],
                      lines[9]);
+}
+
+void DrawLegend(CAbstractT& task, Dc& dc, std::span<const int> textIds) { DrawLegend(task, dc, Texts(textIds)); }
+
+std::vector<std::string> Texts(std::span<const int> textIds) {
+  std::vector<std::string> texts;
+  for (int id : textIds) texts.push_back(T(id));
+  return texts;
 }
 
 void DrawPanel13(CAbstractT& task, Dc& dc, std::span<const PanelLine> lines, Point prompt) {

@@ -122,9 +122,12 @@ void DrawPanel(Dc& dc, std::span<const PanelLine> lines, std::span<const Point> 
 // then the lines.
 void DrawPanel13(CAbstractT& task, Dc& dc, std::span<const PanelLine> lines, Point at);
 
-// The legend below the keys: line 1 empty, the texts from line 2 on, in the task's message
+// The legend below the keys: line 1 empty, the lines from line 2 on, in the task's message
 // font, black on the transparent background.
+void DrawLegend(CAbstractT& task, Dc& dc, std::span<const std::string> lines);
 void DrawLegend(CAbstractT& task, Dc& dc, std::span<const int> textIds);
+// The language texts of the ids, in order.
+std::vector<std::string> Texts(std::span<const int> textIds);
 
 // Blanks the task's message line (Task::MessageLineAt gives its place) and writes the message
 // there in the colour; it stays for every later paint. No text: the line stays blank.

@@ -38,8 +38,6 @@ fs::path MyMelodiesFolder() {
   return fs::path(home ? home : "") / ".local" / "share" / "aurelo" / "melodies";
 }
 
-bool HasMelodyFiles(const fs::path& folder) { return !MelodyFiles(folder).empty(); }
-
 fs::path LevelFolder(const std::string& level) {
   std::vector<fs::path> folders;
   std::error_code ec;

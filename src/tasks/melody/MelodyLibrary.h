@@ -13,8 +13,6 @@ namespace teacher {
 
 // The user's own melodies.
 std::filesystem::path MyMelodiesFolder();
-// Whether the folder holds any melody file (*.aro or *.mid).
-bool HasMelodyFiles(const std::filesystem::path& folder);
 // The folder of a shipped level: the first of beside the program, then the installed data
 // folder, that exists.
 std::filesystem::path LevelFolder(const std::string& level);

@@ -35,9 +35,9 @@ class MelodyTask : public Family {
   void ResetStatistics() override { Round().ResetStatistics(); }
   void DrawMessages(Dc& dc) override {
     if constexpr (std::is_base_of_v<MonoMelodyTest13, Family>) {
-      this->DrawLegendAndStatistics(dc, kKind.legend);
+      this->DrawLegendAndStatistics(dc, melody::Texts(kKind.legend));
     } else {
-      this->DrawLegendOrStatistics(dc, kKind.legend);
+      this->DrawLegendOrStatistics(dc, melody::Texts(kKind.legend));
     }
   }
 

@@ -19,7 +19,7 @@ void MonoMelodyTest13::DrawPanelWithPrompt(Dc& dc, std::span<const melody::Panel
   melody::DrawPanel13(*this, dc, lines, MessageLineAt());
 }
 
-void MonoMelodyTest13::DrawLegendAndStatistics(Dc& dc, std::span<const int> legend) {
+void MonoMelodyTest13::DrawLegendAndStatistics(Dc& dc, std::span<const std::string> legend) {
   melody::DrawKeptMessage(*this, dc, MessageLineAt());
   melody::DrawLegend(*this, dc, legend);
   DrawStatistics(dc);

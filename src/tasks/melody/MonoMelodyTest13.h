@@ -1,5 +1,6 @@
 #pragma once
 #include <span>
+#include <string>
 
 #include "tasks/base/CTest13Keys.h"
 #include "tasks/melody/MelodyCommon.h"
@@ -27,5 +28,5 @@ class MonoMelodyTest13 : public CTest13Keys {
   // Blanks the places of the lines, writes the start prompt while hintVisible, then the lines.
   void DrawPanelWithPrompt(Dc& dc, std::span<const melody::PanelLine> lines);
   // The legend below the keys (from line 2 on), then DrawStatistics.
-  void DrawLegendAndStatistics(Dc& dc, std::span<const int> legend);
+  void DrawLegendAndStatistics(Dc& dc, std::span<const std::string> legend);
 };

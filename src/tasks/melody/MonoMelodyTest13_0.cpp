@@ -26,7 +26,7 @@ void MonoMelodyTest13_0::WriteStatistics() { ToneSearch(*this).WriteStatistics()
 void MonoMelodyTest13_0::ResetStatistics() { ToneSearch(*this).ResetStatistics(); }
 
 void MonoMelodyTest13_0::DrawMessages(Dc& dc) {
-  DrawLegendAndStatistics(dc, melody::kSearchLegend);
+  DrawLegendAndStatistics(dc, melody::Texts(melody::kSearchLegend));
   ToneSearch(*this).PlaceTaskButton();
 }
 

@@ -39,7 +39,7 @@ void MonoMelodyTest37::DrawPanelOverLegend(Dc& dc, std::span<const melody::Panel
   melody::DrawPanel(dc, lines, at);
 }
 
-void MonoMelodyTest37::DrawLegendOrStatistics(Dc& dc, std::span<const int> legend) {
+void MonoMelodyTest37::DrawLegendOrStatistics(Dc& dc, std::span<const std::string> legend) {
   melody::DrawKeptMessage(*this, dc, MessageLineAt());
   dc.SetBkMode(BkMode::Transparent);
   if (hintVisible) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <span>
+#include <string>
 
 #include "tasks/base/CTest37Keys.h"
 #include "tasks/melody/MelodyCommon.h"
@@ -27,5 +28,5 @@ class MonoMelodyTest37 : public CTest37Keys {
   // stand there), then writes the lines from text line 2 on.
   void DrawPanelOverLegend(Dc& dc, std::span<const melody::PanelLine> lines, int lastBlankLine);
   // The legend while hintVisible, else the statistics.
-  void DrawLegendOrStatistics(Dc& dc, std::span<const int> legend);
+  void DrawLegendOrStatistics(Dc& dc, std::span<const std::string> legend);
 };

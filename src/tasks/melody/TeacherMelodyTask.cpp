@@ -3,6 +3,9 @@
 #include <set>
 #include <type_traits>
 
+#include "platform/Dialog.h"
+#include "platform/FileUrl.h"
+#include "platform/UiHost.h"
 #include "platform/ViewHost.h"
 #include "sound/MidiOutput.h"
 #include "tasks/base/ToneTimeline.h"
@@ -16,6 +19,17 @@ namespace {
 // The highest note of both pianos.
 constexpr int32_t kHighestNote = 72;
 }  // namespace
+
+void OfferMelodyFolder(const std::filesystem::path& folder) {
+  UiHost& host = GetUiHost();
+  const std::string where = T(txt::kMyMelodiesWhere) + "\n" + folder.string();
+  const unsigned question = MB_YESNO | MB_ICONQUESTION;
+  if (host.MessageBox(where + "\n\n" + T(txt::kMyMelodiesOpenQuestion), T(0), question) != IDYES) return;
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  // Without a file manager to open it, the folder stays named where it can be copied from.
+  if (!host.OpenUrl(FileUrl(folder))) host.MessageBox(where, T(0), MB_OK | MB_ICONINFORMATION);
+}
 
 std::vector<std::string> NotYetReported(const std::vector<std::string>& names) {
   static std::set<std::string> reported;
@@ -56,7 +70,7 @@ void TeacherMelodyTask<Family, L>::Start() {
   SetTexts();
   std::string status;
   if (melodies_.empty()) {
-    status = T(txt::kTeacherNoMelodies) + Folder().string();
+    if (L.folder) status = T(txt::kTeacherNoMelodies) + Folder().string();
   } else if (leftOut_ > 0) {
     status = T(txt::kTeacherNotFitting) + std::to_string(leftOut_);
   }
@@ -64,6 +78,7 @@ void TeacherMelodyTask<Family, L>::Start() {
   for (const std::string& name : NotYetReported(unreadable_)) names += (names.empty() ? "" : ", ") + name;
   if (!names.empty()) status += (status.empty() ? "" : "  ") + T(txt::kTeacherUnreadable) + names;
   if (!status.empty()) GetViewHost().ShowStatus(status);
+  if (melodies_.empty() && !L.folder) OfferMelodyFolder(Folder());
 }
 
 template <class Family, const Level& L>
@@ -74,7 +89,11 @@ void TeacherMelodyTask<Family, L>::SetTexts() {
 template <class Family, const Level& L>
 void TeacherMelodyTask<Family, L>::OnListenNew() {
   if (melodies_.empty()) {
-    GetViewHost().ShowStatus(T(txt::kTeacherNoMelodies) + Folder().string());
+    if (L.folder) {
+      GetViewHost().ShowStatus(T(txt::kTeacherNoMelodies) + Folder().string());
+    } else {
+      OfferMelodyFolder(Folder());
+    }
     return;
   }
   // The name of the melody before goes from the panel.
@@ -110,7 +129,10 @@ void TeacherMelodyTask<Family, L>::ResetStatistics() {
 
 template <class Family, const Level& L>
 void TeacherMelodyTask<Family, L>::DrawMessages(Dc& dc) {
-  const std::span<const int> legend = std::span(kKind.legend).first(kLegendLines);
+  // The user's own melodies say where they come from; the line on answering is the same.
+  const std::vector<std::string> legend =
+      L.folder ? melody::Texts(std::span(kKind.legend).first(kLegendLines))
+               : std::vector<std::string>{T(txt::kMyMelodiesLegend), Folder().string(), T(kKind.legend[1])};
   if constexpr (std::is_base_of_v<MonoMelodyTest13, Family>) {
     this->DrawLegendAndStatistics(dc, legend);
   } else {

@@ -83,4 +83,8 @@ class TeacherMelodyTask : public Family {
 // The status bar names each unreadable melody file once in a run: the names not named yet.
 std::vector<std::string> NotYetReported(const std::vector<std::string>& names);
 
+// "My melodies" without a melody: a question that says where the .aro and .mid files go and
+// offers to open that folder, made first if need be.
+void OfferMelodyFolder(const std::filesystem::path& folder);
+
 }  // namespace teacher

@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "log/LogLines.h"
+#include "platform/Dialog.h"
+#include "platform/FileUrl.h"
+#include "platform/UiHost.h"
 #include "sequencer/MidiFile.h"
 #include "tasks/melody/CSequencedTest13.h"
 #include "tasks/melody/MelodyTestSupport.h"
@@ -211,20 +214,14 @@ TEST(TeacherMelodyFile, MoreThan32TonesOrMoreThanTwoMinutesAtTheSlowestTempoAreR
 
 TEST_F(TeacherMelodyTest, MyMelodiesReadFragmentAndMidiFilesAndNameAnUnreadableOneOnce) {
   Open(1);
-  Frame().UpdateMenuEnabling();
-  EXPECT_FALSE(Frame().ActionFor(cmd::kMyMelodies13)->isVisible()) << "no folder yet";
-
   WriteMine("a_song.aro",
             "song_name Little_Song\r\nsignature_index 3\r\n"
             "0 0 4\r\n0 12 2\r\n0 24 4\r\n0 24 7\r\n9 30 2\r\n0 36 0\r\n");
   WriteMine("b_tiny.mid", kTinyMidiFile);
   WriteMine("c_broken.mid", "MThd\0\0\0\6 not a real file at all");
   WriteMine("d_too_long.aro", FragmentOfTones(40, 480));
-  Frame().UpdateMenuEnabling();
-  EXPECT_TRUE(Frame().ActionFor(cmd::kMyMelodies13)->isVisible());
-  EXPECT_TRUE(Frame().ActionFor(cmd::kMyMelodies37)->isVisible());
-
   Open(32);
+  EXPECT_TRUE(host.messageBoxes.empty());
   auto& task = Teacher<CMyMelodiesTest13>();
   ASSERT_EQ(task.Melodies().size(), 2u);
   EXPECT_EQ(Frame().MessagePaneText().toStdString(),
@@ -258,6 +255,30 @@ TEST_F(TeacherMelodyTest, MyMelodiesReadFragmentAndMidiFilesAndNameAnUnreadableO
   View().ShowStatus("");
   Open(33);
   EXPECT_EQ(Frame().MessagePaneText().toStdString().find("c_broken.mid"), std::string::npos);
+}
+
+TEST_F(TeacherMelodyTest, MyMelodiesWithoutMelodiesSayWhereTheyGoAndOpenTheFolderOnYes) {
+  const std::filesystem::path folder = teacher::MyMelodiesFolder();
+  host.messageBoxAnswers = {IDNO, IDYES};
+  Open(33);
+  const std::string where = T(txt::kMyMelodiesWhere) + "\n" + folder.string();
+  ASSERT_EQ(host.messageBoxes.size(), 1u);
+  EXPECT_EQ(host.messageBoxes[0].text, where + "\n\n" + T(txt::kMyMelodiesOpenQuestion));
+  EXPECT_EQ(host.messageBoxes[0].style, MB_YESNO | MB_ICONQUESTION);
+  EXPECT_TRUE(host.openedUrls.empty());
+  EXPECT_FALSE(std::filesystem::exists(folder)) << "No makes nothing";
+
+  // Asked again at "Listen to a new task": Yes makes the folder and hands it to the desktop.
+  Command(cmd::kListenNew);
+  ASSERT_EQ(host.messageBoxes.size(), 2u);
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+  EXPECT_EQ(host.openedUrls, std::vector<std::string>{"file://" + folder.string()});
+  // Without a file manager the folder is named once more, to be copied.
+  host.urlsOpen = false;
+  Command(cmd::kListenNew);
+  ASSERT_EQ(host.messageBoxes.size(), 4u);
+  EXPECT_EQ(host.messageBoxes[3].text, where);
+  EXPECT_EQ(FileUrl("/a b/#1?"), "file:///a%20b/%231%3F");
 }
 
 }  // namespace
