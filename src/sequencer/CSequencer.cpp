@@ -206,7 +206,12 @@ void CSequencer::ExportMidiFile(CAbstractT& task, int32_t keyToNote) {
   if (!path) return;
   const std::optional<std::vector<uint8_t>> bytes =
       smf::Write(sequencer::SongOfFragment(ContentOf(task), task.lastTick, keyToNote));
-  if (bytes) SaveUserFile(*path, *bytes);
+  if (!bytes) {
+    // Only a song past the longest time a MIDI file can hold; a fragment never is.
+    GetUiHost().MessageBox(T(txt::kFileUnwritable) + *path, "Error!", MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  SaveUserFile(*path, *bytes);
 }
 
 bool CSequencer::WriteFragment(CAbstractT& task, const std::string& path) const {
