@@ -15,3 +15,10 @@ Widget* ShowAsPlainText(Widget* widget) {
 
 // A new label that shows its text as plain text.
 inline QLabel* NewPlainLabel(const QString& text, QWidget* parent) { return ShowAsPlainText(new QLabel(text, parent)); }
+
+// A tooltip that shows the text as it is. Qt takes a tooltip that looks like markup for rich
+// text; this one is rich text on purpose, the text escaped in a paragraph that keeps its spaces
+// and line breaks.
+inline QString PlainToolTip(const QString& text) {
+  return text.isEmpty() ? text : "<p style='white-space:pre'>" + text.toHtmlEscaped() + "</p>";
+}
