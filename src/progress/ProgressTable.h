@@ -9,7 +9,8 @@ namespace progress {
 // A table of the progress window that always fits its width, in every language: the columns of
 // numbers take what their numbers need (their headings as much as a share of the width allows),
 // the named columns share the rest. A text too long for its column, a cell's or a heading's, is
-// cut with "..."; every cell and heading shows its whole text, literally, as its tooltip.
+// cut with "..."; every cell and heading shows its whole text, literally, as its tooltip. (The
+// header does not cut its texts itself: it clips them, and a cut word looks whole.)
 class ProgressTable : public QTableWidget {
  public:
   ProgressTable(std::vector<int> namedColumns, QWidget* parent);
@@ -25,8 +26,13 @@ class ProgressTable : public QTableWidget {
 
  private:
   bool IsNamed(int column) const;
+  // The heading's text as wide as its column allows.
+  void CutHeading(int column);
+  // The space a heading's text leaves in its column.
+  int HeadingMargins() const;
 
   std::vector<int> named_;
+  QStringList headings_;
 };
 
 }  // namespace progress

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineSeries>
+#include <QStyle>
 #include <QTextDocument>
 #include <cstring>
 #include <filesystem>
@@ -202,14 +203,29 @@ TEST_F(ProgressWindowTest, AtItsSmallestSizeTheTablesFitInEveryLanguageWithWhole
     EXPECT_LE(window.layout()->minimumSize().width(), window.width());
     EXPECT_LE(window.layout()->minimumSize().height(), window.height());
     for (const std::string& text : CutTexts(window)) ADD_FAILURE() << text;
-    for (ProgressTable* table : {window.KeyModeTable(), window.ConfusionTable()}) {
+    const std::vector<std::pair<ProgressTable*, std::vector<std::string>>> tables = {
+        {window.KeyModeTable(),
+         {T(txt::kProgressKey) + " / " + T(txt::kProgressMode), T(txt::kProgressTasks), T(txt::kProgressFirstPercent),
+          T(txt::kProgressSolvedPercent)}},
+        {window.ConfusionTable(), {T(txt::kProgressChordPlayed), T(txt::kProgressAnsweredAs), T(txt::kProgressTimes)}},
+    };
+    for (const auto& [table, headings] : tables) {
       ASSERT_GT(table->rowCount(), 0);
       const QHeaderView& header = *table->horizontalHeader();
+      const int headingMargins = 2 * header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
       // Every column in sight: none scrolled off to the side.
       EXPECT_EQ(header.length(), table->viewport()->width());
       for (int column = 0; column < table->columnCount(); ++column) {
-        const QTableWidgetItem& heading = *table->horizontalHeaderItem(column);
-        EXPECT_EQ(ToolTipShown(heading.toolTip()), heading.text().toStdString());
+        // A heading whole or cut with "...", inside its column; whole in its tooltip.
+        const QString heading = table->horizontalHeaderItem(column)->text();
+        const QString whole = QString::fromStdString(headings[static_cast<size_t>(column)]);
+        EXPECT_EQ(ToolTipShown(table->horizontalHeaderItem(column)->toolTip()), whole.toStdString());
+        EXPECT_TRUE(heading == whole || (heading.endsWith(u'\u2026') && whole.startsWith(heading.chopped(1))))
+            << heading.toStdString();
+        EXPECT_LE(header.fontMetrics().horizontalAdvance(heading), header.sectionSize(column) - headingMargins);
+        if (header.fontMetrics().horizontalAdvance(whole) + headingMargins < header.sectionSize(column)) {
+          EXPECT_EQ(heading, whole) << "cut though it has room";
+        }
         // Names keep at least a third of the width; numbers are never cut (a cell's text has a
         // margin of 3 pixels on either side).
         const bool named = column == 0 || (table == window.ConfusionTable() && column == 1);
