@@ -3,11 +3,9 @@
 #include <cstddef>
 #include <iterator>
 
+#include "progress/ProgressNames.h"
 #include "sound/TempoTables.h"
-#include "tasks/base/MusicalTables.h"
 #include "text/LanguageNames.h"
-#include "text/LanguageTable.h"
-#include "text/TextIds.h"
 
 namespace progress {
 
@@ -16,9 +14,6 @@ namespace {
 constexpr const char* kHeader =
     "date,time,task,task_code,family,family_code,melody,key,mode,tempo,max_distance,attempt,ended_open,replays,"
     "search_presses,chord_type,chord_root,answered_types,language,language_code";
-// Language texts of the mode names (mode 0-10) and of the chord type names (type 0-14).
-constexpr int kFirstModeText = 100;
-constexpr int kFirstChordText = 203;
 
 // A field quoted when it holds a separator, a quote or a line end, its quotes doubled.
 std::string Field(const std::string& text) {
@@ -32,24 +27,6 @@ std::string Field(const std::string& text) {
 }
 
 std::string Optional(int32_t value) { return value == kNone ? std::string() : std::to_string(value); }
-
-std::string KeyName(int32_t key) {
-  return key >= 0 && key < static_cast<int32_t>(keyNames.size()) ? keyNames[static_cast<size_t>(key)]
-                                                                 : std::to_string(key);
-}
-
-std::string ModeName(int32_t mode) { return mode >= 0 && mode <= 10 ? T(kFirstModeText + mode) : std::to_string(mode); }
-
-std::string ChordName(int32_t type) {
-  if (type == kNone) return {};
-  return type >= 0 && type <= 14 ? T(kFirstChordText + type) : std::to_string(type);
-}
-
-// The name the family list of the progress window shows.
-std::string FamilyName(Family family) {
-  const auto code = static_cast<int32_t>(family);
-  return code >= 1 && code < kFamilyCount ? T(txt::kProgressFamilyToneSearch + code - 1) : std::string();
-}
 
 std::string LanguageName(int32_t language) {
   return language >= 0 && language < static_cast<int32_t>(std::size(kLanguageNames))

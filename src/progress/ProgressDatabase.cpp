@@ -234,14 +234,15 @@ int ProgressDatabase::Upgrade(int32_t version) {
                                kTaskTable + kTaskIndexes + kConfusionTable + kConfusionIndexes;
     return db_.Exec(layout.c_str());
   }
-  if (version == 1) {
-    // Version 1 in its first layout: the confusions without their day.
-    int64_t dayColumns = 0;
-    int result = Count(db_, "SELECT COUNT(*) FROM pragma_table_info('confusion') WHERE name = 'day'", dayColumns);
-    if (result == SQLITE_OK && dayColumns == 0) result = db_.Exec(ConfusionsWithDaySql().c_str());
-    if (result != SQLITE_OK) return result;
-  }
-  return db_.Exec(kMelodyTitleColumn);
+  int64_t columns = 0;
+  // Version 1 in its first layout: the confusions without their day.
+  int result = Count(db_, "SELECT COUNT(*) FROM pragma_table_info('confusion') WHERE name = 'day'", columns);
+  if (result == SQLITE_OK && columns == 0) result = db_.Exec(ConfusionsWithDaySql().c_str());
+  if (result != SQLITE_OK) return result;
+  // Versions 1 and 2: the tasks without the melody's title.
+  result = Count(db_, "SELECT COUNT(*) FROM pragma_table_info('task') WHERE name = 'melody_title'", columns);
+  if (result == SQLITE_OK && columns == 0) result = db_.Exec(kMelodyTitleColumn);
+  return result;
 }
 
 void ProgressDatabase::MoveAside() {

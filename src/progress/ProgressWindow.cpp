@@ -23,8 +23,8 @@
 #include "platform/qt/PlainText.h"
 #include "platform/qt/QtConvert.h"
 #include "progress/ProgressCsv.h"
+#include "progress/ProgressNames.h"
 #include "progress/ProgressTable.h"
-#include "tasks/base/MusicalTables.h"
 #include "text/LanguageTable.h"
 #include "text/SaveUserFile.h"
 #include "text/StrFormat.h"
@@ -34,16 +34,12 @@ namespace progress {
 
 namespace {
 
-constexpr int kFirstModeText = 100;
-constexpr int kFirstChordText = 203;
 constexpr int kMinWidth = 700;
 constexpr int kMinHeight = 430;
 
 QString Text(int id) { return ToQString(T(id)); }
 
 int Percent(int part, int whole) { return whole > 0 ? static_cast<int>(std::lround(100.0 * part / whole)) : 0; }
-
-QString ChordName(int type) { return type >= 0 && type <= 14 ? Text(kFirstChordText + type) : QString::number(type); }
 
 qint64 DayMs(const std::string& day) {
   return QDateTime(QDate::fromString(ToQString(day), Qt::ISODate), QTime(12, 0)).toMSecsSinceEpoch();
@@ -141,8 +137,8 @@ void ProgressWindow::ApplyTexts() {
   const QSignalBlocker familyBlock(familyList_);
   const QSignalBlocker periodBlock(periodList_);
   familyList_->addItem(Text(txt::kProgressAllFamilies));
-  for (int id = txt::kProgressFamilyToneSearch; id <= txt::kProgressFamilyChordPlaying; ++id) {
-    familyList_->addItem(Text(id));
+  for (int32_t family = 1; family < kFamilyCount; ++family) {
+    familyList_->addItem(ToQString(FamilyName(static_cast<Family>(family))));
   }
   for (int id : {txt::kProgressLast7, txt::kProgressLast30, txt::kProgressLast365, txt::kProgressAllTime}) {
     periodList_->addItem(Text(id));
@@ -228,9 +224,7 @@ void ProgressWindow::ShowKeyModes() {
   keyModeTable_->setRowCount(static_cast<int>(rows.size()));
   int row = 0;
   for (const KeyModeCount& r : rows) {
-    const QString key = r.key >= 0 && r.key < 12 ? keyNames[static_cast<size_t>(r.key)] : QString::number(r.key);
-    const QString mode = r.mode >= 0 && r.mode <= 10 ? Text(kFirstModeText + r.mode) : QString::number(r.mode);
-    keyModeTable_->SetCell(row, 0, key + " " + mode);
+    keyModeTable_->SetCell(row, 0, ToQString(KeyName(r.key) + " " + ModeName(r.mode)));
     keyModeTable_->SetCell(row, 1, QString::number(r.tasks));
     keyModeTable_->SetCell(row, 2, QString::number(Percent(r.solvedFirst, r.tasks)));
     keyModeTable_->SetCell(row, 3, QString::number(Percent(r.solved, r.tasks)));
@@ -248,8 +242,8 @@ void ProgressWindow::ShowConfusions() {
   confusionTable_->setRowCount(static_cast<int>(rows.size()));
   int row = 0;
   for (const Confusion& r : rows) {
-    confusionTable_->SetCell(row, 0, ChordName(r.played));
-    confusionTable_->SetCell(row, 1, ChordName(r.answered));
+    confusionTable_->SetCell(row, 0, ToQString(ChordName(r.played)));
+    confusionTable_->SetCell(row, 1, ToQString(ChordName(r.answered)));
     confusionTable_->SetCell(row, 2, QString::number(r.count));
     ++row;
   }
