@@ -136,7 +136,7 @@ void CChildView::BuildCommandTable() {
   commands_[kResultFontSettings] = [this] { ChooseResultFont(*task_); };
   for (int id : kHelpTextCommands) commands_[id] = [id] { ShowHelpText(id); };
   commands_[kAbout] = [] { ShowAbout(); };
-  commands_[kProgress] = [this] { progress::ShowProgressWindow(*progress_, this); };
+  commands_[kProgress] = [this] { progress::ShowProgressWindow(*progress_, &TaskTitle, this); };
 }
 
 bool CChildView::HasHandler(int id) const { return commands_.count(id) != 0; }

@@ -1,6 +1,7 @@
 #include "app/MenuTable.h"
 
 #include "app/CommandIds.h"
+#include "text/LanguageNames.h"
 #include "text/TextIds.h"
 
 namespace {
@@ -40,11 +41,11 @@ std::vector<MenuEntry> BuildMenu() {
                 Item(kClearLog, 28, "Clear log of results (Ctrl+Shift+Del)"),
                 Popup(29, "Language of interface",
                       {
-                          Item(kLangEnglish, -1, "English"),
-                          Item(kLangGerman, -1, "German"),
-                          Item(kLangRussian, -1, "Russian"),
-                          Item(kLangPortuguese, -1, "Portuguese"),
-                          Item(kLangCustom, -1, "Custom"),
+                          Item(kLangEnglish, -1, kLanguageNames[0]),
+                          Item(kLangGerman, -1, kLanguageNames[1]),
+                          Item(kLangRussian, -1, kLanguageNames[2]),
+                          Item(kLangPortuguese, -1, kLanguageNames[3]),
+                          Item(kLangCustom, -1, kLanguageNames[4]),
                       }),
                 Item(kExit, 30, "Exit (Alt+F4)"),
             }),

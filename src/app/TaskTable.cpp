@@ -15,6 +15,7 @@
 #include "tasks/melody/MonoMelodyTest37_N.h"
 #include "tasks/range/CSetMidiKbdRangeT.h"
 #include "tools/CMetronome.h"
+#include "text/LanguageTable.h"
 #include "tools/CTuneFork.h"
 
 namespace {
@@ -66,44 +67,61 @@ std::unique_ptr<CAbstractT> Make() {
 
 using TaskMaker = std::unique_ptr<CAbstractT> (*)();
 
-// The constructor of each task type.
-constexpr std::array<TaskMaker, kTaskTypeCount> kMakers = {
-    &Make<MonoMelodyTest13_0>,               // 0
-    &Make<MonoMelodyTest13_1>,               // 1
-    &Make<MonoMelodyTest13_2>,               // 2
-    &Make<MonoMelodyTest13_4>,               // 3
-    &Make<MonoMelodyTest13_8>,               // 4
-    &Make<MonoMelodyTest37_0>,               // 5
-    &Make<MonoMelodyTest37_1>,               // 6
-    &Make<MonoMelodyTest37_2>,               // 7
-    &Make<MonoMelodyTest37_4>,               // 8
-    &Make<MonoMelodyTest37_8>,               // 9
-    &Make<CSequencedTest13>,                 // 10
-    &Make<MonoIntroTest_1>,                  // 11
-    &Make<MonoIntroTest_2>,                  // 12
-    &Make<MonoIntroTest_3>,                  // 13
-    &Make<MonoIntroTest_4>,                  // 14
-    &Make<MonoIntroTest_5>,                  // 15
-    &Make<ChordHearBaseTrePolyTest>,         // 16
-    &Make<ChordHearBaseAllPolyTest>,         // 17
-    &Make<ChordHearBaseAllFromOnePolyTest>,  // 18
-    &Make<ChordHearBaseTreTest>,             // 19
-    &Make<ChordHearBaseAllTest>,             // 20
-    &Make<ChordHearBaseAllFromOneTest>,      // 21
-    &Make<ChordPlayBaseFromOneTest>,         // 22
-    &Make<ChordPlayBaseFromRandomTest>,      // 23
-    &Make<CSequencerRealTime13>,             // 24
-    &Make<CSequencerRealTime37>,             // 25
-    &Make<CSeqPlayer>,                       // 26
-    &Make<CTuneFork>,                        // 27
-    &Make<CMetronome>,                       // 28
-    &Make<CSetMidiKbdRangeT>,                // 29
-    &Make<CSequencedTest37>,                 // 30
-    &Make<CSequencedTest13_2>,               // 31
-    &Make<CMyMelodiesTest13>,                // 32
-    &Make<CMyMelodiesTest37>,                // 33
-    &Make<CSequencerRealTimeMidi>,           // 34
+// How a task type is built and the text id of its title (-1: none, the tools).
+struct TaskClass {
+  TaskMaker make;
+  int title;
 };
+
+template <class Task>
+constexpr TaskClass Of() {
+  if constexpr (requires { Task::kTitle; }) {
+    return {&Make<Task>, Task::kTitle};
+  } else if constexpr (requires { Task::kTexts.title; }) {
+    return {&Make<Task>, Task::kTexts.title};
+  } else {
+    return {&Make<Task>, -1};
+  }
+}
+
+// The class of each task type.
+constexpr std::array<TaskClass, kTaskTypeCount> kClasses = {{
+    Of<MonoMelodyTest13_0>(),               // 0
+    Of<MonoMelodyTest13_1>(),               // 1
+    Of<MonoMelodyTest13_2>(),               // 2
+    Of<MonoMelodyTest13_4>(),               // 3
+    Of<MonoMelodyTest13_8>(),               // 4
+    Of<MonoMelodyTest37_0>(),               // 5
+    Of<MonoMelodyTest37_1>(),               // 6
+    Of<MonoMelodyTest37_2>(),               // 7
+    Of<MonoMelodyTest37_4>(),               // 8
+    Of<MonoMelodyTest37_8>(),               // 9
+    Of<CSequencedTest13>(),                 // 10
+    Of<MonoIntroTest_1>(),                  // 11
+    Of<MonoIntroTest_2>(),                  // 12
+    Of<MonoIntroTest_3>(),                  // 13
+    Of<MonoIntroTest_4>(),                  // 14
+    Of<MonoIntroTest_5>(),                  // 15
+    Of<ChordHearBaseTrePolyTest>(),         // 16
+    Of<ChordHearBaseAllPolyTest>(),         // 17
+    Of<ChordHearBaseAllFromOnePolyTest>(),  // 18
+    Of<ChordHearBaseTreTest>(),             // 19
+    Of<ChordHearBaseAllTest>(),             // 20
+    Of<ChordHearBaseAllFromOneTest>(),      // 21
+    Of<ChordPlayBaseFromOneTest>(),         // 22
+    Of<ChordPlayBaseFromRandomTest>(),      // 23
+    Of<CSequencerRealTime13>(),             // 24
+    Of<CSequencerRealTime37>(),             // 25
+    Of<CSeqPlayer>(),                       // 26
+    Of<CTuneFork>(),                        // 27
+    Of<CMetronome>(),                       // 28
+    Of<CSetMidiKbdRangeT>(),                // 29
+    Of<CSequencedTest37>(),                 // 30
+    Of<CSequencedTest13_2>(),               // 31
+    Of<CMyMelodiesTest13>(),                // 32
+    Of<CMyMelodiesTest37>(),                // 33
+    Of<CSequencerRealTimeMidi>(),           // 34
+}};
 
 }  // namespace
 
@@ -128,8 +146,14 @@ bool NeedsMidiKeyboard(int type) { return type == kKeyboardRangeType || type == 
 
 void SetTaskMaker(std::function<std::unique_ptr<CAbstractT>(int type)> maker) { taskMaker = std::move(maker); }
 
+std::string TaskTitle(int type) {
+  if (type < 0 || type >= kTaskTypeCount) return {};
+  const int title = kClasses[static_cast<size_t>(type)].title;
+  return title < 0 ? std::string() : T(title);
+}
+
 std::unique_ptr<CAbstractT> MakeTask(int type) {
   const TaskTypeInfo& info = TaskTypeAt(type);
   if (taskMaker) return taskMaker(info.type);
-  return kMakers[static_cast<size_t>(info.type)]();
+  return kClasses[static_cast<size_t>(info.type)].make();
 }

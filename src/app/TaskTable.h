@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <string>
 
 class CAbstractT;
 
@@ -24,6 +25,10 @@ int TaskTypeOfCommand(int commandId);
 bool IsToolType(int type);
 // The types played from the hardware MIDI keyboard: the range measurement and its sequencer.
 bool NeedsMidiKeyboard(int type);
+
+// The title of a task type as its task shows it, in the current language; empty for the tools
+// and for values outside the table.
+std::string TaskTitle(int type);
 
 // Builds the task of the given type; values outside the table build type 0.
 std::unique_ptr<CAbstractT> MakeTask(int type);

@@ -1,23 +1,21 @@
 #include "progress/ProgressCsv.h"
 
 #include <cstddef>
+#include <iterator>
 
+#include "progress/ProgressNames.h"
 #include "sound/TempoTables.h"
-#include "tasks/base/MusicalTables.h"
-#include "text/LanguageTable.h"
+#include "text/LanguageNames.h"
 
 namespace progress {
 
 namespace {
 
 constexpr const char* kHeader =
-    "date,time,task_type,family,key,mode,tempo,max_distance,attempt,ended_open,replays,search_presses,chord_type,"
-    "chord_root,answered_types,language";
-// Language texts of the mode names (mode 0-10) and of the chord type names (type 0-14).
-constexpr int kFirstModeText = 100;
-constexpr int kFirstChordText = 203;
+    "date,time,task,task_code,family,family_code,melody,key,mode,tempo,max_distance,attempt,ended_open,replays,"
+    "search_presses,chord_type,chord_root,answered_types,language,language_code";
 
-// A field quoted when it holds a separator, a quote or a line end.
+// A field quoted when it holds a separator, a quote or a line end, its quotes doubled.
 std::string Field(const std::string& text) {
   if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
   std::string quoted = "\"";
@@ -30,35 +28,34 @@ std::string Field(const std::string& text) {
 
 std::string Optional(int32_t value) { return value == kNone ? std::string() : std::to_string(value); }
 
-std::string KeyName(int32_t key) {
-  return key >= 0 && key < static_cast<int32_t>(keyNames.size()) ? keyNames[static_cast<size_t>(key)]
-                                                                 : std::to_string(key);
-}
-
-std::string ChordName(int32_t type) {
-  if (type == kNone) return {};
-  return type >= 0 && type <= 14 ? T(kFirstChordText + type) : std::to_string(type);
+std::string LanguageName(int32_t language) {
+  return language >= 0 && language < static_cast<int32_t>(std::size(kLanguageNames))
+             ? kLanguageNames[static_cast<size_t>(language)]
+             : std::string();
 }
 
 }  // namespace
 
-std::string ToCsv(const std::vector<TaskRecord>& rows) {
+std::string ToCsv(const std::vector<TaskRecord>& rows, const TaskTitles& taskTitle) {
   std::string csv = std::string(kHeader) + "\r\n";
   for (const TaskRecord& r : rows) {
     std::string answered;
     for (int32_t type : r.wrongTypes) answered += (answered.empty() ? "" : "; ") + ChordName(type);
-    const std::string mode = r.mode >= 0 && r.mode <= 10 ? T(kFirstModeText + r.mode) : std::to_string(r.mode);
+    const UsedSettings used = SettingsUsedBy(r.taskType);
     const std::string tempo = r.tempo >= 0 && r.tempo < kTempoCount ? tempoNames[static_cast<size_t>(r.tempo)]
                                                                     : std::to_string(r.tempo);
     const std::string fields[] = {
         r.day,
         r.time,
+        taskTitle(r.taskType),
         std::to_string(r.taskType),
+        FamilyName(r.family),
         std::to_string(static_cast<int32_t>(r.family)),
-        KeyName(r.key),
-        mode,
+        r.melodyTitle,
+        used.key ? KeyName(r.key) : std::string(),
+        used.mode ? ModeName(r.mode) : std::string(),
         tempo,
-        std::to_string(r.maxDistance),
+        used.maxDistance ? std::to_string(r.maxDistance) : std::string(),
         r.attempt >= 1 && r.attempt <= 3 ? std::to_string(r.attempt) : "not solved",
         r.ended ? "1" : "0",
         std::to_string(r.replays),
@@ -66,6 +63,7 @@ std::string ToCsv(const std::vector<TaskRecord>& rows) {
         ChordName(r.chordType),
         r.chordRoot == kNone ? std::string() : KeyName(r.chordRoot % 12),
         answered,
+        LanguageName(r.language),
         std::to_string(r.language),
     };
     bool first = true;

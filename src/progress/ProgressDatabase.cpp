@@ -37,7 +37,8 @@ constexpr const char* kTaskTable = R"(
       search_presses INTEGER,
       chord_type INTEGER,
       chord_root INTEGER,
-      language INTEGER NOT NULL);)";
+      language INTEGER NOT NULL,
+      melody_title TEXT);)";
 constexpr const char* kTaskIndexes = R"(
     CREATE INDEX task_day ON task(day, attempt, key, mode);
     CREATE INDEX task_family_day ON task(family, day, attempt, key, mode);)";
@@ -52,6 +53,9 @@ constexpr const char* kConfusionTable = R"(
 constexpr const char* kConfusionIndexes = R"(
     CREATE INDEX confusion_task ON confusion(task_id);
     CREATE INDEX confusion_day ON confusion(day, played_type, answered_type);)";
+
+// Version 3 added the title of a teacher's melody; the rows before it have none.
+constexpr const char* kMelodyTitleColumn = "ALTER TABLE task ADD COLUMN melody_title TEXT;";
 
 // Version 1 was written in two layouts: the first kept only a confusion's task and answered
 // type and indexed the tasks by day and attempt alone. Version 2 is the second layout; a file
@@ -72,8 +76,8 @@ std::string ConfusionsWithDaySql() {
 
 constexpr const char* kInsertTask =
     "INSERT INTO task(day, time, task_type, family, key, mode, tempo, max_distance, attempt, ended, replays, "
-    "search_presses, chord_type, chord_root, language) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, "
-    "?13, ?14, ?15)";
+    "search_presses, chord_type, chord_root, language, melody_title) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, "
+    "?11, ?12, ?13, ?14, ?15, ?16)";
 constexpr const char* kInsertConfusion =
     "INSERT INTO confusion(task_id, day, played_type, answered_type) VALUES(?1, ?2, ?3, ?4)";
 
@@ -98,7 +102,7 @@ std::string ConfusionsSql() {
 
 std::string RowsSql(const Filter& filter) {
   return "SELECT day, time, task_type, family, key, mode, tempo, max_distance, attempt, ended, replays, "
-         "search_presses, chord_type, chord_root, language, "
+         "search_presses, chord_type, chord_root, language, melody_title, "
          "(SELECT group_concat(answered_type, ' ') FROM confusion WHERE task_id = task.id) FROM task" +
          Where(filter) + " ORDER BY id";
 }
@@ -230,11 +234,15 @@ int ProgressDatabase::Upgrade(int32_t version) {
                                kTaskTable + kTaskIndexes + kConfusionTable + kConfusionIndexes;
     return db_.Exec(layout.c_str());
   }
+  int64_t columns = 0;
   // Version 1 in its first layout: the confusions without their day.
-  int64_t dayColumns = 0;
-  const int result = Count(db_, "SELECT COUNT(*) FROM pragma_table_info('confusion') WHERE name = 'day'", dayColumns);
-  if (result != SQLITE_OK || dayColumns != 0) return result;
-  return db_.Exec(ConfusionsWithDaySql().c_str());
+  int result = Count(db_, "SELECT COUNT(*) FROM pragma_table_info('confusion') WHERE name = 'day'", columns);
+  if (result == SQLITE_OK && columns == 0) result = db_.Exec(ConfusionsWithDaySql().c_str());
+  if (result != SQLITE_OK) return result;
+  // Versions 1 and 2: the tasks without the melody's title.
+  result = Count(db_, "SELECT COUNT(*) FROM pragma_table_info('task') WHERE name = 'melody_title'", columns);
+  if (result == SQLITE_OK && columns == 0) result = db_.Exec(kMelodyTitleColumn);
+  return result;
 }
 
 void ProgressDatabase::MoveAside() {
@@ -317,6 +325,11 @@ int ProgressDatabase::Insert(const TaskRecord& record) {
     }
   }
   task.Bind(15, record.language);
+  if (record.melodyTitle.empty()) {
+    task.BindNull(16);
+  } else {
+    task.Bind(16, record.melodyTitle);
+  }
   result = task.Step();
   const int64_t id = db_.LastInsertRowId();
   for (int32_t type : record.wrongTypes) {
@@ -396,7 +409,8 @@ std::vector<TaskRecord> ProgressDatabase::Rows(const Filter& filter) const {
     r.chordType = q.IsNull(12) ? kNone : ToInt(q.Int(12));
     r.chordRoot = q.IsNull(13) ? kNone : ToInt(q.Int(13));
     r.language = ToInt(q.Int(14));
-    r.wrongTypes = ParseTypes(q.Text(15));
+    r.melodyTitle = q.Text(15);
+    r.wrongTypes = ParseTypes(q.Text(16));
     rows.push_back(std::move(r));
   }
   return rows;

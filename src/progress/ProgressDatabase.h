@@ -50,9 +50,10 @@ struct Confusion {
 class ProgressDatabase : public RecordSink {
  public:
   // The version of the file's layout, kept in its schema_version table. Any change of a table
-  // or an index takes a new number and a migration: version 1 was written in two layouts, and
-  // version 2 exists to bring files of the first one up to date.
-  static constexpr int32_t kSchemaVersion = 2;
+  // or an index takes a new number and a migration: version 1 was written in two layouts,
+  // version 2 exists to bring files of the first one up to date, version 3 keeps the title of
+  // a teacher's melody.
+  static constexpr int32_t kSchemaVersion = 3;
   static constexpr int kBusyTimeoutMs = 3000;
   // The owner's lock file is the history file's name with this added.
   static constexpr const char* kLockSuffix = ".lock";

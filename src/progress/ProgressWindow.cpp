@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
@@ -14,8 +13,8 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <initializer_list>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "log/ReportFile.h"
@@ -24,7 +23,8 @@
 #include "platform/qt/PlainText.h"
 #include "platform/qt/QtConvert.h"
 #include "progress/ProgressCsv.h"
-#include "tasks/base/MusicalTables.h"
+#include "progress/ProgressNames.h"
+#include "progress/ProgressTable.h"
 #include "text/LanguageTable.h"
 #include "text/SaveUserFile.h"
 #include "text/StrFormat.h"
@@ -34,8 +34,6 @@ namespace progress {
 
 namespace {
 
-constexpr int kFirstModeText = 100;
-constexpr int kFirstChordText = 203;
 constexpr int kMinWidth = 700;
 constexpr int kMinHeight = 430;
 
@@ -43,42 +41,14 @@ QString Text(int id) { return ToQString(T(id)); }
 
 int Percent(int part, int whole) { return whole > 0 ? static_cast<int>(std::lround(100.0 * part / whole)) : 0; }
 
-QTableWidget* MakeTable(QWidget* parent) {
-  auto* table = new QTableWidget(parent);
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->setSelectionMode(QAbstractItemView::NoSelection);
-  table->verticalHeader()->setVisible(false);
-  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
-  return table;
-}
-
-void SetCell(QTableWidget& table, int row, int column, const QString& text, bool number) {
-  auto* item = new QTableWidgetItem(text);
-  if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  table.setItem(row, column, item);
-}
-
-// The named columns stretch, the others fit their contents.
-void FitColumns(QTableWidget& table, std::initializer_list<int> stretched) {
-  QHeaderView& header = *table.horizontalHeader();
-  header.setStretchLastSection(false);
-  // A heading too long for its column keeps its start.
-  header.setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  for (int column = 0; column < table.columnCount(); ++column) {
-    const bool stretch = std::find(stretched.begin(), stretched.end(), column) != stretched.end();
-    header.setSectionResizeMode(column, stretch ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
-  }
-}
-
-QString ChordName(int type) { return type >= 0 && type <= 14 ? Text(kFirstChordText + type) : QString::number(type); }
-
 qint64 DayMs(const std::string& day) {
   return QDateTime(QDate::fromString(ToQString(day), Qt::ISODate), QTime(12, 0)).toMSecsSinceEpoch();
 }
 
 }  // namespace
 
-ProgressWindow::ProgressWindow(ProgressDatabase& database, QWidget* parent) : QDialog(parent), database_(database) {
+ProgressWindow::ProgressWindow(ProgressDatabase& database, TaskTitles taskTitles, QWidget* parent)
+    : QDialog(parent), database_(database), taskTitles_(std::move(taskTitles)) {
   BuildLayout();
   ApplyTexts();
   Refresh();
@@ -95,8 +65,9 @@ void ProgressWindow::BuildLayout() {
   clearButton_ = new QPushButton(this);
   closeButton_ = new QPushButton(this);
   summary_ = NewPlainLabel(QString(), this);
-  keyModeTable_ = MakeTable(this);
-  confusionTable_ = MakeTable(this);
+  // Names share the width; numbers take what they need.
+  keyModeTable_ = new ProgressTable({0}, this);
+  confusionTable_ = new ProgressTable({0, 1}, this);
   BuildChart();
 
   // Lists and summary above the chart, the tables below it, the buttons at the bottom.
@@ -166,8 +137,8 @@ void ProgressWindow::ApplyTexts() {
   const QSignalBlocker familyBlock(familyList_);
   const QSignalBlocker periodBlock(periodList_);
   familyList_->addItem(Text(txt::kProgressAllFamilies));
-  for (int id = txt::kProgressFamilyToneSearch; id <= txt::kProgressFamilyChordPlaying; ++id) {
-    familyList_->addItem(Text(id));
+  for (int32_t family = 1; family < kFamilyCount; ++family) {
+    familyList_->addItem(ToQString(FamilyName(static_cast<Family>(family))));
   }
   for (int id : {txt::kProgressLast7, txt::kProgressLast30, txt::kProgressLast365, txt::kProgressAllTime}) {
     periodList_->addItem(Text(id));
@@ -177,16 +148,10 @@ void ProgressWindow::ApplyTexts() {
   closeButton_->setText(Text(txt::kProgressClose));
   tasksSeries_->setName(Text(txt::kProgressTasksPerDay));
   firstSeries_->setName(Text(txt::kProgressFirstShare));
-  keyModeTable_->setColumnCount(4);
-  keyModeTable_->setHorizontalHeaderLabels({Text(txt::kProgressKey) + " / " + Text(txt::kProgressMode),
-                                            Text(txt::kProgressTasks), Text(txt::kProgressFirstPercent),
-                                            Text(txt::kProgressSolvedPercent)});
-  confusionTable_->setColumnCount(3);
-  confusionTable_->setHorizontalHeaderLabels(
+  keyModeTable_->SetHeadings({Text(txt::kProgressKey) + " / " + Text(txt::kProgressMode), Text(txt::kProgressTasks),
+                              Text(txt::kProgressFirstPercent), Text(txt::kProgressSolvedPercent)});
+  confusionTable_->SetHeadings(
       {Text(txt::kProgressChordPlayed), Text(txt::kProgressAnsweredAs), Text(txt::kProgressTimes)});
-  // Names share the width; numbers and keys take what they need.
-  FitColumns(*keyModeTable_, {0});
-  FitColumns(*confusionTable_, {0, 1});
 }
 
 void ProgressWindow::SetFamily(int index) { familyList_->setCurrentIndex(index); }
@@ -259,14 +224,13 @@ void ProgressWindow::ShowKeyModes() {
   keyModeTable_->setRowCount(static_cast<int>(rows.size()));
   int row = 0;
   for (const KeyModeCount& r : rows) {
-    const QString key = r.key >= 0 && r.key < 12 ? keyNames[static_cast<size_t>(r.key)] : QString::number(r.key);
-    const QString mode = r.mode >= 0 && r.mode <= 10 ? Text(kFirstModeText + r.mode) : QString::number(r.mode);
-    SetCell(*keyModeTable_, row, 0, key + " " + mode, false);
-    SetCell(*keyModeTable_, row, 1, QString::number(r.tasks), true);
-    SetCell(*keyModeTable_, row, 2, QString::number(Percent(r.solvedFirst, r.tasks)), true);
-    SetCell(*keyModeTable_, row, 3, QString::number(Percent(r.solved, r.tasks)), true);
+    keyModeTable_->SetCell(row, 0, ToQString(KeyName(r.key) + " " + ModeName(r.mode)));
+    keyModeTable_->SetCell(row, 1, QString::number(r.tasks));
+    keyModeTable_->SetCell(row, 2, QString::number(Percent(r.solvedFirst, r.tasks)));
+    keyModeTable_->SetCell(row, 3, QString::number(Percent(r.solved, r.tasks)));
     ++row;
   }
+  keyModeTable_->FitColumns();
 }
 
 void ProgressWindow::ShowConfusions() {
@@ -278,11 +242,12 @@ void ProgressWindow::ShowConfusions() {
   confusionTable_->setRowCount(static_cast<int>(rows.size()));
   int row = 0;
   for (const Confusion& r : rows) {
-    SetCell(*confusionTable_, row, 0, ChordName(r.played), false);
-    SetCell(*confusionTable_, row, 1, ChordName(r.answered), false);
-    SetCell(*confusionTable_, row, 2, QString::number(r.count), true);
+    confusionTable_->SetCell(row, 0, ToQString(ChordName(r.played)));
+    confusionTable_->SetCell(row, 1, ToQString(ChordName(r.answered)));
+    confusionTable_->SetCell(row, 2, QString::number(r.count));
     ++row;
   }
+  confusionTable_->FitColumns();
 }
 
 void ProgressWindow::ExportCsv() {
@@ -294,7 +259,7 @@ void ProgressWindow::ExportCsv() {
   request.defaultExt = "csv";
   const std::optional<std::string> path = GetUiHost().FileDialog(request);
   if (!path) return;
-  const std::string csv = ToCsv(database_.Rows(CurrentFilter()));
+  const std::string csv = ToCsv(database_.Rows(CurrentFilter()), taskTitles_);
   SaveUserFile(*path, std::vector<uint8_t>(csv.begin(), csv.end()));
 }
 
@@ -307,8 +272,8 @@ void ProgressWindow::ClearHistory() {
   Refresh();
 }
 
-void ShowProgressWindow(ProgressDatabase& database, QWidget* parent) {
-  ProgressWindow window(database, parent);
+void ShowProgressWindow(ProgressDatabase& database, TaskTitles taskTitles, QWidget* parent) {
+  ProgressWindow window(database, std::move(taskTitles), parent);
   window.exec();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 
+#include "progress/ProgressCsv.h"
 #include "progress/ProgressDatabase.h"
 
 class QChart;
@@ -10,10 +11,11 @@ class QDateTimeAxis;
 class QLabel;
 class QLineSeries;
 class QPushButton;
-class QTableWidget;
 class QValueAxis;
 
 namespace progress {
+
+class ProgressTable;
 
 // The progress window: for one task family or all, over the last 7, 30 or 365 days or all
 // time, the tasks per day and the share solved at the first attempt per day as a chart, a
@@ -27,7 +29,7 @@ class ProgressWindow : public QDialog {
   static constexpr int kPeriodDays[] = {7, 30, 365, 0};
   static constexpr int kMostConfusions = 10;
 
-  ProgressWindow(ProgressDatabase& database, QWidget* parent = nullptr);
+  ProgressWindow(ProgressDatabase& database, TaskTitles taskTitles, QWidget* parent = nullptr);
 
   // List index of the family (0: all) and of the period.
   void SetFamily(int index);
@@ -42,8 +44,8 @@ class ProgressWindow : public QDialog {
   QChart* Chart() const { return chart_; }
   QLineSeries* TasksSeries() const { return tasksSeries_; }
   QLineSeries* FirstShareSeries() const { return firstSeries_; }
-  QTableWidget* KeyModeTable() const { return keyModeTable_; }
-  QTableWidget* ConfusionTable() const { return confusionTable_; }
+  ProgressTable* KeyModeTable() const { return keyModeTable_; }
+  ProgressTable* ConfusionTable() const { return confusionTable_; }
   QLabel* Summary() const { return summary_; }
 
  private:
@@ -57,6 +59,7 @@ class ProgressWindow : public QDialog {
   void ShowConfusions();
 
   ProgressDatabase& database_;
+  TaskTitles taskTitles_;
   QComboBox* familyList_ = nullptr;
   QComboBox* periodList_ = nullptr;
   QLabel* familyLabel_ = nullptr;
@@ -72,11 +75,11 @@ class ProgressWindow : public QDialog {
   QDateTimeAxis* dayAxis_ = nullptr;
   QValueAxis* tasksAxis_ = nullptr;
   QValueAxis* shareAxis_ = nullptr;
-  QTableWidget* keyModeTable_ = nullptr;
-  QTableWidget* confusionTable_ = nullptr;
+  ProgressTable* keyModeTable_ = nullptr;
+  ProgressTable* confusionTable_ = nullptr;
 };
 
 // Opens the window over the parent and returns when it is closed.
-void ShowProgressWindow(ProgressDatabase& database, QWidget* parent);
+void ShowProgressWindow(ProgressDatabase& database, TaskTitles taskTitles, QWidget* parent);
 
 }  // namespace progress

@@ -37,6 +37,16 @@ Family FamilyOfType(int32_t taskType) {
 
 bool KeepsHistory(int32_t taskType) { return FamilyOfType(taskType) != Family::kOther; }
 
+UsedSettings SettingsUsedBy(int32_t taskType) {
+  const bool randomMelody = taskType >= 0 && taskType <= 9;
+  // Chord recognition on the mode's tones; from one tone (18, 21) only the key counts.
+  const bool chordOnScale = taskType == 16 || taskType == 17 || taskType == 19 || taskType == 20;
+  const bool chordFromKey = chordOnScale || taskType == 18 || taskType == 21 || taskType == 22;
+  // The distance between neighbouring tones: melodies of 2, 4 and 8 tones.
+  const bool sequence = (taskType >= 2 && taskType <= 4) || (taskType >= 7 && taskType <= 9);
+  return {randomMelody || chordFromKey, randomMelody || chordOnScale, sequence};
+}
+
 void SetRecordSink(RecordSink* newSink) { sink = newSink; }
 
 void TaskOpened(int32_t replaysOfOpenTask) {

@@ -24,6 +24,16 @@ Family FamilyOfType(int32_t taskType);
 // Whether tasks of this type are kept: every type that takes answers.
 bool KeepsHistory(int32_t taskType);
 
+// The settings of the control bar a task type takes its tasks from. The others are stored as
+// they stood but say nothing of the task: the entrance exam has no key, a chord from a random
+// tone neither key nor mode, a teacher's melody brings its own.
+struct UsedSettings {
+  bool key = false;
+  bool mode = false;
+  bool maxDistance = false;
+};
+UsedSettings SettingsUsedBy(int32_t taskType);
+
 // No value: a column that does not apply to the task (a chord of a melody task).
 inline constexpr int32_t kNone = -1;
 
@@ -47,6 +57,8 @@ struct TaskRecord {
   // The chord types the student named wrongly, in order.
   std::vector<int32_t> wrongTypes;
   int32_t language = 0;
+  // The title of the melody of a teacher-melody task; empty for the other tasks.
+  std::string melodyTitle;
 
   bool operator==(const TaskRecord&) const = default;
 };

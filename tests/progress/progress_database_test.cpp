@@ -119,11 +119,11 @@ TEST_F(ProgressDatabaseTest, NewFileHasWalAndSchemaVersionAndKeepsRowsAcrossOpen
     ASSERT_TRUE(db.WriteRecord(Record("2026-12-07", 1, 1)));
   }
   EXPECT_EQ(QueryText(Path(), "PRAGMA journal_mode"), "wal");
-  EXPECT_EQ(QueryText(Path(), "SELECT group_concat(version) FROM schema_version"), "2");
+  EXPECT_EQ(QueryText(Path(), "SELECT group_concat(version) FROM schema_version"), "3");
   ProgressDatabase again(Path());
   ASSERT_TRUE(again.WriteRecord(Record("2026-12-07", 1, 2)));
   EXPECT_EQ(again.Rows({}).size(), 2u);
-  EXPECT_EQ(QueryText(Path(), "SELECT group_concat(version) FROM schema_version"), "2");
+  EXPECT_EQ(QueryText(Path(), "SELECT group_concat(version) FROM schema_version"), "3");
 }
 
 TEST_F(ProgressDatabaseTest, DamagedFileIsMovedAsideOnceAndANewOneTakesTheAnswers) {

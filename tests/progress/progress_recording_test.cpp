@@ -2,11 +2,13 @@
 // per closed task with its settings, attempt, replays, search presses and chord; a task ended
 // open by a settings change, a task change or a new task; nothing from the tools.
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "progress/ProgressTestSupport.h"
 #include "tasks/chords/ChordTestSupport.h"
 #include "tasks/intro/MonoIntroTest.h"
+#include "tasks/melody/CSequencedTest13.h"
 
 namespace {
 
@@ -34,6 +36,12 @@ class ProgressRecording : public ChordApp {
     Command(id);
   }
   const TaskRecord& Last() const { return sink.records.back(); }
+  // The title of the melody the teacher-melody task of class Task gave last.
+  template <class Task>
+  std::string MelodyTitle() {
+    auto& task = dynamic_cast<Task&>(View().Task());
+    return task.Melodies()[task.Current()].title;
+  }
   progress_test::CapturingSink sink;
 };
 
@@ -54,6 +62,7 @@ TEST_F(ProgressRecording, MelodyTasksRecordAttemptReplaysAndSettingsOfTheirStart
             (std::vector<int>{keyIndex, modeIndex, tempoIndex, maxDistance}));
   EXPECT_EQ(Last().searchPresses, progress::kNone);
   EXPECT_EQ(Last().chordType, progress::kNone);
+  EXPECT_EQ(Last().melodyTitle, "");
   EXPECT_EQ(Last().day.size(), 10u);
   EXPECT_EQ(Last().time.size(), 8u);
 
@@ -81,7 +90,7 @@ TEST_F(ProgressRecording, MelodyTasksRecordAttemptReplaysAndSettingsOfTheirStart
   EXPECT_EQ(sink.records.size(), 4u);
 }
 
-TEST_F(ProgressRecording, TeacherMelodiesOfEveryShippedLevelRecordTheirTypeAndFamily) {
+TEST_F(ProgressRecording, TeacherMelodiesOfEveryShippedLevelRecordTheirTypeFamilyAndMelody) {
   for (const int type : {10, 31, 30}) {  // level 1, level 2, 37 keys
     Open(type);
     std::srand(3);
@@ -95,6 +104,11 @@ TEST_F(ProgressRecording, TeacherMelodiesOfEveryShippedLevelRecordTheirTypeAndFa
     EXPECT_EQ(Last().family, Family::kTeacherMelody);
     EXPECT_EQ(Last().attempt, 2);
     EXPECT_FALSE(Last().ended);
+    const std::string title = type == 10   ? MelodyTitle<CSequencedTest13>()
+                              : type == 31 ? MelodyTitle<CSequencedTest13_2>()
+                                           : MelodyTitle<CSequencedTest37>();
+    EXPECT_FALSE(title.empty());
+    EXPECT_EQ(Last().melodyTitle, title);
   }
 }
 

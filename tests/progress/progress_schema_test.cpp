@@ -20,7 +20,7 @@ using namespace progress;
 using progress_test::QueryText;
 using progress_test::Record;
 
-// The task table, the same in every layout so far.
+// The task table of versions 1 and 2.
 constexpr const char* kTaskTable = R"(
   CREATE TABLE task(id INTEGER PRIMARY KEY, day TEXT NOT NULL, time TEXT NOT NULL,
     task_type INTEGER NOT NULL, family INTEGER NOT NULL, key INTEGER NOT NULL, mode INTEGER NOT NULL,
@@ -55,7 +55,10 @@ constexpr const char* kSecondLayout = R"(
   INSERT INTO confusion VALUES(1, '2026-12-01', 2, 1);
   INSERT INTO confusion VALUES(1, '2026-12-01', 2, 3);)";
 
-// The rows both layouts hold.
+// Version 2: the second layout of version 1 under its own number.
+const std::string kVersion2 = std::string(kSecondLayout) + "UPDATE schema_version SET version = 2;";
+
+// The rows the layouts hold.
 std::vector<TaskRecord> StoredRows() {
   TaskRecord chord = Record("2026-12-01", 19, 0);
   chord.chordType = 2;
@@ -64,11 +67,14 @@ std::vector<TaskRecord> StoredRows() {
   return {chord, Record("2026-12-02", 3, 1)};
 }
 
-// Every table and index but the task table, which each layout made alike and keeps as it was,
+// Every table and index but the task table, whose text keeps the layout it was made in,
 // without spaces and line breaks.
 constexpr const char* kSchemaQuery =
     "SELECT group_concat(type || ':' || replace(replace(sql, ' ', ''), char(10), ''), char(10)) FROM "
     "(SELECT * FROM sqlite_master WHERE name != 'task' ORDER BY name)";
+// The task table's columns in order: name, type, NOT NULL.
+constexpr const char* kTaskColumnsQuery =
+    "SELECT group_concat(name || ' ' || type || ' ' || \"notnull\", ', ') FROM pragma_table_info('task')";
 
 class ProgressSchemaTest : public ::testing::Test {
  protected:
@@ -78,9 +84,9 @@ class ProgressSchemaTest : public ::testing::Test {
     ASSERT_EQ(db.Open(Path()), SQLITE_OK);
     ASSERT_EQ(db.Exec(("PRAGMA journal_mode = WAL;" + script).c_str()), SQLITE_OK) << db.ErrorMessage();
   }
-  std::string NewFileSchema() const {
+  std::string NewFileSchema(const char* query) const {
     ProgressDatabase fresh(other.Path("AureloProgress.sqlite"));
-    return QueryText(fresh.Path(), kSchemaQuery);
+    return QueryText(fresh.Path(), query);
   }
   TestFolder folder;
   TestFolder other;
@@ -91,10 +97,17 @@ TEST_F(ProgressSchemaTest, EveryEarlierLayoutIsBroughtUpToDateWithItsRows) {
   const std::vector<std::pair<const char*, std::string>> layouts = {
       {"first version 1", std::string(kTaskTable) + kFirstLayout},
       {"second version 1", std::string(kTaskTable) + kSecondLayout},
+      {"version 2", kTaskTable + kVersion2},
       // Earlier programs made the version table before the rest, in a transaction of its own.
       {"version table alone", "CREATE TABLE schema_version(version INTEGER NOT NULL);"},
   };
-  const std::string newSchema = NewFileSchema();
+  const std::string newSchema = NewFileSchema(kSchemaQuery);
+  const std::string newColumns = NewFileSchema(kTaskColumnsQuery);
+  EXPECT_EQ(newColumns,
+            "id INTEGER 0, day TEXT 1, time TEXT 1, task_type INTEGER 1, family INTEGER 1, key INTEGER 1, mode INTEGER 1, "
+            "tempo INTEGER 1, max_distance INTEGER 1, attempt INTEGER 1, ended INTEGER 1, replays INTEGER 1, "
+            "search_presses INTEGER 0, chord_type INTEGER 0, chord_root INTEGER 0, language INTEGER 1, "
+            "melody_title TEXT 0");
   for (const auto& [name, script] : layouts) {
     SCOPED_TRACE(name);
     std::filesystem::remove(Path());
@@ -112,6 +125,10 @@ TEST_F(ProgressSchemaTest, EveryEarlierLayoutIsBroughtUpToDateWithItsRows) {
       added.key = 5;
       ASSERT_TRUE(db.WriteRecord(added));
       EXPECT_EQ(db.Rows({}).back(), added);
+      TaskRecord melody = Record("2026-12-03", 10, 1);
+      melody.melodyTitle = "Kalinka, \"berry\"";
+      ASSERT_TRUE(db.WriteRecord(melody));
+      EXPECT_EQ(db.Rows({}).back(), melody);
 
       const std::vector<Confusion> confused = db.Confusions({-1, ""}, 10);
       std::vector<std::vector<int>> counts;
@@ -121,19 +138,21 @@ TEST_F(ProgressSchemaTest, EveryEarlierLayoutIsBroughtUpToDateWithItsRows) {
       EXPECT_EQ(counts, expected);
       EXPECT_EQ(db.Confusions({-1, "2026-12-02"}, 10).size(), 1u) << "the confusions of 1 December have their day";
       EXPECT_EQ(db.TasksPerDay({}).size(), hasRows ? 3u : 1u);
+      EXPECT_EQ(db.TasksPerDay({}).back().tasks, 2);
       const std::vector<KeyModeCount> keys = db.ByKeyAndMode({static_cast<int>(Family::kChordRecognition), ""});
       ASSERT_EQ(keys.size(), 2u - (hasRows ? 0 : 1));
       EXPECT_EQ(keys.back().tasks, 1);
     }
     EXPECT_TRUE(said.empty());
-    EXPECT_EQ(QueryText(Path(), "SELECT group_concat(version) FROM schema_version"), "2");
+    EXPECT_EQ(QueryText(Path(), "SELECT group_concat(version) FROM schema_version"), "3");
     EXPECT_EQ(QueryText(Path(), kSchemaQuery), newSchema);
+    EXPECT_EQ(QueryText(Path(), kTaskColumnsQuery), newColumns);
     EXPECT_EQ(QueryText(Path(), "PRAGMA integrity_check"), "ok");
   }
 }
 
 TEST_F(ProgressSchemaTest, FileOfANewerProgramIsLeftAsItIsAndHistoryStaysOff) {
-  MakeFile(std::string(kTaskTable) + kSecondLayout + "UPDATE schema_version SET version = 3;");
+  MakeFile(std::string(kTaskTable) + kSecondLayout + "UPDATE schema_version SET version = 4;");
   const std::vector<uint8_t> before = ReadBytes(Path());
   {
     ProgressDatabase db(Path());

@@ -7,6 +7,7 @@
 #include "platform/FileUrl.h"
 #include "platform/UiHost.h"
 #include "platform/ViewHost.h"
+#include "progress/Recorder.h"
 #include "sound/MidiOutput.h"
 #include "tasks/base/ToneTimeline.h"
 #include "tasks/melody/CSequencedTest13.h"
@@ -156,6 +157,8 @@ void TeacherMelodyTask<Family, L>::DrawStatistics(Dc& dc) {
 template <class Family, const Level& L>
 void TeacherMelodyTask<Family, L>::ChooseMelody() {
   current_ = deck_.Next();
+  // The history keeps which melody the task was.
+  if (progress::TaskRecord* record = progress::OpenTask()) record->melodyTitle = melodies_[current_].title;
   tones.clear();
   for (const Tone& t : melodies_[current_].tones) tones.push_back(t.note - this->LowestNote());
 }
