@@ -104,6 +104,19 @@ inline constexpr int kKeyboardEnd = kKeyboardBase + 7;
 // first task instead.
 inline constexpr int kStoredTaskNotStarted = kKeyboardEnd;
 
+// The status bar about saved files and about what the sequencers and the player are doing.
+inline constexpr int kStatusBase = kStoredTaskNotStarted + 1;
+// Followed by the full path of the file just saved.
+inline constexpr int kSaved = kStatusBase + 0;
+inline constexpr int kSeqCountIn = kStatusBase + 1;
+// Followed by the channel number (1-16) and ")".
+inline constexpr int kSeqRecording = kStatusBase + 2;
+inline constexpr int kSeqPlaying = kStatusBase + 3;
+inline constexpr int kSeqStopped = kStatusBase + 4;
+// Followed by the number of the tempo list's entry that a MIDI file set.
+inline constexpr int kMidiTempoFromFile = kStatusBase + 5;
+inline constexpr int kStatusEnd = kStatusBase + 6;
+
 // One past the last text id.
-inline constexpr int kEnd = kStoredTaskNotStarted + 1;
+inline constexpr int kEnd = kStatusEnd;
 }  // namespace txt
