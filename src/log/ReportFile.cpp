@@ -56,11 +56,10 @@ bool SaveLogAsText(CAbstractT& task, std::time_t now) {
   const CurrentDirectoryKeeper keeper;
   const LocalTime time = ToLocalTime(now);
   FileDialogRequest request;
-  request.save = true;
   request.defaultName = ReportFileName(time);
   request.defaultExt = "txt";
   request.filter = ReportFilter(T(424));
-  const std::optional<std::string> path = GetUiHost().FileDialog(request);
+  const std::optional<std::string> path = AskWhereToSave(SaveKind::kResultsLog, request);
   if (!path) return false;
 
   std::vector<uint8_t> bytes;
@@ -69,7 +68,7 @@ bool SaveLogAsText(CAbstractT& task, std::time_t now) {
     resultsLog.push_back(T(425) + " " + FormatDateTime(time));
     bytes = ReportBytes(resultsLog);
   }
-  if (SaveUserFile(*path, bytes)) return true;
+  if (SaveUserFile(SaveKind::kResultsLog, *path, bytes)) return true;
   // No report exists, so no line may say it was saved.
   resultsLog.pop_back();
   return false;

@@ -23,6 +23,7 @@ struct FileDialogRequest {
   std::string filter;       // "Text files (*.txt)|*.txt|All files (*.*)|*.*"
   std::string defaultName;  // proposed file name
   std::string defaultExt;   // without the dot
+  std::string folder;       // where the dialog opens; empty: the current folder
 };
 
 // Everything that asks the user or leaves the process goes through here:

@@ -252,15 +252,14 @@ void ProgressWindow::ShowConfusions() {
 
 void ProgressWindow::ExportCsv() {
   FileDialogRequest request;
-  request.save = true;
   request.caption = T(txt::kProgressExport);
   request.filter = ReportFilter(T(txt::kProgressCsvFilter));
   request.defaultName = "progress_" + DayBefore(0);
   request.defaultExt = "csv";
-  const std::optional<std::string> path = GetUiHost().FileDialog(request);
+  const std::optional<std::string> path = AskWhereToSave(SaveKind::kProgressCsv, request);
   if (!path) return;
   const std::string csv = ToCsv(database_.Rows(CurrentFilter()), taskTitles_);
-  SaveUserFile(*path, std::vector<uint8_t>(csv.begin(), csv.end()));
+  SaveUserFile(SaveKind::kProgressCsv, *path, std::vector<uint8_t>(csv.begin(), csv.end()));
 }
 
 void ProgressWindow::ClearHistory() {

@@ -28,6 +28,7 @@ CSeqPlayer::CSeqPlayer() {
   playbackMode = kFragmentPlayback;
   listenAgainEnabled = true;
   lastTick = 0;
+  showPlaybackState = &sequencer::ShowState;
 }
 
 CSeqPlayer::~CSeqPlayer() { CAbstractT::StopTimer(); }
@@ -48,11 +49,13 @@ void CSeqPlayer::OnListenNew() {
   StopTimer();
   if (playing) {
     playing = false;
+    sequencer::ShowState(PlaybackState::kStopped);
     return;
   }
   playing = true;
   beatInBar = 0;
   StartTimerAtTempo();
+  sequencer::ShowState(PlaybackState::kPlaying);
 }
 
 void CSeqPlayer::OnListenAgain() {

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 
 #include "app/CommandIds.h"
+#include "platform/FileFolders.h"
 #include "platform/FileWrite.h"
 #include "platform/UiHost.h"
 #include "platform/Utf.h"
@@ -32,13 +34,31 @@ constexpr std::array<int32_t, 7> kGrids = {0, 12, 8, 6, 4, 3, 2};
 constexpr int32_t kOutsideListGrid = 12;
 
 // The dialogs leave the program's working folder as it was; the paths they give are full.
+// Opening starts in the folder last opened from, saving in the one fragments were last saved to.
 std::optional<std::string> AskForFile(bool load, int filterText = kFilterText) {
   FileDialogRequest request;
-  request.save = !load;
   request.caption = T(load ? kLoadTitleText : kSaveTitleText);
   request.filter = T(filterText);
   request.defaultExt = kExtension;
-  return GetUiHost().FileDialog(request);
+  if (!load) return AskWhereToSave(SaveKind::kFragment, request);
+  request.save = false;
+  request.folder = OpenFolder();
+  std::optional<std::string> path = GetUiHost().FileDialog(request);
+  if (path) RememberOpenFolder(*path);
+  return path;
+}
+
+// A name that promises a Standard MIDI File: ".mid" or ".midi", in any case.
+bool NamedAsMidiFile(const std::string& path) {
+  std::string extension = std::filesystem::path(path).extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension == ".mid" || extension == ".midi";
+}
+
+// The number of the tempo list's entry ("120" of "120 Moderato/Allegro").
+std::string TempoNumber(int32_t index) {
+  const std::string name = tempoNames[static_cast<size_t>(ClampTempoIndex(index))];
+  return name.substr(0, name.find(' '));
 }
 
 // The fragment's title as a MIDI file has it: UTF-8 when it is, else one byte a character.
@@ -153,18 +173,24 @@ bool CSequencer::LoadFragment(CAbstractT& task, bool withMidiFiles) {
     return false;
   }
   if (file.status != UserFileStatus::kRead) return false;
+  const std::optional<std::vector<uint8_t>> bytes = std::move(file.bytes);
+  // A file is a MIDI file by its content; one named as such that is none is refused, like a
+  // broken one, before anything changes.
+  const bool midiContent = smf::LooksLikeMidiFile(*bytes);
+  std::optional<smf::Song> song;
+  if (midiContent) song = smf::Read(*bytes);
+  if ((midiContent || NamedAsMidiFile(*path)) && !song) {
+    const std::string name = std::filesystem::path(*path).filename().string();
+    GetUiHost().MessageBox(T(txt::kMidiUnreadable) + name, T(txt::kMidiCaption), MB_OK | MB_ICONSTOP);
+    return false;
+  }
+  if (task.playing) sequencer::ShowState(PlaybackState::kStopped);
   task.StopTimer();
   task.playing = false;
-  const std::optional<std::vector<uint8_t>> bytes = std::move(file.bytes);
   TaskSink sink(task);
-  if (smf::LooksLikeMidiFile(*bytes)) {
-    const std::optional<smf::Song> song = smf::Read(*bytes);
-    if (!song) {
-      const std::string name = std::filesystem::path(*path).filename().string();
-      GetUiHost().MessageBox(T(txt::kMidiUnreadable) + name, T(txt::kMidiCaption), MB_OK | MB_ICONSTOP);
-      return false;
-    }
+  if (song) {
     sequencer::SongToFragment(*song, sink);
+    if (song->microsPerQuarter) GetViewHost().ShowStatus(T(txt::kMidiTempoFromFile) + TempoNumber(tempoIndex));
   } else {
     fragment::Parse(*bytes, sink);
   }
@@ -202,7 +228,7 @@ void CSequencer::ExportMidiFile(CAbstractT& task, int32_t keyToNote) {
   request.caption = T(txt::kMidiExportCaption);
   request.filter = T(txt::kMidiExportFilter);
   request.defaultExt = "mid";
-  const std::optional<std::string> path = GetUiHost().FileDialog(request);
+  const std::optional<std::string> path = AskWhereToSave(SaveKind::kMidiFile, request);
   if (!path) return;
   const std::optional<std::vector<uint8_t>> bytes =
       smf::Write(sequencer::SongOfFragment(ContentOf(task), task.lastTick, keyToNote));
@@ -211,11 +237,11 @@ void CSequencer::ExportMidiFile(CAbstractT& task, int32_t keyToNote) {
     GetUiHost().MessageBox(T(txt::kFileUnwritable) + *path, "Error!", MB_OK | MB_ICONEXCLAMATION);
     return;
   }
-  SaveUserFile(*path, *bytes);
+  SaveUserFile(SaveKind::kMidiFile, *path, *bytes);
 }
 
 bool CSequencer::WriteFragment(CAbstractT& task, const std::string& path) const {
-  return SaveUserFile(path, fragment::Format(ContentOf(task)));
+  return SaveUserFile(SaveKind::kFragment, path, fragment::Format(ContentOf(task)));
 }
 
 fragment::Content CSequencer::ContentOf(CAbstractT& task) const {
@@ -317,6 +343,25 @@ void EnableToolControls() {
 
 void ShowTempo(int32_t index) {
   GetViewHost().SetControlText(cmd::kTempoList, tempoNames[static_cast<size_t>(ClampTempoIndex(index))]);
+}
+
+void ShowState(PlaybackState state) {
+  std::string text;
+  switch (state) {
+    case PlaybackState::kCountIn:
+      text = T(txt::kSeqCountIn);
+      break;
+    case PlaybackState::kRecording:
+      text = T(txt::kSeqRecording) + std::to_string(activeChannel + 1) + ")";
+      break;
+    case PlaybackState::kPlaying:
+      text = T(txt::kSeqPlaying);
+      break;
+    case PlaybackState::kStopped:
+      text = T(txt::kSeqStopped);
+      break;
+  }
+  GetViewHost().ShowStatus(text);
 }
 
 }  // namespace sequencer

@@ -26,7 +26,8 @@ class CSequencer {
   // author, velocities and programs (each program is sent at once), then the length.
   // False when the user cancelled or the file could not be read (nothing changed then).
   // With withMidiFiles the dialog offers Standard MIDI Files too (the player); a file is
-  // read as one when its content is one, whatever its name.
+  // read as one when its content is one, whatever its name, and one named ".mid" or ".midi"
+  // that is none is refused with a message. A MIDI file's tempo is told in the status bar.
   bool LoadFragment(CAbstractT& task, bool withMidiFiles = false);
   // The three writing commands below name a file that cannot be written, with the reason, in
   // an "Error!" message; the fragment and the remembered path and folder then stay as they were.
@@ -75,4 +76,7 @@ int32_t Quantize(int32_t tick, int32_t grid);
 void EnableToolControls();
 // Selects the tempo in the control bar's tempo box.
 void ShowTempo(int32_t index);
+// Tells in the status bar what the sequencer or the player is doing ("Recording (channel 3)"
+// names activeChannel). The tasks' showPlaybackState.
+void ShowState(PlaybackState state);
 }  // namespace sequencer

@@ -39,6 +39,7 @@ template <class Piano>
 CSequencerRealTimeT<Piano>::CSequencerRealTimeT() {
   this->playbackMode = kSequencerPlayback;
   this->listenAgainEnabled = true;
+  this->showPlaybackState = &sequencer::ShowState;
 }
 
 template <class Piano>
@@ -105,12 +106,14 @@ void CSequencerRealTimeT<Piano>::OnListenNew() {
   this->StopTimer();
   if (this->playing) {
     this->playing = false;
+    sequencer::ShowState(PlaybackState::kStopped);
     return;
   }
   this->playing = true;
   this->PlayNote(kAccentClick, 0);
   this->beatInBar = 0;
   this->StartTimerAtTempo();
+  sequencer::ShowState(PlaybackState::kPlaying);
 }
 
 template <class Piano>
@@ -119,6 +122,7 @@ void CSequencerRealTimeT<Piano>::OnListenAgain() {
   this->StopTimer();
   if (this->playing) {
     this->playing = false;
+    sequencer::ShowState(PlaybackState::kStopped);
     return;
   }
   this->playing = true;
@@ -155,6 +159,7 @@ void CSequencerRealTimeT<Piano>::OnListenAgain() {
   }
   this->PlayNote(kAccentClick, 0);
   this->StartTimerAtTempo();
+  sequencer::ShowState(PlaybackState::kCountIn);
   // The count-in: two bars before tick 0. The first callback comes a tick period later.
   std::lock_guard lock(this->eventsLock);
   this->currentTick = -kCountInBars * barTicks;

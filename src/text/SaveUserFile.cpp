@@ -6,6 +6,7 @@
 
 #include "platform/FileWrite.h"
 #include "platform/UiHost.h"
+#include "platform/ViewHost.h"
 #include "text/LanguageTable.h"
 #include "text/TextIds.h"
 
@@ -18,9 +19,19 @@ FileWriteResult WriteUnlessProtected(const std::string& path, const std::vector<
 
 }  // namespace
 
-bool SaveUserFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+std::optional<std::string> AskWhereToSave(SaveKind kind, FileDialogRequest request) {
+  request.save = true;
+  request.folder = SaveFolder(kind);
+  return GetUiHost().FileDialog(request);
+}
+
+bool SaveUserFile(SaveKind kind, const std::string& path, const std::vector<uint8_t>& bytes) {
   const FileWriteResult written = WriteUnlessProtected(path, bytes);
-  if (written) return true;
+  if (written) {
+    RememberSaveFolder(kind, path);
+    GetViewHost().ShowStatus(T(txt::kSaved) + path);
+    return true;
+  }
   GetUiHost().MessageBox(T(txt::kFileUnwritable) + path + "\n\n" + written.Reason(), "Error!",
                          MB_OK | MB_ICONEXCLAMATION);
   return false;

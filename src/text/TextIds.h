@@ -117,6 +117,19 @@ inline constexpr int kMyMelodiesLegend = kNewUserBase + 3;
 inline constexpr int kDataFolderReadOnly = kNewUserBase + 4;
 inline constexpr int kNewUserEnd = kNewUserBase + 5;
 
+// The status bar about saved files and about what the sequencers and the player are doing.
+inline constexpr int kStatusBase = kNewUserEnd;
+// Followed by the full path of the file just saved.
+inline constexpr int kSaved = kStatusBase + 0;
+inline constexpr int kSeqCountIn = kStatusBase + 1;
+// Followed by the channel number (1-16) and ")".
+inline constexpr int kSeqRecording = kStatusBase + 2;
+inline constexpr int kSeqPlaying = kStatusBase + 3;
+inline constexpr int kSeqStopped = kStatusBase + 4;
+// Followed by the number of the tempo list's entry that a MIDI file set.
+inline constexpr int kMidiTempoFromFile = kStatusBase + 5;
+inline constexpr int kStatusEnd = kStatusBase + 6;
+
 // One past the last text id.
-inline constexpr int kEnd = kNewUserEnd;
+inline constexpr int kEnd = kStatusEnd;
 }  // namespace txt

@@ -46,6 +46,7 @@ class SeqApp : public AppFixture {
     View().OnTimer(cmd::kTimerDeferredStart);
     View().UpdateWindow();
     out = std::make_unique<CapturingMidiOut>();
+    View().SetShowStatus([this](const std::string& text) { statuses.push_back(text); });
   }
   void TearDown() override {
     if (out) View().Task().StopTimer();
@@ -83,6 +84,8 @@ class SeqApp : public AppFixture {
   SteppedTimerService timers{&clock};
   ScopedTimerService scopedTimers{timers};
   std::unique_ptr<CapturingMidiOut> out;
+  // The status bar's lines since the task opened.
+  std::vector<std::string> statuses;
 };
 
 }  // namespace seq_test

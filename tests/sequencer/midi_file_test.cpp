@@ -213,6 +213,7 @@ TEST_F(MidiFileTest, ExportedFromTheSequencerOpensInThePlayerWithTheSameNotesAtT
   EXPECT_EQ(channelProgram[3], 40);
   EXPECT_EQ(Task().signatureIndex, 2);
   EXPECT_EQ(tempoIndex, 26);
+  EXPECT_EQ(statuses.back(), T(txt::kMidiTempoFromFile) + "120");
   EXPECT_EQ(Task().events.size(), 5u);
   out->Clear();
   const uint32_t start = clock.NowMs();
@@ -221,21 +222,28 @@ TEST_F(MidiFileTest, ExportedFromTheSequencerOpensInThePlayerWithTheSameNotesAtT
   EXPECT_EQ(NotesFrom(start), (std::vector<Heard>{{0, 60, 0}, {3, 46, 6}, {0, 64, 12}, {3, 48, 30}, {0, 67, 36}}));
 }
 
+// Broken MIDI files, and one named as a MIDI file that holds a fragment's text.
 TEST_F(MidiFileTest, AFileThatIsNoMidiFileGetsAMessageAndChangesNothing) {
   Open(26);
-  Task().events = {{0, 0, 5}};
+  auto& player = dynamic_cast<CSeqPlayer&>(Task());
+  host.fileAnswers.push_back(WriteFile("old.aro", "song_name Old_Song 0 0 5"));
+  Command(cmd::kListenAgain);
+  ASSERT_EQ(player.shownTitle, "Old Song");
   static constexpr char kNoMidiFile[] = "MThd\0\0\0\6\0\1\0\2\0\x60MTrk\xFF\xFF";
   const Bytes runningAfterSysEx = File(96, {Track({0, 0x90, 60, 100, 0, 0xF0, 1, 0xF7, 0, 62, 100})});
   host.fileAnswers.push_back(WriteFile("bad.mid", std::string(kNoMidiFile, sizeof kNoMidiFile - 1)));
   host.fileAnswers.push_back(WriteFile("sysex.mid", std::string(runningAfterSysEx.begin(), runningAfterSysEx.end())));
-  for (const char* name : {"bad.mid", "sysex.mid"}) {
+  host.fileAnswers.push_back(WriteFile("text.MIDI", "song_name New_Song 0 0 7 0 12 9"));
+  for (const char* name : {"bad.mid", "sysex.mid", "text.MIDI"}) {
     host.messageBoxAnswers.push_back(IDOK);
     Command(cmd::kListenAgain);
     ASSERT_FALSE(host.messageBoxes.empty());
+    EXPECT_EQ(host.messageBoxes.back().caption, T(txt::kMidiCaption));
     EXPECT_EQ(host.messageBoxes.back().text, T(txt::kMidiUnreadable) + name);
-    EXPECT_EQ(Task().events.size(), 1u);
+    EXPECT_EQ(Task().events, (std::vector<NoteEvent>{{0, 0, 5}})) << name;
+    EXPECT_EQ(player.shownTitle, "Old Song") << name;
   }
-  EXPECT_EQ(host.messageBoxes.size(), 2u);
+  EXPECT_EQ(host.messageBoxes.size(), 3u);
 }
 
 // A note a million quarter notes on is within what the reader takes, but past the last tick a

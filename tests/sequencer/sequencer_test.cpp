@@ -1,8 +1,10 @@
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 
 #include "platform/FileWrite.h"
 #include "platform/ModalDriver.h"
+#include "platform/ScopedHome.h"
 #include "platform/TestFolder.h"
 #include "platform/qt/QtDialog.h"
 #include "platform/qt/QtUiHost.h"
@@ -205,6 +207,7 @@ TEST_F(SequencerTest, SavesThatFailSaySoAndKeepTheFragmentAndItsPath) {
     EXPECT_EQ(entry.path().filename().string().find(".tmp."), std::string::npos) << entry.path();
   }
   EXPECT_EQ(Task().events, fragment);
+  EXPECT_TRUE(statuses.empty()) << "nothing was saved";
   EXPECT_FALSE(std::filesystem::exists(path));
   EXPECT_FALSE(std::filesystem::exists(dir.Path() / "etude.mid"));
 
@@ -222,6 +225,69 @@ TEST_F(SequencerTest, SavesThatFailSaySoAndKeepTheFragmentAndItsPath) {
   EXPECT_EQ(ReadFile(path), saved);
   EXPECT_EQ(Seq().filePath, path);
   EXPECT_EQ(Task().events.size(), fragment.size() + 1);
+}
+
+// The count-in and the recording's end come from the timer thread, told once the
+// user-interface thread runs what was posted; what a stopped run posted is never told.
+TEST_F(SequencerTest, TheStatusBarSaysCountInRecordingPlayingAndStopped) {
+  Open(25);
+  const auto told = [this] {
+    QCoreApplication::processEvents();
+    std::vector<std::string> lines = statuses;
+    statuses.clear();
+    return lines;
+  };
+  const std::string recording = T(txt::kSeqRecording) + "3)";
+  host.dialogActions.push_back(Settings(true, 1, 3, 2));
+  Command(cmd::kListenAgain);
+  StepTo(-1);
+  EXPECT_EQ(told(), (std::vector<std::string>{T(txt::kSeqCountIn)}));
+  StepTo(0);
+  EXPECT_EQ(told(), (std::vector<std::string>{recording}));
+  StepTo(100);
+  EXPECT_FALSE(Task().timerRunning);
+  EXPECT_EQ(told(), (std::vector<std::string>{T(txt::kSeqStopped)}));
+
+  Command(cmd::kListenNew);
+  Command(cmd::kListenNew);
+  Command(cmd::kListenNew);
+  StepTo(100);
+  EXPECT_EQ(told(), (std::vector<std::string>{T(txt::kSeqPlaying), T(txt::kSeqStopped), T(txt::kSeqPlaying),
+                                              T(txt::kSeqStopped)}));
+
+  // Stopped by the user at the first bar: the recording it had posted is dropped.
+  host.dialogActions.push_back(Settings(false, 1, 3, 2));
+  Command(cmd::kListenAgain);
+  StepTo(0);
+  Command(cmd::kListenAgain);
+  EXPECT_EQ(told(), (std::vector<std::string>{T(txt::kSeqCountIn), T(txt::kSeqStopped)}));
+}
+
+TEST_F(SequencerTest, SaveDialogsStartInDocumentsThenWhereTheirKindWasLastSaved) {
+  ScopedHome home;
+  const std::string documents = home.MakeDocuments("Dokumente");
+  Open(25);
+  Task().events = {{0, 0, 24}};
+  Task().lastTick = 12;
+  const std::filesystem::path songs = dir.Path() / "songs";
+  std::filesystem::create_directory(songs);
+  const std::string path = (songs / "etude.aro").string();
+  host.fileAnswers.push_back(path);
+  Command(cmd::kTaskButton1 + 1);  // save as
+  EXPECT_EQ(host.fileRequests.back().folder, documents);
+  EXPECT_EQ(statuses, (std::vector<std::string>{T(txt::kSaved) + path}));
+
+  Command(cmd::kTaskButton1 + 1);  // cancelled
+  EXPECT_EQ(host.fileRequests.back().folder, songs.string());
+  Command(cmd::kTaskButton1 + 3);  // MIDI export: a kind of its own
+  EXPECT_EQ(host.fileRequests.back().folder, documents);
+  Command(cmd::kTaskButton1);  // opening: its own folder, the current one at first
+  EXPECT_FALSE(host.fileRequests.back().save);
+  EXPECT_EQ(host.fileRequests.back().folder, "");
+  host.fileAnswers.push_back(path);
+  Command(cmd::kTaskButton1);
+  Command(cmd::kTaskButton1);
+  EXPECT_EQ(host.fileRequests.back().folder, songs.string());
 }
 
 TEST_F(SequencerTest, DialogRefusesAMeasuresBoxWithoutANumber) {

@@ -5,6 +5,7 @@
 #include "app/CChildView.h"
 #include "app/TaskTable.h"
 #include "log/ResultsLog.h"
+#include "platform/FileFolders.h"
 #include "settings/ProgramSettings.h"
 #include "sound/MidiOutput.h"
 #include "support/SpyTask.h"
@@ -16,6 +17,7 @@ AppFixture::AppFixture() {
   ResetProgramSettings();
   ResetMidiState();
   resultsLog.clear();
+  ForgetFileFolders();
   languageTable.SetAll({});
   SetTaskMaker([this](int type) -> std::unique_ptr<CAbstractT> {
     if (std::find(spyTypes.begin(), spyTypes.end(), type) != spyTypes.end()) {
@@ -31,6 +33,8 @@ AppFixture::~AppFixture() {
 }
 
 void AppFixture::StartProgram() {
+  // The window before goes first: its view would otherwise leave the new one without a host.
+  frame_.reset();
   frame_ = std::make_unique<CMainFrame>();
   frame_->Create();
 }

@@ -149,7 +149,8 @@ TEST(LanguageGuide, HasOneRowPerTextIdWithAKnownKind) {
   // Log lines that write their value right after the text; the progress messages that end with a
   // path; the teacher-melody and MIDI file messages followed by a name or a number; the
   // keyboard range followed by its notes; the keyboard's status lines followed by port names
-  // and its hints followed by notes or a number; the folder that cannot be written.
+  // and its hints followed by notes or a number; the folder that cannot be written; the status
+  // lines followed by a saved file's path, the recording channel or a MIDI file's tempo.
   EXPECT_EQ(IdsOfKind(guide, "prefix"), Range({{420, 423},
                                                {426, 426},
                                                {436, 436},
@@ -160,7 +161,10 @@ TEST(LanguageGuide, HasOneRowPerTextIdWithAKnownKind) {
                                                {txt::kKeyboardRangePrefix, txt::kKeyboardRangePrefix},
                                                {txt::kKeyboardConnected, txt::kKeyboardLost},
                                                {txt::kKeyboardPlayBetween, txt::kKeyboardFromC},
-                                               {txt::kDataFolderReadOnly, txt::kDataFolderReadOnly}}));
+                                               {txt::kDataFolderReadOnly, txt::kDataFolderReadOnly},
+                                               {txt::kSaved, txt::kSaved},
+                                               {txt::kSeqRecording, txt::kSeqRecording},
+                                               {txt::kMidiTempoFromFile, txt::kMidiTempoFromFile}}));
   EXPECT_EQ(IdsOfKind(guide, "filter"), Range({{345, 345},
                                                {424, 424},
                                                {txt::kProgressCsvFilter, txt::kProgressCsvFilter},

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QFontInfo>
@@ -168,6 +169,8 @@ std::optional<std::string> QtUiHost::FileDialog(const FileDialogRequest& request
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // Always a folder of our choosing: Qt's own memory of the last folder is one for all dialogs.
+  dialog.setDirectory(request.folder.empty() ? QDir::currentPath() : ToQString(request.folder));
   const QStringList filters = ToQtNameFilters(request.filter);
   if (!filters.isEmpty()) dialog.setNameFilters(filters);
   if (!request.defaultExt.empty()) dialog.setDefaultSuffix(ToQString(request.defaultExt));

@@ -25,6 +25,9 @@ enum PlaybackMode : int32_t {
   kMetronomePlayback = 3,
 };
 
+// What a sequencer or the player is doing, as the status bar tells it.
+enum class PlaybackState { kCountIn, kRecording, kPlaying, kStopped };
+
 // Mouse flags as the window message gives them.
 using MouseFlags = uint32_t;
 
@@ -115,6 +118,9 @@ class CAbstractT {
   std::array<std::bitset<128>, 16> chordNotes{};
   int32_t barCount = 0;
   std::atomic<bool> playing{false};
+  // Shows the state on the user-interface thread; the timer playback posts to it when the
+  // count-in gives way to the recording and when it comes to its end. Null: nothing is told.
+  void (*showPlaybackState)(PlaybackState state) = nullptr;
   Rect clientRect{};
   // Set by hosted objects whose Draw paints every pixel of the client area: the view then
   // leaves out erasing the background first, which on a large, scaled screen costs as much

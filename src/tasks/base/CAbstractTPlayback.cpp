@@ -112,6 +112,16 @@ void PlayEventsAt(CAbstractT& task, int32_t tick, bool skipRecordedChannel) {
   for (size_t i = task.indexedEvents; i < task.events.size(); ++i) play(task.events[i]);
 }
 
+// Tells the state through the task's showPlaybackState on the user-interface thread, if no
+// start or stop has come since (the task may be gone by then: only the function is kept).
+void PostPlaybackState(const CAbstractT& task, PlaybackState state) {
+  if (!task.showPlaybackState) return;
+  const uint32_t run = playbackRun.load();
+  PostToUiThread([show = task.showPlaybackState, state, run] {
+    if (playbackRun.load() == run) show(state);
+  });
+}
+
 // Ends the playback from inside the callback. Stopping the timer comes last, and a stop or a
 // new start from the user-interface thread waits until this callback has returned, so nothing
 // here can touch a run that the user started meanwhile or a task already deleted.
@@ -120,6 +130,7 @@ void EndPlayback(CAbstractT& task) {
   task.playing = false;
   task.recording = false;
   task.StopTimer();
+  PostPlaybackState(task, PlaybackState::kStopped);
   if (playbackEndHook) playbackEndHook();
 }
 
@@ -147,6 +158,7 @@ void SequencerTick(CAbstractT& task) {
     task.PlayNote(ClickKey(beat), 0);
   }
   PlayEventsAt(task, tick, true);
+  if (tick == 0 && task.recording) PostPlaybackState(task, PlaybackState::kRecording);
   StopAtEnd(task, tick);
 }
 
