@@ -149,7 +149,7 @@ int main(int argc, char** argv) {
   };
   for (int run = 0; run < kWindowRuns; ++run) {
     auto start = Clock::now();
-    progress::ProgressWindow window(db);
+    progress::ProgressWindow window(db, [](int32_t type) { return "T" + std::to_string(type); });
     window.resize(760, 520);
     draw(window);
     opening.push_back(MsSince(start));
