@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <iterator>
+#include <string>
+#include <string_view>
 
 #include "progress/ProgressNames.h"
 #include "sound/TempoTables.h"
@@ -24,6 +26,13 @@ std::string Field(const std::string& text) {
     quoted += c;
   }
   return quoted + "\"";
+}
+
+// A name from a user's file (a melody's title): one that starts like a formula would be run by a
+// spreadsheet, so it gets the apostrophe that makes a spreadsheet cell text.
+std::string NameFromOutside(const std::string& name) {
+  if (!name.empty() && std::string_view("=+-@\t\r").find(name.front()) != std::string_view::npos) return "'" + name;
+  return name;
 }
 
 std::string Optional(int32_t value) { return value == kNone ? std::string() : std::to_string(value); }
@@ -51,7 +60,7 @@ std::string ToCsv(const std::vector<TaskRecord>& rows, const TaskTitles& taskTit
         std::to_string(r.taskType),
         FamilyName(r.family),
         std::to_string(static_cast<int32_t>(r.family)),
-        r.melodyTitle,
+        NameFromOutside(r.melodyTitle),
         used.key ? KeyName(r.key) : std::string(),
         used.mode ? ModeName(r.mode) : std::string(),
         tempo,

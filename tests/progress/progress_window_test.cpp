@@ -110,7 +110,7 @@ TEST_F(ProgressWindowTest, ExportNamesWhatATeacherReadsAndClearingAsksFirst) {
   chord.chordType = 0;
   chord.chordRoot = 31;
   TaskRecord melody = Record("2026-12-02", 10, 3);  // a teacher's melody: its own title
-  melody.melodyTitle = "Kalinka, \"little\"\nberry";
+  melody.melodyTitle = "=Kalinka, \"little\"\nberry";  // a spreadsheet must not run it
   melody.language = 2;
   for (const TaskRecord& r : {tone, exam, chord, melody}) ASSERT_TRUE(database->WriteRecord(r));
   ProgressWindow window(*database, &TaskTitle, &View());
@@ -131,7 +131,7 @@ TEST_F(ProgressWindowTest, ExportNamesWhatATeacherReadsAndClearingAsksFirst) {
             "2026-12-02,10:00:00,Chords playing: chords in basic form from random tone,23,Chord playing,6,,,,"
             "100 Andante,,not solved,1,2,,Major triad,G,,English,0\r\n"
             "2026-12-02,10:00:00,\"Teacher melodies, one octave, level 1\",10,Teachers' melodies,4,"
-            "\"Kalinka, \"\"little\"\"\nberry\",,,100 Andante,,3,0,0,,,,,Russian,2\r\n");
+            "\"'=Kalinka, \"\"little\"\"\nberry\",,,100 Andante,,3,0,0,,,,,Russian,2\r\n");
 
   // The names are those of the interface language at the time of the export.
   Frame().OnCommand(cmd::kLangGerman);
