@@ -234,7 +234,7 @@ void CSequencer::ExportMidiFile(CAbstractT& task, int32_t keyToNote) {
       smf::Write(sequencer::SongOfFragment(ContentOf(task), task.lastTick, keyToNote));
   if (!bytes) {
     // Only a song past the longest time a MIDI file can hold; a fragment never is.
-    GetUiHost().MessageBox(T(txt::kFileUnwritable) + *path, "Error!", MB_OK | MB_ICONEXCLAMATION);
+    ReportUnsavedFile(*path, "");
     return;
   }
   SaveUserFile(SaveKind::kMidiFile, *path, *bytes);

@@ -32,7 +32,11 @@ bool SaveUserFile(SaveKind kind, const std::string& path, const std::vector<uint
     GetViewHost().ShowStatus(T(txt::kSaved) + path);
     return true;
   }
-  GetUiHost().MessageBox(T(txt::kFileUnwritable) + path + "\n\n" + written.Reason(), "Error!",
-                         MB_OK | MB_ICONEXCLAMATION);
+  ReportUnsavedFile(path, written.Reason());
   return false;
+}
+
+void ReportUnsavedFile(const std::string& path, const std::string& reason) {
+  GetUiHost().MessageBox(T(txt::kFileUnwritable) + path + (reason.empty() ? "" : "\n\n" + reason), "Error!",
+                         MB_OK | MB_ICONEXCLAMATION);
 }

@@ -17,3 +17,7 @@ std::optional<std::string> AskWhereToSave(SaveKind kind, FileDialogRequest reque
 // kind's folder. When the file cannot be written, an "Error!" message box tells the user so,
 // with the path and, on a line of its own, the system's reason; then the answer is false.
 bool SaveUserFile(SaveKind kind, const std::string& path, const std::vector<uint8_t>& bytes);
+
+// The "Error!" message box of a file that could not be saved: the path and, when there is one,
+// the reason on a line of its own.
+void ReportUnsavedFile(const std::string& path, const std::string& reason);
