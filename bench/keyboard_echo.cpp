@@ -151,7 +151,7 @@ int main(int argc, char** argv) {
   useHardwareMidiKeyboard = 1;
   OpenMidiDevices();
   TimedTask task;
-  SetMidiInReceiver([&task](uint32_t message) { RouteMidiInData(message, task); });
+  SetMidiInReceiver([&task](uint32_t message) { RouteMidiInData(message, [&task](uint32_t note) { task.OnMidiInNote(note); }); });
   const double periodMs = AudioOutput::kPeriodFrames * 1000.0 / Synth::kSampleRate;
   std::printf("goal: one audio period, %d frames at %.0f Hz = %.2f ms\n", AudioOutput::kPeriodFrames, Synth::kSampleRate,
               periodMs);

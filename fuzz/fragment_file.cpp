@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "sequencer/FragmentFile.h"
+#include "formats/FragmentFile.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "sequencer/MidiFile.h"
+#include "formats/MidiFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::optional<smf::Song> song = smf::Read(std::span<const uint8_t>(data, size));

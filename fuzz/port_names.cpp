@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "settings/CSettingsBank.h"
+#include "settings/MidiPortNames.h"
 #include "settings/ProgramSettings.h"
-#include "sound/MidiPortNames.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include "music/TempoTables.h"
 #include "settings/CSettingsBank.h"
 #include "settings/ProgramSettings.h"
-#include "sound/TempoTables.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ResetProgramSettings();

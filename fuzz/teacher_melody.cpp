@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <span>
 
-#include "sound/TempoTables.h"
-#include "tasks/melody/TeacherMelody.h"
+#include "formats/TeacherMelody.h"
+#include "music/TempoTables.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::optional<teacher::Melody> melody = teacher::ReadMelody(std::span<const uint8_t>(data, size), "fallback");

@@ -1,12 +1,14 @@
 #include <QApplication>
 
 #include "app/CAureloApp.h"
-#include "app/DataFolder.h"
+#include "app/TaskTable.h"
+#include "platform/DataFolder.h"
 #include "sound/AudioOutput.h"
 #include "sound/MidiSystem.h"
 
 int main(int argc, char* argv[]) {
   ForbidJackServerStart();
+  InstallTaskHistoryInfo();
   EnterDataFolder();
   QApplication qtApp(argc, argv);
   StartLoadingSynth();

@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "app/TaskTable.h"
 #include "sound/AudioOutput.h"
 
 // Widget tests run on Qt's offscreen platform; one application object for the whole run.
@@ -10,6 +11,7 @@
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   ForbidJackServerStart();
+  InstallTaskHistoryInfo();
   QApplication app(argc, argv);
   const QTemporaryDir dataHome;
   qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());

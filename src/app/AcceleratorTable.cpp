@@ -1,6 +1,6 @@
 #include "app/AcceleratorTable.h"
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 
 const std::vector<Accelerator>& Accelerators() {
   static const std::vector<Accelerator> table = {

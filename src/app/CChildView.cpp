@@ -6,10 +6,10 @@
 #include <filesystem>
 
 #include "app/CControlBar.h"
-#include "app/CommandIds.h"
-#include "app/DataFolder.h"
+#include "app/LogView.h"
 #include "app/MenuTable.h"
 #include "app/TaskTable.h"
+#include "commands/CommandIds.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CDialogMidiOptions.h"
 #include "dialogs/COptionsDialog.h"
@@ -17,9 +17,9 @@
 #include "dialogs/HelpTexts.h"
 #include "dialogs/Links.h"
 #include "log/LogLines.h"
-#include "log/LogView.h"
 #include "log/ReportFile.h"
 #include "platform/Clock.h"
+#include "platform/DataFolder.h"
 #include "platform/UiHost.h"
 #include "progress/ProgressDatabase.h"
 #include "progress/ProgressWindow.h"
@@ -106,7 +106,7 @@ void CChildView::BuildCommandTable() {
   commands_[111] = [this] { task_->OnTaskButton5(); };
   commands_[112] = [this] { task_->OnTaskButton6(); };
   commands_[113] = [this] { task_->OnTaskButton7(); };
-  for (int type = 0; type < kTaskTypeCount; ++type) {
+  for (int type = 0; type < TaskTypeCount(); ++type) {
     const int command = TaskTypeAt(type).commandId;
     if (command == 0) continue;
     commands_[command] = [this, type] {
@@ -132,8 +132,8 @@ void CChildView::BuildCommandTable() {
   commands_[kClearLog] = [this] { ClearLog(*task_); };
   // The MIDI settings, the fonts, the help texts and the about box.
   commands_[kMidiSettings] = [this] { OnMidiSettings(); };
-  commands_[kFontSettings] = [this] { ChooseMainFont(*task_); };
-  commands_[kResultFontSettings] = [this] { ChooseResultFont(*task_); };
+  commands_[kFontSettings] = [this] { ChooseMainFont(task_->messageFont); };
+  commands_[kResultFontSettings] = [this] { ChooseResultFont(task_->resultFont); };
   for (int id : kHelpTextCommands) commands_[id] = [id] { ShowHelpText(id); };
   commands_[kAbout] = [] { ShowAbout(); };
   commands_[kProgress] = [this] { progress::ShowProgressWindow(*progress_, &TaskTitle, this); };
@@ -170,6 +170,7 @@ void CChildView::CreateTask(int type) {
   task_->statisticsEnabled = true;
   if (!IsToolType(type)) task_->WriteLogHeader();
   Invalidate();
+  ShowControlsOf(type);
   task_->Start();
   taskType = static_cast<uint16_t>(type);
   UpdateControls();
@@ -229,6 +230,7 @@ void CChildView::DeferredStart() {
   }
   SetTimer(cmd::kTimerVolumeReady, 100);
   SetTimer(cmd::kTimerTimeMeter, 1000);
+  ShowControlsOf(taskType);
   task_->Start();
   EndStartGuard();
   if (!storedTaskProblem_.empty()) {
@@ -257,6 +259,6 @@ void CChildView::ChangeLanguage(int index) {
 }
 
 void CChildView::OnMidiInData(uint32_t message) {
-  RouteMidiInData(message, *task_);
+  RouteMidiInData(message, [this](uint32_t note) { task_->OnMidiInNote(note); });
   UpdateControls();
 }

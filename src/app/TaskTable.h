@@ -1,27 +1,31 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
+#include <vector>
+
+#include "tasks/base/TaskType.h"
 
 class CAbstractT;
 
-inline constexpr int kTaskTypeCount = 35;
-inline constexpr int kFirstToolType = 24;  // types 24-28: sequencers, player, tuning fork, metronome
-inline constexpr int kLastToolType = 28;
+// The catalogue of task types: every family's descriptors, indexed by the stored type number.
+// A family adds its types in its own folder and one line in TaskTable.cpp.
+
+// Type numbers the view and the tests name.
+inline constexpr int kFirstToolType = 24;  // the 13-key sequencer
 inline constexpr int kMetronomeType = 28;
 inline constexpr int kKeyboardRangeType = 29;
-inline constexpr int kKeyboardSequencerType = 34;  // a tool too: the sequencer of the hardware keyboard
 
-struct TaskTypeInfo {
-  int type;
-  int commandId;  // 0: reachable only as a stored task type
-  const char* className;
-};
-
-// The task type table, indexed by task type.
-const TaskTypeInfo& TaskTypeAt(int type);
+// Every task type, in the order of its number (0, 1, 2, ...).
+std::span<const TaskType> TaskCatalogue();
+int TaskTypeCount();
+// The descriptor of a task type; values outside the catalogue give type 0.
+const TaskType& TaskTypeAt(int type);
 // The task type a menu command creates, or -1.
 int TaskTypeOfCommand(int commandId);
+// The types whose items stand at a place of the menu, in catalogue order of their families.
+std::vector<const TaskType*> TaskTypesAt(MenuPlace place);
 bool IsToolType(int type);
 // The types played from the hardware MIDI keyboard: the range measurement and its sequencer.
 bool NeedsMidiKeyboard(int type);
@@ -35,3 +39,10 @@ std::unique_ptr<CAbstractT> MakeTask(int type);
 
 // Replaces the factory (tests host their own task objects); an empty function restores it.
 void SetTaskMaker(std::function<std::unique_ptr<CAbstractT>(int type)> maker);
+
+// Enables the control bar's controls the type works with and disables the others; the time
+// meter shows "00:00" or nothing. The view does this before a task starts.
+void ShowControlsOf(int type);
+
+// Gives the progress history the family and used settings of each type (at start).
+void InstallTaskHistoryInfo();

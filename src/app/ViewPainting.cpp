@@ -8,9 +8,9 @@
 
 #include "app/CChildView.h"
 #include "app/CControlBar.h"
+#include "platform/UiThread.h"
 #include "platform/qt/ImageDc.h"
 #include "platform/qt/QtConvert.h"
-#include "sound/UiThread.h"
 
 namespace {
 

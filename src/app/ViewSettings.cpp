@@ -1,11 +1,11 @@
 // Settings changed on the control bar.
 #include "app/CChildView.h"
 #include "app/CControlBar.h"
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "log/ResultsLog.h"
+#include "music/MusicalTables.h"
 #include "settings/ProgramSettings.h"
 #include "sound/MidiOutput.h"
-#include "tasks/base/MusicalTables.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
 

@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "app/CChildView.h"
-#include "app/CommandIds.h"
 #include "app/TaskTable.h"
+#include "commands/CommandIds.h"
 #include "dialogs/CDialogMidiOptions.h"
 #include "platform/qt/QtTranslations.h"
 #include "progress/ProgressDatabase.h"

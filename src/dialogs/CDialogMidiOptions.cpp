@@ -4,9 +4,9 @@
 #include <string>
 
 #include "dialogs/GeneralMidiNames.h"
+#include "settings/MidiPortNames.h"
 #include "settings/ProgramSettings.h"
 #include "sound/MidiOutput.h"
-#include "sound/MidiPortNames.h"
 #include "sound/MidiSystem.h"
 #include "text/LanguageTable.h"
 #include "text/TextIds.h"

@@ -2,10 +2,10 @@
 
 #include <optional>
 
+#include "platform/Font.h"
 #include "platform/UiHost.h"
 #include "platform/ViewHost.h"
 #include "settings/ProgramSettings.h"
-#include "tasks/base/CAbstractT.h"
 
 namespace {
 
@@ -19,6 +19,6 @@ void ChooseInto(FontDesc& desc, Font& font) {
 
 }  // namespace
 
-void ChooseMainFont(CAbstractT& task) { ChooseInto(mainFontDesc, task.messageFont); }
+void ChooseMainFont(Font& taskFont) { ChooseInto(mainFontDesc, taskFont); }
 
-void ChooseResultFont(CAbstractT& task) { ChooseInto(resultFontDesc, task.resultFont); }
+void ChooseResultFont(Font& taskFont) { ChooseInto(resultFontDesc, taskFont); }

@@ -1,8 +1,8 @@
 #pragma once
 
-class CAbstractT;
+class Font;
 
-// "Font settings": the font of the task texts; the current task takes it at once.
-void ChooseMainFont(CAbstractT& task);
+// "Font settings": the font of the task texts, made into the task's font at once.
+void ChooseMainFont(Font& taskFont);
 // "Result font settings": the font of the results.
-void ChooseResultFont(CAbstractT& task);
+void ChooseResultFont(Font& taskFont);

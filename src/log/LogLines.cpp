@@ -2,9 +2,9 @@
 
 #include "log/LocalTime.h"
 #include "log/ResultsLog.h"
+#include "music/MusicalTables.h"
+#include "music/TempoTables.h"
 #include "settings/ProgramSettings.h"
-#include "sound/TempoTables.h"
-#include "tasks/base/MusicalTables.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "music/TempoTables.h"
 #include "progress/ProgressNames.h"
-#include "sound/TempoTables.h"
 #include "text/LanguageNames.h"
 
 namespace progress {

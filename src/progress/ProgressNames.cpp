@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "tasks/base/MusicalTables.h"
+#include "music/MusicalTables.h"
 #include "text/LanguageTable.h"
 #include "text/TextIds.h"
 

@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "dialogs/SaveUserFile.h"
 #include "log/ReportFile.h"
 #include "platform/Dialog.h"
 #include "platform/UiHost.h"
@@ -26,7 +27,6 @@
 #include "progress/ProgressNames.h"
 #include "progress/ProgressTable.h"
 #include "text/LanguageTable.h"
-#include "text/SaveUserFile.h"
 #include "text/StrFormat.h"
 #include "text/TextIds.h"
 

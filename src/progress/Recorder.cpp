@@ -12,6 +12,7 @@ namespace progress {
 namespace {
 RecordSink* sink = nullptr;
 std::optional<TaskRecord> open;
+std::function<TaskHistoryInfo(int32_t)> historyInfo;
 
 void Close(int32_t attempt, bool ended, int32_t replays) {
   if (!open) return;
@@ -25,27 +26,13 @@ void Close(int32_t attempt, bool ended, int32_t replays) {
 }
 }  // namespace
 
-Family FamilyOfType(int32_t taskType) {
-  if (taskType == 0 || taskType == 5) return Family::kToneSearch;
-  if ((taskType >= 1 && taskType <= 4) || (taskType >= 6 && taskType <= 9)) return Family::kMelody;
-  if (taskType == 10 || (taskType >= 30 && taskType <= 33)) return Family::kTeacherMelody;  // levels, 37 keys, own
-  if (taskType >= 12 && taskType <= 15) return Family::kExam;
-  if (taskType >= 16 && taskType <= 21) return Family::kChordRecognition;
-  if (taskType == 22 || taskType == 23) return Family::kChordPlaying;
-  return Family::kOther;
-}
+void SetTaskHistoryInfo(std::function<TaskHistoryInfo(int32_t)> lookup) { historyInfo = std::move(lookup); }
+
+Family FamilyOfType(int32_t taskType) { return historyInfo ? historyInfo(taskType).family : Family::kOther; }
 
 bool KeepsHistory(int32_t taskType) { return FamilyOfType(taskType) != Family::kOther; }
 
-UsedSettings SettingsUsedBy(int32_t taskType) {
-  const bool randomMelody = taskType >= 0 && taskType <= 9;
-  // Chord recognition on the mode's tones; from one tone (18, 21) only the key counts.
-  const bool chordOnScale = taskType == 16 || taskType == 17 || taskType == 19 || taskType == 20;
-  const bool chordFromKey = chordOnScale || taskType == 18 || taskType == 21 || taskType == 22;
-  // The distance between neighbouring tones: melodies of 2, 4 and 8 tones.
-  const bool sequence = (taskType >= 2 && taskType <= 4) || (taskType >= 7 && taskType <= 9);
-  return {randomMelody || chordFromKey, randomMelody || chordOnScale, sequence};
-}
+UsedSettings SettingsUsedBy(int32_t taskType) { return historyInfo ? historyInfo(taskType).used : UsedSettings{}; }
 
 void SetRecordSink(RecordSink* newSink) { sink = newSink; }
 

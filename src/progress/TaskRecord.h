@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,12 +19,6 @@ enum class Family : int32_t {
 };
 inline constexpr int32_t kFamilyCount = 7;
 
-// The family of a task type; kOther for the tools, the explanation and the range measurement,
-// which keep no history.
-Family FamilyOfType(int32_t taskType);
-// Whether tasks of this type are kept: every type that takes answers.
-bool KeepsHistory(int32_t taskType);
-
 // The settings of the control bar a task type takes its tasks from. The others are stored as
 // they stood but say nothing of the task: the entrance exam has no key, a chord from a random
 // tone neither key nor mode, a teacher's melody brings its own.
@@ -32,6 +27,20 @@ struct UsedSettings {
   bool mode = false;
   bool maxDistance = false;
 };
+
+// What the history needs to know of a task type; the task catalogue tells it at start
+// (SetTaskHistoryInfo). Until then, and for a number no type has, every type is kOther.
+struct TaskHistoryInfo {
+  Family family = Family::kOther;
+  UsedSettings used;
+};
+void SetTaskHistoryInfo(std::function<TaskHistoryInfo(int32_t taskType)> lookup);
+
+// The family of a task type; kOther for the tools, the explanation and the range measurement,
+// which keep no history.
+Family FamilyOfType(int32_t taskType);
+// Whether tasks of this type are kept: every type that takes answers.
+bool KeepsHistory(int32_t taskType);
 UsedSettings SettingsUsedBy(int32_t taskType);
 
 // No value: a column that does not apply to the task (a chord of a melody task).

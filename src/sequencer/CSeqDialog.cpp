@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "music/TempoTables.h"
 #include "platform/UiHost.h"
 #include "sequencer/CSequencer.h"
 #include "settings/ProgramSettings.h"
-#include "sound/TempoTables.h"
 #include "text/LanguageTable.h"
 
 namespace {

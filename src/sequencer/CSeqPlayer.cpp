@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "platform/ViewHost.h"
 #include "text/LanguageTable.h"
 
@@ -34,7 +34,6 @@ CSeqPlayer::CSeqPlayer() {
 CSeqPlayer::~CSeqPlayer() { CAbstractT::StopTimer(); }
 
 void CSeqPlayer::Start() {
-  sequencer::EnableToolControls();
   SetTexts();
 }
 

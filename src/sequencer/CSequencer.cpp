@@ -7,19 +7,19 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
+#include "dialogs/SaveUserFile.h"
+#include "formats/FragmentFile.h"
+#include "formats/MidiFile.h"
+#include "music/TempoTables.h"
 #include "platform/FileFolders.h"
 #include "platform/FileWrite.h"
 #include "platform/UiHost.h"
 #include "platform/Utf.h"
 #include "platform/ViewHost.h"
-#include "sequencer/FragmentFile.h"
-#include "sequencer/MidiFile.h"
 #include "settings/ProgramSettings.h"
 #include "sound/MidiOutput.h"
-#include "sound/TempoTables.h"
 #include "text/LanguageTable.h"
-#include "text/SaveUserFile.h"
 #include "text/TextIds.h"
 
 namespace {
@@ -101,7 +101,6 @@ std::optional<int32_t> SignatureIndexOf(std::pair<int32_t, int32_t> signature) {
   return std::nullopt;
 }
 
-constexpr int32_t kHighestPianoKey = 36;
 
 // A fragment's note as a MIDI file holds it: the note, and whether the notes that its channel
 // strikes at its tick sound together (keyboard notes) or cut one another (piano keys).
@@ -330,15 +329,6 @@ int32_t Quantize(int32_t tick, int32_t grid) {
   const int32_t down = tick / grid * grid;
   const int32_t up = (tick / grid + 1) * grid;
   return tick - down > up - tick ? up : down;
-}
-
-void EnableToolControls() {
-  ViewHost& view = GetViewHost();
-  view.SetControlText(cmd::kTimeMeter, "");
-  for (int id : {cmd::kMaxDistanceList, cmd::kKeyList, cmd::kModeList, cmd::kFixIllumination, cmd::kBlockExtramode}) {
-    view.EnableControl(id, false);
-  }
-  for (int id : {cmd::kTempoList, cmd::kListenNew, cmd::kVolumeSlider}) view.EnableControl(id, true);
 }
 
 void ShowTempo(int32_t index) {

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string>
 
-#include "sequencer/FragmentFile.h"
-#include "sequencer/MidiFile.h"
+#include "formats/FragmentFile.h"
+#include "formats/MidiFile.h"
 #include "tasks/base/CAbstractT.h"
 
 // The fragment's title and author, shared by the sequencers, the player and the fragment
@@ -72,8 +72,6 @@ int32_t GridOf(int32_t quantizeIndex);
 // Snaps the tick to the nearer point of the grid (truncating division; a tie goes to the
 // earlier point). A grid of 0 keeps the tick.
 int32_t Quantize(int32_t tick, int32_t grid);
-// The control bar as the sequencers and the player use it.
-void EnableToolControls();
 // Selects the tempo in the control bar's tempo box.
 void ShowTempo(int32_t index);
 // Tells in the status bar what the sequencer or the player is doing ("Recording (channel 3)"

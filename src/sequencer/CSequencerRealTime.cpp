@@ -4,7 +4,7 @@
 #include <array>
 #include <thread>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "platform/UiHost.h"
 #include "platform/ViewHost.h"
 #include "sequencer/CSeqDialog.h"
@@ -83,7 +83,6 @@ Rect CSequencerRealTimeT<Piano>::ButtonRect(int index, bool moved) const {
 
 template <class Piano>
 void CSequencerRealTimeT<Piano>::Start() {
-  sequencer::EnableToolControls();
   ViewHost& view = GetViewHost();
   this->clientRect = view.ClientRect();
   for (int i = 0; i < kButtonCount; ++i) view.CreateButton(ButtonId(i), T(ButtonText(i)), ButtonRect(i, false));

@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "sequencer/FragmentFile.h"
+#include "formats/FragmentFile.h"
 #include "sound/MidiOutput.h"
 #include "tasks/range/KeyboardRange.h"
 #include "text/LanguageTable.h"

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <iterator>
 
+#include "music/TempoTables.h"
 #include "platform/FileWrite.h"
 #include "platform/Utf.h"
+#include "settings/MidiPortNames.h"
 #include "settings/ProgramSettings.h"
 #include "settings/SettingRanges.h"
-#include "sound/MidiPortNames.h"
-#include "sound/TempoTables.h"
 
 namespace {
 

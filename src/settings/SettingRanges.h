@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "tasks/base/MusicalTables.h"
+#include "music/MusicalTables.h"
 
 // How many entries the key and mode lists of the control bar have.
 inline constexpr int32_t kKeyCount = 12;

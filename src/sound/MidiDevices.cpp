@@ -5,13 +5,12 @@
 #include <optional>
 
 #include "platform/UiHost.h"
+#include "platform/UiThread.h"
 #include "settings/ProgramSettings.h"
 #include "sound/AudioEngine.h"
 #include "sound/MidiInNoteQueue.h"
 #include "sound/MidiOutput.h"
 #include "sound/MidiSystem.h"
-#include "sound/UiThread.h"
-#include "tasks/base/CAbstractT.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
 #include "text/TextIds.h"
@@ -161,8 +160,8 @@ void EchoMidiIn(uint32_t message) {
   SendShortMsg(message | (channel & midi::kChannelMask));
 }
 
-void RouteMidiInData(uint32_t message, CAbstractT& task) {
-  if (IsPlayedNote(message)) task.OnMidiInNote(message);
+void RouteMidiInData(uint32_t message, const std::function<void(uint32_t)>& noteSink) {
+  if (IsPlayedNote(message)) noteSink(message);
 }
 
 uint64_t DroppedKeyboardNotes() { return notesForUi.Dropped(); }

@@ -3,8 +3,6 @@
 #include <functional>
 #include <string>
 
-class CAbstractT;
-
 // The main view's MIDI handling.
 
 // Deferred start: opens the input (with the hardware keyboard option) and output device 0,
@@ -25,11 +23,11 @@ void SetMidiInReceiver(std::function<void(uint32_t)> receiver);
 // Routing of one incoming short message, in two steps. On the input's own thread, as it comes:
 // note-on and note-off of channel 0 are echoed to the output, on channel 0 or, while
 // SetMidiInEchoChannel asks for it, on the active channel. Then on the user-interface thread:
-// a note-on with a velocity is handed to the task's OnMidiInNote; a note-on with velocity 0 is
-// a note-off, as keyboards send them. Nothing else is routed.
+// a note-on with a velocity is handed to the note sink (the view's task); a note-on with
+// velocity 0 is a note-off, as keyboards send them. Nothing else is routed.
 void EchoMidiIn(uint32_t message);
 void SetMidiInEchoChannel(bool onActiveChannel);
-void RouteMidiInData(uint32_t message, CAbstractT& task);
+void RouteMidiInData(uint32_t message, const std::function<void(uint32_t)>& noteSink);
 uint64_t DroppedKeyboardNotes();
 // With the hardware keyboard's input open: connects it to the keyboards plugged in since the
 // last call and lets go of those unplugged. Gives the status bar's line about it, or an empty

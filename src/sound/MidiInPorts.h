@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "sound/MidiPortNames.h"
+#include "settings/MidiPortNames.h"
 #include "sound/MidiSystem.h"
 
 // The hardware keyboard's way in: the ALSA sequencer through RtMidi or, on a machine without

@@ -4,6 +4,9 @@
 // shipped language file and to the translator's guide (lang_files/guide.tsv). A language file that
 // ends before one of them (an older custom file) gets the English text for it.
 namespace txt {
+// The caption of the control bar's "listen again" button, which every task and tool sets.
+inline constexpr int kListenAgainCaption = 85;
+
 inline constexpr int kFirstAdded = 441;
 
 // The progress history and its window.

@@ -2,17 +2,17 @@
 
 #include <array>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
+#include "music/TempoTables.h"
 #include "platform/ViewHost.h"
 #include "settings/ProgramSettings.h"
-#include "sound/TempoTables.h"
 #include "text/LanguageTable.h"
+#include "text/TextIds.h"
 
 namespace {
 
 constexpr int kHint = 117;
 constexpr int kStartStopCaption = 92;
-constexpr int kListenAgainCaption = 85;
 constexpr int kListTitle = 226;
 constexpr std::array<int, 5> kExplanations = {227, 228, 229, 230, 231};
 constexpr std::array<int, 5> kExplanationTops = {50, 70, 90, 120, 140};
@@ -35,11 +35,6 @@ CMetronome::~CMetronome() {
 
 void CMetronome::Start() {
   ViewHost& view = GetViewHost();
-  view.SetControlText(cmd::kTimeMeter, "");
-  for (int id : {cmd::kMaxDistanceList, cmd::kKeyList, cmd::kModeList, cmd::kFixIllumination, cmd::kBlockExtramode}) {
-    view.EnableControl(id, false);
-  }
-  for (int id : {cmd::kTempoList, cmd::kListenNew, cmd::kVolumeSlider}) view.EnableControl(id, true);
   view.CreateList(kSignatureList, kListRect, signatureNames, kFourFour);
   SetTexts();
 }
@@ -48,7 +43,7 @@ void CMetronome::SetTexts() {
   ViewHost& view = GetViewHost();
   view.SetControlText(cmd::kHintBox, T(kHint));
   view.SetControlText(cmd::kListenNew, T(kStartStopCaption));
-  view.SetControlText(cmd::kListenAgain, T(kListenAgainCaption));
+  view.SetControlText(cmd::kListenAgain, T(txt::kListenAgainCaption));
 }
 
 uint32_t CMetronome::BeatPeriodMs() const {

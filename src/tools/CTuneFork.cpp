@@ -5,7 +5,7 @@
 #include <numbers>
 #include <string>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "platform/UiHost.h"
 #include "platform/ViewHost.h"
 #include "text/LanguageTable.h"
@@ -51,13 +51,6 @@ CTuneFork::~CTuneFork() {
 }
 
 void CTuneFork::Start() {
-  ViewHost& view = GetViewHost();
-  view.SetControlText(cmd::kTimeMeter, "");
-  for (int id : {cmd::kMaxDistanceList, cmd::kKeyList, cmd::kModeList, cmd::kFixIllumination, cmd::kBlockExtramode,
-                 cmd::kTempoList, cmd::kVolumeSlider}) {
-    view.EnableControl(id, false);
-  }
-  view.EnableControl(cmd::kListenNew, true);
   SetTexts();
 }
 

@@ -3,7 +3,7 @@
 
 #include "app/CChildView.h"
 #include "app/CControlBar.h"
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "log/ResultsLog.h"
 #include "platform/qt/PlainText.h"
 #include "settings/ProgramSettings.h"

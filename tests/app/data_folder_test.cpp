@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/DataFolder.h"
+#include "platform/DataFolder.h"
 #include "support/TempDir.h"
 
 namespace {

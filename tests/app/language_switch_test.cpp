@@ -8,7 +8,7 @@
 
 #include "app/CChildView.h"
 #include "app/CControlBar.h"
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "platform/qt/QtUiHost.h"
 #include "settings/ProgramSettings.h"
 #include "support/AppFixture.h"

@@ -7,8 +7,8 @@
 
 #include "app/AcceleratorTable.h"
 #include "app/CChildView.h"
-#include "app/CommandIds.h"
 #include "app/MenuTable.h"
+#include "commands/CommandIds.h"
 #include "support/AppFixture.h"
 #include "text/TextIds.h"
 

@@ -9,7 +9,7 @@
 #include <iterator>
 
 #include "app/CChildView.h"
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "dialogs/CExitDialog.h"
 #include "dialogs/COptionsDialog.h"
 #include "platform/Clock.h"

@@ -4,8 +4,8 @@
 
 #include "app/CChildView.h"
 #include "app/CControlBar.h"
-#include "app/CommandIds.h"
 #include "app/TaskTable.h"
+#include "commands/CommandIds.h"
 #include "log/LogLines.h"
 #include "log/ResultsLog.h"
 #include "settings/ProgramSettings.h"
@@ -155,10 +155,10 @@ TEST_F(TaskCreation, ChoosingTheCurrentTaskAgainMakesAFreshObject) {
 }
 
 TEST_F(TaskCreation, StoredTaskTypesOutsideTheTableStartTypeZeroAndStayStored) {
-  taskType = kTaskTypeCount;
+  taskType = TaskTypeCount();
   StartProgram();
   EXPECT_EQ(resultsLog[2].substr(resultsLog[2].size() - 18), "MonoMelodyTest13_0");
-  EXPECT_EQ(taskType, kTaskTypeCount);
+  EXPECT_EQ(taskType, TaskTypeCount());
   taskType = 29;
   resultsLog.clear();
   StartProgram();

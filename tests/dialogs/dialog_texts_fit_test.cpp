@@ -101,7 +101,7 @@ TEST_F(ControlBarTexts, FitTheirControlsInEveryLanguageAndTask) {
   Open(0);
   for (int language = 0; language < 5; ++language) {
     Command(kLanguageCommands[language]);
-    for (int type = 0; type < kTaskTypeCount; ++type) {
+    for (int type = 0; type < TaskTypeCount(); ++type) {
       View().CreateTask(type);
       for (const std::string& text : CutTexts(Bar())) {
         ADD_FAILURE() << CLanguageTable::kFileNames[language] << ", task type " << type << ": " << text;

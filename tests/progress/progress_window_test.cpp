@@ -12,16 +12,16 @@
 #include <filesystem>
 #include <utility>
 
-#include "platform/FileWrite.h"
-#include "platform/TestFolder.h"
-#include "progress/ProgressTestSupport.h"
-#include "progress/ProgressTable.h"
-#include "progress/ProgressWindow.h"
 #include "app/CChildView.h"
 #include "app/CMainFrame.h"
-#include "app/CommandIds.h"
 #include "app/MenuTable.h"
 #include "app/TaskTable.h"
+#include "commands/CommandIds.h"
+#include "platform/FileWrite.h"
+#include "platform/TestFolder.h"
+#include "progress/ProgressTable.h"
+#include "progress/ProgressTestSupport.h"
+#include "progress/ProgressWindow.h"
 #include "support/AppFixture.h"
 #include "support/TextFit.h"
 #include "text/LanguageTable.h"

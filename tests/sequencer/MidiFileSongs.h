@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "sequencer/MidiFile.h"
+#include "formats/MidiFile.h"
 
 namespace midi_file_songs {
 

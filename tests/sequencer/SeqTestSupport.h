@@ -8,12 +8,12 @@
 
 #include "app/CChildView.h"
 #include "app/CControlBar.h"
-#include "app/CommandIds.h"
 #include "app/TaskTable.h"
+#include "commands/CommandIds.h"
+#include "music/TempoTables.h"
 #include "settings/ProgramSettings.h"
 #include "sound/MidiOutput.h"
 #include "sound/SteppedTimerService.h"
-#include "sound/TempoTables.h"
 #include "support/AppFixture.h"
 #include "support/CapturingMidiOut.h"
 

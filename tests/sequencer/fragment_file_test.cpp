@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "sequencer/FragmentFile.h"
+#include "formats/FragmentFile.h"
 
 namespace {
 

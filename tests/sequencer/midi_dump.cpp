@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <string>
 
+#include "formats/MidiFile.h"
 #include "platform/FileWrite.h"
-#include "sequencer/MidiFile.h"
 
 int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {

@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <random>
 
+#include "formats/MidiFile.h"
 #include "sequencer/CSeqPlayer.h"
 #include "sequencer/CSequencerRealTime.h"
-#include "sequencer/MidiFile.h"
 #include "sequencer/MidiFileSongs.h"
 #include "sequencer/SeqTestSupport.h"
 #include "text/LanguageTable.h"

@@ -8,15 +8,14 @@
 #include <stdexcept>
 #include <thread>
 
+#include "platform/ScriptedUiHost.h"
+#include "platform/Utf.h"
 #include "settings/ProgramSettings.h"
 #include "sound/AudioEngine.h"
 #include "sound/MidiDevices.h"
 #include "sound/MidiInPorts.h"
-#include "platform/ScriptedUiHost.h"
-#include "platform/Utf.h"
-#include "support/ScriptedMidiSystem.h"
 #include "support/CapturingMidiOut.h"
-#include "tasks/base/CAbstractT.h"
+#include "support/ScriptedMidiSystem.h"
 #include "text/LanguageTable.h"
 #include "text/TextIds.h"
 
@@ -198,16 +197,9 @@ TEST_F(OpenMidiDevicesTest, OnlyNotesPlayedReachTheUiThreadInOrderThroughABounde
   SetMidiInReceiver(nullptr);
 }
 
-// A task that records the notes handed to it.
-class NoteTask final : public CAbstractT {
- public:
-  void OnMidiInNote(MidiMessage message) override { notes.push_back(message); }
-  std::vector<uint32_t> notes;
-};
-
 TEST(RouteMidiInDataTest, Channel0NotesAreEchoedAndNoteOnsGoToTheTask) {
   CapturingMidiOut out;
-  NoteTask task;
+  Messages toTask;
   for (uint32_t m : {0x403C90u,    // note-on, channel 0
                      0x003C90u,    // note-on with velocity 0: a note-off, echoed only
                      0x403C80u,    // note-off: echoed only
@@ -217,10 +209,10 @@ TEST(RouteMidiInDataTest, Channel0NotesAreEchoedAndNoteOnsGoToTheTask) {
                      0x00403Cu,    // running status (the input completes it before)
                      0x0000F8u}) {  // clock
     EchoMidiIn(m);
-    RouteMidiInData(m, task);
+    RouteMidiInData(m, [&](uint32_t note) { toTask.push_back(note); });
   }
   EXPECT_EQ(out.Messages(), (Messages{0x403C90, 0x003C90, 0x403C80}));
-  EXPECT_EQ(task.notes, (Messages{0x403C90}));
+  EXPECT_EQ(toTask, (Messages{0x403C90}));
 }
 
 TEST_F(OpenMidiDevicesTest, TheStatusBarNamesKeyboardsPluggedInAndOut) {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "sound/TempoTables.h"
+#include "music/TempoTables.h"
 
 namespace {
 

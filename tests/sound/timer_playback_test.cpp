@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "SoundTestHosts.h"
+#include "music/TempoTables.h"
 #include "settings/ProgramSettings.h"
 #include "sound/SteppedTimerService.h"
-#include "sound/TempoTables.h"
 #include "support/CapturingMidiOut.h"
 #include "tasks/base/CAbstractT.h"
 

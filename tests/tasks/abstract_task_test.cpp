@@ -3,9 +3,9 @@
 #include <QImage>
 #include <QPainter>
 
+#include "music/MusicalTables.h"
 #include "platform/Dc.h"
 #include "tasks/base/CAbstractT.h"
-#include "tasks/base/MusicalTables.h"
 
 namespace {
 

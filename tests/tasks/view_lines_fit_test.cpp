@@ -58,7 +58,7 @@ TEST_F(ViewLines, FitTheSmallestWindowInEveryLanguage) {
   };
   for (int language = 0; language < 5; ++language) {
     Command(kLanguageCommands[language]);
-    for (int type = 0; type < kTaskTypeCount; ++type) {
+    for (int type = 0; type < TaskTypeCount(); ++type) {
       View().CreateTask(type);
       expectInside(language, type);
       // The tasks that are answered on the piano, once a task has been given.

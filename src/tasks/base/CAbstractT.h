@@ -9,13 +9,13 @@
 #include <utility>
 #include <vector>
 
+#include "music/MusicalTables.h"
+#include "music/NoteEvent.h"
 #include "platform/Colour.h"
 #include "platform/Cursor.h"
 #include "platform/Dc.h"
 #include "platform/Font.h"
 #include "platform/Geometry.h"
-#include "tasks/base/MusicalTables.h"
-#include "tasks/base/NoteEvent.h"
 
 // Playback modes of timer playback.
 enum PlaybackMode : int32_t {

@@ -3,19 +3,17 @@
 #include <array>
 #include <mutex>
 
+#include "music/TempoTables.h"
+#include "platform/UiThread.h"
 #include "platform/ViewHost.h"
 #include "settings/ProgramSettings.h"
 #include "sound/MidiOutput.h"
-#include "sound/TempoTables.h"
 #include "sound/TimerService.h"
-#include "sound/UiThread.h"
 #include "tasks/base/CAbstractT.h"
 
 namespace {
 
 constexpr int32_t kLowestKey = 0;
-constexpr int32_t kHighestKey = 36;
-constexpr int32_t kKeyToNote = 36;
 constexpr int32_t kSoftClickKey = 37;
 constexpr int32_t kWeakClickKey = 38;
 constexpr int32_t kAccentClickKey = 39;
@@ -197,9 +195,9 @@ void MetronomeBeat(CAbstractT& task) {
 }  // namespace
 
 void CAbstractT::PlayNote(int32_t key, int32_t channel) {
-  if (key >= kLowestKey && key <= kHighestKey) {
+  if (key >= kLowestKey && key <= kHighestPianoKey) {
     const auto ch = static_cast<uint32_t>(channel) & midi::kChannelMask;
-    const auto note = static_cast<uint32_t>(key + kKeyToNote);
+    const auto note = static_cast<uint32_t>(key + kKeyboardKeyToNote);
     std::lock_guard lock(playNoteLock);
     const uint32_t lastNote = static_cast<uint32_t>(lastNoteWord[ch].load()) >> 8;
     SendShortMsg(midi::Pack(midi::kNoteOff + ch, lastNote, 0));
@@ -217,11 +215,11 @@ void CAbstractT::PlayNote(int32_t key, int32_t channel) {
 }
 
 void CAbstractT::NoteOn(int32_t key) {
-  SendShortMsg(midi::Pack(midi::kNoteOn, static_cast<uint32_t>(key + kKeyToNote), kFullVelocity));
+  SendShortMsg(midi::Pack(midi::kNoteOn, static_cast<uint32_t>(key + kKeyboardKeyToNote), kFullVelocity));
 }
 
 void CAbstractT::NoteOff(int32_t key) {
-  SendShortMsg(midi::Pack(midi::kNoteOff, static_cast<uint32_t>(key + kKeyToNote), kFullVelocity));
+  SendShortMsg(midi::Pack(midi::kNoteOff, static_cast<uint32_t>(key + kKeyboardKeyToNote), kFullVelocity));
 }
 
 void CAbstractT::AllNotesOff() { ResetMidiOut(); }

@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
+#include "music/TempoTables.h"
 #include "settings/ProgramSettings.h"
-#include "sound/TempoTables.h"
 #include "tasks/base/ToneTimeline.h"
 
 namespace {

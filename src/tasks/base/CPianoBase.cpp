@@ -8,6 +8,7 @@
 #include "settings/ProgramSettings.h"
 #include "sound/MidiOutput.h"
 #include "tasks/base/KeyboardNotes.h"
+#include "tasks/base/ScaleKeys.h"
 #include "tasks/common/TaskCommon.h"
 
 namespace {

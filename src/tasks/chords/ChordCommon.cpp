@@ -1,10 +1,11 @@
 #include "tasks/chords/ChordCommon.h"
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "platform/ViewHost.h"
 #include "settings/ProgramSettings.h"
 #include "tasks/common/TaskCommon.h"
 #include "text/LanguageTable.h"
+#include "text/TextIds.h"
 
 namespace chords {
 
@@ -16,7 +17,7 @@ void SetTaskTexts(CAbstractT& task, Chords& chords, int startHint, int listenNew
   common::ShowKeptHint(task, startHint);
   ViewHost& view = GetViewHost();
   view.SetControlText(cmd::kListenNew, T(listenNewCaption));
-  view.SetControlText(cmd::kListenAgain, T(common::text::kListenAgainCaption));
+  view.SetControlText(cmd::kListenAgain, T(txt::kListenAgainCaption));
   task.title = T(titleId);
 }
 

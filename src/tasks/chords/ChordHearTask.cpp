@@ -3,11 +3,12 @@
 #include <cstddef>
 #include <cstdlib>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
+#include "music/MusicalTables.h"
 #include "platform/ViewHost.h"
 #include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
-#include "tasks/base/MusicalTables.h"
+#include "tasks/base/ScaleKeys.h"
 #include "tasks/base/ToneTimeline.h"
 #include "tasks/chords/ChordCommon.h"
 #include "tasks/common/TaskCommon.h"
@@ -59,14 +60,6 @@ ChordHearTask::ChordHearTask(int32_t lastType, bool fromOne) : lastType_(lastTyp
 Point ChordHearTask::MessageLineAt() const { return {clientRect.right * 8 / 21, clientRect.bottom / 80}; }
 
 void ChordHearTask::Start() {
-  ViewHost& view = GetViewHost();
-  view.SetControlText(cmd::kTimeMeter, "00:00");
-  view.EnableControl(cmd::kMaxDistanceList, false);
-  view.EnableControl(cmd::kFixIllumination, false);
-  for (int id : {cmd::kKeyList, cmd::kBlockExtramode, cmd::kTempoList, cmd::kListenNew, cmd::kVolumeSlider}) {
-    view.EnableControl(id, true);
-  }
-  view.EnableControl(cmd::kModeList, !fromOne_);
   SetTexts();
 }
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdlib>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "platform/ViewHost.h"
 #include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
@@ -46,13 +46,6 @@ Point ChordPlayBaseTest::MessageLineAt() const {
 }
 
 void ChordPlayBaseTest::Start() {
-  ViewHost& view = GetViewHost();
-  view.SetControlText(cmd::kTimeMeter, "00:00");
-  for (int id : {cmd::kMaxDistanceList, cmd::kModeList, cmd::kFixIllumination, cmd::kBlockExtramode}) {
-    view.EnableControl(id, false);
-  }
-  view.EnableControl(cmd::kKeyList, fromOne_);
-  for (int id : {cmd::kTempoList, cmd::kListenNew, cmd::kVolumeSlider}) view.EnableControl(id, true);
   SetTexts();
 }
 

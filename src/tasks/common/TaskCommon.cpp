@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
+#include "music/TempoTables.h"
 #include "platform/Clock.h"
 #include "platform/ViewHost.h"
 #include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
-#include "sound/TempoTables.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
 

@@ -33,7 +33,6 @@ inline constexpr int32_t kMostReplays = 3;
 // Feedback and hint texts.
 namespace text {
 inline constexpr int kListenNewCaption = 82;
-inline constexpr int kListenAgainCaption = 85;
 inline constexpr int kStartPrompt13 = 278;
 inline constexpr int kRevealed = 279;
 inline constexpr int kRightSoFar = 280;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "log/LogLines.h"
 #include "log/ResultsLog.h"
 #include "platform/ViewHost.h"
@@ -14,6 +14,7 @@
 #include "tasks/common/TaskCommon.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
+#include "text/TextIds.h"
 
 namespace {
 
@@ -60,11 +61,6 @@ void MonoIntroTest::Start() {
 
 void MonoIntroTest::CreateAnswerButtons() {
   ViewHost& view = GetViewHost();
-  view.SetControlText(cmd::kTimeMeter, "");
-  for (int id : {cmd::kMaxDistanceList, cmd::kKeyList, cmd::kModeList, cmd::kFixIllumination, cmd::kBlockExtramode}) {
-    view.EnableControl(id, false);
-  }
-  for (int id : {cmd::kTempoList, cmd::kListenNew, cmd::kVolumeSlider}) view.EnableControl(id, true);
   const Rect client = view.ClientRect();
   const int32_t w = client.right;
   const int32_t h = client.bottom;
@@ -92,7 +88,7 @@ void MonoIntroTest::SetClassTexts(const intro::Texts& texts) {
   ViewHost& view = GetViewHost();
   common::ShowKeptHint(*this, texts.startHint);
   view.SetControlText(cmd::kListenNew, T(texts.listenNewCaption));
-  view.SetControlText(cmd::kListenAgain, T(intro::text::kListenAgainCaption));
+  view.SetControlText(cmd::kListenAgain, T(txt::kListenAgainCaption));
   title = T(texts.title);
   SetAnswerButtonTexts();
 }

@@ -21,7 +21,6 @@ inline constexpr Colour kWrongRed{192, 0, 0};
 inline constexpr Colour kPanelGrey{64, 64, 64};
 
 namespace text {
-inline constexpr int kListenAgainCaption = 85;
 inline constexpr int kDownCaption = 293;
 inline constexpr int kUpCaption = 294;
 inline constexpr int kSameCaption = 295;

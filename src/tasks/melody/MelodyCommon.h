@@ -36,9 +36,6 @@ using ToneMarks = std::function<void(int32_t key, bool sounding)>;
 // A new melody: tones on the current scale, neighbours at most maxDistance apart.
 void GenerateMelody(int32_t keyCount, std::span<int32_t> tones);
 
-// Start of the melody and tone search tasks: time meter "00:00" and the control-bar
-// controls they use, the maximum distance only where melodies have neighbours.
-void EnableTaskControls(bool maxDistance);
 // Hint box (the hint kept, else the start hint), the captions of the two control-bar buttons
 // and the title.
 void SetTaskTexts(CAbstractT& task, int startHint, int titleId);

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "formats/MidiFile.h"
 #include "platform/FileWrite.h"
-#include "sequencer/MidiFile.h"
 
 namespace fs = std::filesystem;
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tasks/melody/TeacherMelody.h"
+#include "formats/TeacherMelody.h"
 
 // Where the melodies of the teacher-melody tasks come from: the levels shipped with the
 // program (melodies/<level>/ beside the program in a build tree, or in the installed data

@@ -39,11 +39,7 @@ class MelodyRound {
 
   explicit MelodyRound(Task& task) : task_(task) {}
 
-  // The controls the task uses (the maximum distance only for a melody), then its texts.
-  void Start() {
-    EnableTaskControls(!kSingle);
-    task_.SetTexts();
-  }
+  void Start() { task_.SetTexts(); }
 
   void SetTexts() { SetTaskTexts(task_, Task::kKind.startHint, Task::kTitle); }
 

@@ -66,7 +66,6 @@ std::filesystem::path TeacherMelodyTask<Family, L>::Folder() const {
 
 template <class Family, const Level& L>
 void TeacherMelodyTask<Family, L>::Start() {
-  melody::EnableTaskControls(false);
   melody::EnableKeyAndMode(false);
   SetTexts();
   std::string status;

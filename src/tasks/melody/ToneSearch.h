@@ -7,6 +7,7 @@
 #include "platform/ViewHost.h"
 #include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
+#include "tasks/base/ScaleKeys.h"
 #include "tasks/base/ToneTimeline.h"
 #include "tasks/melody/MelodyCommon.h"
 #include "text/LanguageTable.h"
@@ -23,10 +24,9 @@ class ToneSearch {
  public:
   explicit ToneSearch(Task& task) : task_(task) {}
 
-  // The controls the task uses, its button below the message area (disabled until a key is
-  // pressed in an open task), then its texts.
+  // Its button below the message area (disabled until a key is pressed in an open task), then
+  // its texts.
   void Start() {
-    EnableTaskControls(false);
     task_.clientRect = GetViewHost().ClientRect();
     const int32_t width = task_.clientRect.right;
     const int32_t height = task_.clientRect.bottom;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "platform/UiHost.h"
 #include "platform/ViewHost.h"
 #include "tasks/range/KeyboardRange.h"
@@ -17,13 +17,6 @@ constexpr std::array<std::pair<int, double>, 3> kUpperTexts = {{{348, 4.7}, {349
 }  // namespace
 
 void CSetMidiKbdRangeT::Start() {
-  ViewHost& view = GetViewHost();
-  view.SetControlText(cmd::kTimeMeter, "");
-  for (int id : {cmd::kMaxDistanceList, cmd::kKeyList, cmd::kModeList, cmd::kTempoList, cmd::kFixIllumination,
-                 cmd::kBlockExtramode}) {
-    view.EnableControl(id, false);
-  }
-  for (int id : {cmd::kListenNew, cmd::kVolumeSlider}) view.EnableControl(id, true);
   SetTexts();
 }
 

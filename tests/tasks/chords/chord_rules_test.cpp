@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tasks/base/MusicalTables.h"
+#include "music/MusicalTables.h"
 #include "tasks/chords/ChordTestSupport.h"
 
 namespace {

@@ -4,9 +4,10 @@
 #include <set>
 #include <vector>
 
+#include "music/MusicalTables.h"
 #include "settings/ProgramSettings.h"
 #include "tasks/base/KeyGeometry.h"
-#include "tasks/base/MusicalTables.h"
+#include "tasks/base/ScaleKeys.h"
 
 namespace {
 

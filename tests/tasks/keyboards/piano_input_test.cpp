@@ -7,8 +7,8 @@
 
 #include "app/CChildView.h"
 #include "app/TaskTable.h"
+#include "music/TempoTables.h"
 #include "settings/ProgramSettings.h"
-#include "sound/TempoTables.h"
 #include "support/AppFixture.h"
 #include "tasks/base/CChords13Keys.h"
 #include "tasks/base/CTest13Keys.h"

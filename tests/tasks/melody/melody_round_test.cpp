@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "log/LogLines.h"
-#include "tasks/base/MusicalTables.h"
+#include "music/MusicalTables.h"
 #include "tasks/melody/MelodyCommon.h"
+#include "tasks/melody/MelodyTestSupport.h"
 #include "tasks/melody/MonoMelodyTest13_N.h"
 #include "tasks/melody/MonoMelodyTest37_N.h"
-#include "tasks/melody/MelodyTestSupport.h"
 #include "text/StrFormat.h"
 
 namespace {

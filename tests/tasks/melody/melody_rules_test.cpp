@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "tasks/base/MusicalTables.h"
+#include "music/MusicalTables.h"
 #include "tasks/melody/MelodyCommon.h"
+#include "tasks/melody/MelodyTestSupport.h"
 #include "tasks/melody/MonoMelodyTest13_0.h"
 #include "tasks/melody/MonoMelodyTest13_N.h"
 #include "tasks/melody/MonoMelodyTest37_0.h"
 #include "tasks/melody/MonoMelodyTest37_N.h"
-#include "tasks/melody/MelodyTestSupport.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "formats/MidiFile.h"
 #include "log/LogLines.h"
 #include "platform/Dialog.h"
 #include "platform/FileUrl.h"
 #include "platform/UiHost.h"
-#include "sequencer/MidiFile.h"
 #include "tasks/melody/CSequencedTest13.h"
 #include "tasks/melody/MelodyTestSupport.h"
 #include "text/StrFormat.h"

@@ -13,3 +13,10 @@ void ShowLog(CAbstractT& task);
 // task's header (tools included) and the four settings lines. The hint box shows text 115
 // again and the time meter "00:00". Returns true when the log was cleared.
 bool ClearLog(CAbstractT& task, std::time_t now = std::time(nullptr));
+
+// Command "Save log of results as text file": asks for a file name, then writes the log with
+// the statistics of the task in progress and the saved line as a report. Afterwards the log
+// keeps the saved line but not the statistics. A file that cannot be written is reported in a
+// message box; then nothing is written and the log is exactly as it was. Returns true when
+// the report was written; false when it was not (cancelled or unwritable).
+bool SaveLogAsText(CAbstractT& task, std::time_t now = std::time(nullptr));

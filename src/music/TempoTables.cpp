@@ -1,4 +1,4 @@
-#include "sound/TempoTables.h"
+#include "music/TempoTables.h"
 
 #include <algorithm>
 

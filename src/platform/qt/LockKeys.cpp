@@ -1,4 +1,4 @@
-#include "app/LockKeys.h"
+#include "platform/qt/LockKeys.h"
 
 #include <QGuiApplication>
 

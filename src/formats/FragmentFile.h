@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tasks/base/NoteEvent.h"
+#include "music/NoteEvent.h"
 
 // Musical fragment files (*.aro): 8-bit text of whitespace-separated tokens. Keyword records
 // (title, author, tempo, time signature, programs and velocities of the 16 channels) and

@@ -9,8 +9,10 @@ struct NoteEvent {
   friend bool operator==(const NoteEvent&, const NoteEvent&) = default;
 };
 
-// A keyboard note's key is note - 36.
+// A keyboard note's key is note - 36: key 0 of the pianos is C2 (MIDI note 36).
 inline constexpr int32_t kKeyboardKeyToNote = 36;
+// The highest key of the on-screen pianos (37 keys: 0-36).
+inline constexpr int32_t kHighestPianoKey = 36;
 
 // How an event's key sounds. The on-screen sequencers' keys 0-36 are piano keys and 37-39
 // percussion codes, both sounded by PlayNote, one note a channel. A keyboard note (every key of

@@ -1,26 +1,24 @@
-#include "tasks/melody/TeacherMelody.h"
+#include "formats/TeacherMelody.h"
 
 #include <algorithm>
 #include <map>
 
-#include "sequencer/FragmentFile.h"
-#include "sequencer/MidiFile.h"
-#include "sound/MidiOutput.h"
-#include "sound/TempoTables.h"
+#include "formats/FragmentFile.h"
+#include "formats/MidiFile.h"
+#include "music/MidiMessage.h"
+#include "music/TempoTables.h"
 
 namespace teacher {
 namespace {
 
 // The fragment file's key k sounds MIDI note k + 36, as in the player.
-constexpr int32_t kFragmentKeyToNote = 36;
-constexpr int32_t kHighestPianoKey = 36;
 
 class MelodySink final : public fragment::Sink {
  public:
   void Title(const std::string& text) override { title = text; }
   void Event(const NoteEvent& e) override {
     if (e.channel == midi::kPercussionChannel || e.key < 0 || e.key > kHighestPianoKey) return;
-    byChannel[e.channel].push_back({e.key + kFragmentKeyToNote, e.tick, -1});
+    byChannel[e.channel].push_back({e.key + kKeyboardKeyToNote, e.tick, -1});
   }
   std::string title;
   std::map<int32_t, std::vector<TimedNote>> byChannel;

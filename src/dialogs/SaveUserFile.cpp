@@ -1,4 +1,4 @@
-#include "text/SaveUserFile.h"
+#include "dialogs/SaveUserFile.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "sound/MidiPortNames.h"
+#include "settings/MidiPortNames.h"
 
 #include "platform/Utf.h"
 

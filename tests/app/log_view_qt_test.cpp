@@ -3,8 +3,8 @@
 #include <QListWidget>
 #include <gtest/gtest.h>
 
+#include "app/LogView.h"
 #include "dialogs/CLogViewDialog.h"
-#include "log/LogView.h"
 #include "log/ResultsLog.h"
 #include "platform/DialogUnits.h"
 #include "platform/ModalDriver.h"

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "app/LogView.h"
 #include "log/LogTestSupport.h"
 #include "log/ReportFile.h"
 #include "log/ResultsLog.h"

@@ -23,13 +23,3 @@ int32_t ScaleRowOf(int32_t mode, int32_t key);
 // Whether key index 0-36 belongs to the scale row (-1: every key belongs). A key outside
 // 0-36 belongs to no scale; a row outside -1..47 restricts nothing, like -1.
 bool InScaleRow(int32_t row, int32_t key);
-// Whether key index 0-36 is on the current scale, `scaleRow`.
-bool InScale(int32_t key);
-
-// A random key index below keyCount (37 on the three-octave piano, 13 on the one-octave
-// ones) on the current scale: rand() mod keyCount, drawn again until InScale holds.
-int32_t RandomScaleKey(int32_t keyCount);
-// The next tone of a random sequence: drawn like RandomScaleKey and also again until it
-// lies at most `maxDistance` semitones from previous. When no key fits both conditions
-// (a negative distance, say), the distance is not asked.
-int32_t RandomScaleKeyNear(int32_t keyCount, int32_t previous);

@@ -1,4 +1,4 @@
-#include "sound/UiThread.h"
+#include "platform/UiThread.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>

@@ -3,13 +3,13 @@
 #include <filesystem>
 
 #include "app/CChildView.h"
-#include "app/CommandIds.h"
+#include "app/LogView.h"
 #include "app/TaskTable.h"
+#include "commands/CommandIds.h"
 #include "dialogs/CLogViewDialog.h"
 #include "dialogs/CResetLogAskDialog.h"
 #include "log/LogLines.h"
 #include "log/LogTestSupport.h"
-#include "log/LogView.h"
 #include "log/ReportFile.h"
 #include "log/ResultsLog.h"
 #include "settings/ProgramSettings.h"

@@ -1,11 +1,11 @@
-#include "sequencer/MidiFile.h"
+#include "formats/MidiFile.h"
 
 #include <algorithm>
 #include <deque>
 #include <map>
 
-#include "sequencer/MidiBytes.h"
-#include "sound/MidiOutput.h"
+#include "formats/MidiBytes.h"
+#include "music/MidiMessage.h"
 
 namespace smf {
 namespace {

@@ -1,4 +1,4 @@
-#include "sequencer/FragmentFile.h"
+#include "formats/FragmentFile.h"
 
 #include <algorithm>
 #include <optional>

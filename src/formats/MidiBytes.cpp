@@ -1,4 +1,4 @@
-#include "sequencer/MidiBytes.h"
+#include "formats/MidiBytes.h"
 
 namespace smf {
 

@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "sequencer/MidiBytes.h"
-#include "sequencer/MidiFile.h"
-#include "sound/MidiOutput.h"
+#include "formats/MidiBytes.h"
+#include "formats/MidiFile.h"
+#include "music/MidiMessage.h"
 
 namespace smf {
 namespace {
