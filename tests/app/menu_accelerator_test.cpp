@@ -1,13 +1,16 @@
-// The menu and the accelerator table, whole, against their copies here: a shifted command or
-// text id, a lost row or a key sending the wrong command fails.
+// The menu against the task catalogue and the other items listed here, the catalogue against
+// the stored type numbers, and the accelerator table: a shifted command or text id, a lost row
+// or a key sending the wrong command fails.
 #include <QKeySequence>
 #include <QShortcut>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/AcceleratorTable.h"
 #include "app/CChildView.h"
 #include "app/MenuTable.h"
+#include "app/TaskTable.h"
 #include "commands/CommandIds.h"
 #include "support/AppFixture.h"
 #include "text/TextIds.h"
@@ -29,29 +32,110 @@ std::string Item(const std::string& path, int command, int text) {
   return path + std::to_string(command) + "/" + std::to_string(text);
 }
 
-TEST(MenuTable, EveryItemWithItsCommandTextAndPopup) {
+// The popups (their text ids) in which each menu place lists its task types.
+std::string PathOf(MenuPlace place) {
+  switch (place) {
+    case MenuPlace::kExam: return "21>31>";
+    case MenuPlace::kRandom13: return "21>32>41>";
+    case MenuPlace::kRandom37: return "21>32>42>";
+    case MenuPlace::kTeacher13: return "21>33>41>";
+    case MenuPlace::kTeacher: return "21>33>";
+    case MenuPlace::kChordsAlternate: return "21>34>49>";
+    case MenuPlace::kChordsTogether: return "21>34>50>";
+    case MenuPlace::kChordsPlaying: return "21>35>";
+    case MenuPlace::kMidiKeyboard: return "22>";
+    case MenuPlace::kVirtualSequencer: return "23>58>";
+    case MenuPlace::kSequencer: return "23>";
+    case MenuPlace::kOptions: return "24>";
+    case MenuPlace::kNone: break;
+  }
+  return "";
+}
+
+// The items of a place's task types, from the catalogue.
+std::vector<std::string> Place(MenuPlace place) {
+  std::vector<std::string> items;
+  for (const TaskType* type : TaskTypesAt(place)) items.push_back(Item(PathOf(place), type->commandId, type->menuText));
+  return items;
+}
+
+// The whole menu in order: the other items listed here, the task items where their place is.
+// Every task type with a command has a place.
+TEST(MenuTable, EveryTaskTypeOfTheCatalogueAndEveryOtherItemInItsPopup) {
   std::vector<std::string> items;
   Flatten(MenuTable(), "", items);
-  const std::vector<std::string> expected = {
-      "20>32929/26", "20>32931/27", "20>32933/28", "20>29>32981/-1", "20>29>32994/-1", "20>29>32982/-1",
-      "20>29>32996/-1", "20>29>32986/-1", "20>57665/30",
-      "21>31>32794/36", "21>31>32796/37", "21>31>32798/38", "21>31>32800/39", "21>31>32802/40",
-      "21>32>41>32809/43", "21>32>41>32811/44", "21>32>41>32813/45", "21>32>41>32815/46", "21>32>41>32817/47",
-      "21>32>42>32806/43", "21>32>42>32780/44", "21>32>42>32785/45", "21>32>42>32787/46", "21>32>42>32789/47",
-      "21>33>41>32962/48", Item("21>33>41>", 33110, txt::kTeacherLevel2Item),
-      Item("21>33>41>", 33111, txt::kTeacherMine13Item), "21>33>32983/42",
-      Item("21>33>", 33112, txt::kTeacherMine37Item),
-      "21>34>49>32843/51", "21>34>49>32845/52", "21>34>49>32846/53",
-      "21>34>50>32852/51", "21>34>50>32855/52", "21>34>50>32856/53",
-      "21>35>33004/54", "21>35>33005/55",
-      "22>32977/56", "22>32999/57",
-      "23>58>32964/61", "23>58>32967/62", "23>58>32979/63", "23>32975/59", "23>32969/60",
-      "24>64>32945/67", "24>64>32971/68", "24>64>32987/69", "24>64>32990/70", "24>32826/65", "24>32966/66",
-      Item("24>", 33100, txt::kProgressMenuItem),
-      "25>57664/71", "25>105/72", "25>32863/73", "25>32958/74", "25>32956/75", "25>32923/76", "25>32985/77",
-      "25>32984/78",
-  };
+  std::vector<std::string> expected;
+  const auto add = [&expected](std::vector<std::string> more) { expected.insert(expected.end(), more.begin(), more.end()); };
+  add({"20>32929/26", "20>32931/27", "20>32933/28", "20>29>32981/-1", "20>29>32994/-1", "20>29>32982/-1",
+       "20>29>32996/-1", "20>29>32986/-1", "20>57665/30"});
+  for (MenuPlace place : {MenuPlace::kExam, MenuPlace::kRandom13, MenuPlace::kRandom37, MenuPlace::kTeacher13,
+                          MenuPlace::kTeacher, MenuPlace::kChordsAlternate, MenuPlace::kChordsTogether,
+                          MenuPlace::kChordsPlaying}) {
+    add(Place(place));
+  }
+  add({"22>32977/56"});
+  add(Place(MenuPlace::kMidiKeyboard));
+  add(Place(MenuPlace::kVirtualSequencer));
+  add({"23>58>32979/63"});
+  add(Place(MenuPlace::kSequencer));
+  add({"24>64>32945/67", "24>64>32971/68", "24>64>32987/69", "24>64>32990/70"});
+  add(Place(MenuPlace::kOptions));
+  add({Item("24>", 33100, txt::kProgressMenuItem), "25>57664/71", "25>105/72", "25>32863/73", "25>32958/74",
+       "25>32956/75", "25>32923/76", "25>32985/77", "25>32984/78"});
   EXPECT_EQ(items, expected);
+  for (const TaskType& type : TaskCatalogue()) {
+    EXPECT_EQ(type.commandId != 0, type.place != MenuPlace::kNone) << type.className;
+  }
+}
+
+// The stored type numbers (settings file, progress history) keep their classes, their families
+// and their commands; the numbers run from 0 without a gap and no command starts two types.
+TEST(TaskCatalogue, StoredTypeNumbersKeepTheirClassesFamiliesAndCommands) {
+  using progress::Family;
+  struct Stored {
+    const char* className;
+    Family family;
+    int command;
+  };
+  const std::vector<Stored> stored = {
+      {"MonoMelodyTest13_0", Family::kToneSearch, 32809}, {"MonoMelodyTest13_1", Family::kMelody, 32811},
+      {"MonoMelodyTest13_2", Family::kMelody, 32813}, {"MonoMelodyTest13_4", Family::kMelody, 32815},
+      {"MonoMelodyTest13_8", Family::kMelody, 32817}, {"MonoMelodyTest37_0", Family::kToneSearch, 32806},
+      {"MonoMelodyTest37_1", Family::kMelody, 32780}, {"MonoMelodyTest37_2", Family::kMelody, 32785},
+      {"MonoMelodyTest37_4", Family::kMelody, 32787}, {"MonoMelodyTest37_8", Family::kMelody, 32789},
+      {"CSequencedTest13", Family::kTeacherMelody, 32962}, {"MonoIntroTest_1", Family::kOther, 32794},
+      {"MonoIntroTest_2", Family::kExam, 32796}, {"MonoIntroTest_3", Family::kExam, 32798},
+      {"MonoIntroTest_4", Family::kExam, 32800}, {"MonoIntroTest_5", Family::kExam, 32802},
+      {"ChordHearBaseTrePolyTest", Family::kChordRecognition, 32852},
+      {"ChordHearBaseAllPolyTest", Family::kChordRecognition, 32855},
+      {"ChordHearBaseAllFromOnePolyTest", Family::kChordRecognition, 32856},
+      {"ChordHearBaseTreTest", Family::kChordRecognition, 32843},
+      {"ChordHearBaseAllTest", Family::kChordRecognition, 32845},
+      {"ChordHearBaseAllFromOneTest", Family::kChordRecognition, 32846},
+      {"ChordPlayBaseFromOneTest", Family::kChordPlaying, 33004},
+      {"ChordPlayBaseFromRandomTest", Family::kChordPlaying, 33005}, {"CSequencerRealTime13", Family::kOther, 32964},
+      {"CSequencerRealTime37", Family::kOther, 32967}, {"CSeqPlayer", Family::kOther, 32969},
+      {"CTuneFork", Family::kOther, 32826}, {"CMetronome", Family::kOther, 32966},
+      {"CSetMidiKbdRangeT", Family::kOther, 32999}, {"CSequencedTest37", Family::kTeacherMelody, 32983},
+      {"CSequencedTest13_2", Family::kTeacherMelody, 33110}, {"CMyMelodiesTest13", Family::kTeacherMelody, 33111},
+      {"CMyMelodiesTest37", Family::kTeacherMelody, 33112}, {"CSequencerRealTimeMidi", Family::kOther, 32975},
+  };
+  ASSERT_GE(TaskTypeCount(), static_cast<int>(stored.size()));
+  std::set<int> commands;
+  for (int type = 0; type < TaskTypeCount(); ++type) {
+    const TaskType& info = TaskCatalogue()[static_cast<size_t>(type)];
+    EXPECT_EQ(info.type, type) << "a gap or a number given twice";
+    ASSERT_NE(info.make, nullptr) << type;
+    if (info.commandId != 0) {
+      EXPECT_TRUE(commands.insert(info.commandId).second) << info.commandId;
+    }
+    EXPECT_EQ(progress::FamilyOfType(type), info.family);
+    if (type >= static_cast<int>(stored.size())) continue;
+    const Stored& s = stored[static_cast<size_t>(type)];
+    EXPECT_STREQ(info.className, s.className) << type;
+    EXPECT_EQ(info.family, s.family) << type;
+    EXPECT_EQ(info.commandId, s.command) << type;
+  }
 }
 
 struct KeyRow {

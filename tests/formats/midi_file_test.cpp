@@ -4,9 +4,9 @@
 #include <random>
 
 #include "formats/MidiFile.h"
+#include "formats/MidiFileSongs.h"
 #include "sequencer/CSeqPlayer.h"
 #include "sequencer/CSequencerRealTime.h"
-#include "sequencer/MidiFileSongs.h"
 #include "sequencer/SeqTestSupport.h"
 #include "text/LanguageTable.h"
 #include "text/TextIds.h"
@@ -65,7 +65,7 @@ const Bytes kOneNote{0, 0x90, 60, 100, 12, 0x80, 60, 0};
 
 TEST(MidiFileWrite, SongsGiveTheBytesTheExportsHaveAlwaysHadAndReadBacwhole) {
   for (const auto& [name, song] : midi_file_songs::Songs()) {
-    std::ifstream in(std::string(AURELO_SOURCE_DIR) + "/tests/sequencer/fixtures/" + name + ".mid", std::ios::binary);
+    std::ifstream in(std::string(AURELO_SOURCE_DIR) + "/tests/formats/fixtures/" + name + ".mid", std::ios::binary);
     const Bytes fixture((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ASSERT_FALSE(fixture.empty()) << name;
     const std::optional<Bytes> written = smf::Write(song);

@@ -7,7 +7,7 @@ Writes COUNT (300) random valid Standard MIDI Files with mido (a fixed seed: for
 1 to 32767 pulses to the quarter note, running status as mido writes it, tempo changes, meta
 text events longer than 127 bytes, system-exclusive events, note-ons of velocity 0 as ends,
 notes left open, long pauses), reads each back with mido and turns its messages into what
-MIDI_DUMP (tests/sequencer/midi_dump.cpp) prints for our reader: the same rules for pairing
+MIDI_DUMP (tests/formats/midi_dump.cpp) prints for our reader: the same rules for pairing
 note-ons with note-offs and for pulses to ticks (12 to the quarter note, rounded). Both must
 agree line for line. Needs Debian's python3-mido."""
 import os
