@@ -199,10 +199,6 @@ std::vector<int32_t> Identity(const Rhythm& r) {
 
 LevelRead ParseLevel(std::span<const uint8_t> bytes) {
   LevelRead read;
-  if (bytes.size() > kMostFileBytes) {
-    read.error = "the file is larger than " + std::to_string(kMostFileBytes / 1024) + " KiB";
-    return read;
-  }
   const std::string_view all(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   const auto refuse = [&read](int32_t line, const std::string& what) {
     read.rhythms.clear();

@@ -11,7 +11,7 @@ namespace rhythm {
 // Exact durations: a sixteenth is 6 ticks, a triplet eighth 8.
 inline constexpr int32_t kTicksPerQuarter = 24;
 inline constexpr int32_t kMostBars = 4;
-// A level file longer than this is refused before it is read.
+// A level file longer than this is refused before it is read (see ReadLevelFile).
 inline constexpr size_t kMostFileBytes = 256 * 1024;
 
 // One of the metronome's time signatures: 1-8 beats of quarters or of eighths.
@@ -48,6 +48,7 @@ struct LevelRead {
   bool Ok() const { return error.empty(); }
 };
 
+// Any bytes: a broken file gives its first fault, never a crash.
 LevelRead ParseLevel(std::span<const uint8_t> bytes);
 
 }  // namespace rhythm
