@@ -13,6 +13,7 @@
 //
 // Goal: median error within 5 ms for both.
 #include <QApplication>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QWidget>
@@ -79,15 +80,16 @@ class TapWindow final : public QWidget {
 
 // Sends the presses from the user-interface thread's timer, busy for busyMs after each one,
 // and prints the errors of the stamps and of the arrivals.
-void MeasureKeys(QApplication& app, TapWindow& window, Display* display, int busyMs) {
+void MeasureKeys(TapWindow& window, Display* display, int busyMs) {
   const KeyCode space = XKeysymToKeycode(display, XK_space);
   std::vector<int64_t> sentUs;
   window.presses.clear();
+  QEventLoop loop;
   QTimer timer;
   QObject::connect(&timer, &QTimer::timeout, [&] {
     if (static_cast<int>(sentUs.size()) == kPresses) {
       timer.stop();
-      QTimer::singleShot(300, &app, &QApplication::quit);
+      QTimer::singleShot(300, &loop, &QEventLoop::quit);
       return;
     }
     sentUs.push_back(NowUs());
@@ -97,7 +99,7 @@ void MeasureKeys(QApplication& app, TapWindow& window, Display* display, int bus
     if (busyMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(busyMs));
   });
   timer.start(kPressPeriodMs);
-  app.exec();
+  loop.exec();
   std::vector<double> stamp;
   std::vector<double> arrival;
   for (size_t i = 0; i < window.presses.size() && i < sentUs.size(); ++i) {
@@ -137,8 +139,8 @@ void KeyChannel(int argc, char** argv) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   if (!window.isActiveWindow()) std::printf("key: the window did not get the keyboard; the presses may be lost\n");
-  MeasureKeys(app, window, display, 0);
-  MeasureKeys(app, window, display, kBusyMs);
+  MeasureKeys(window, display, 0);
+  MeasureKeys(window, display, kBusyMs);
   XCloseDisplay(display);
 }
 
