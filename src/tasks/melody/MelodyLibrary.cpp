@@ -38,17 +38,19 @@ fs::path MyMelodiesFolder() {
   return fs::path(home ? home : "") / ".local" / "share" / "aurelo" / "melodies";
 }
 
-fs::path LevelFolder(const std::string& level) {
+fs::path ShippedFolder(const fs::path& relative) {
   std::vector<fs::path> folders;
   std::error_code ec;
   const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-  if (!ec) folders.push_back(exe.parent_path() / "melodies" / level);
-  folders.push_back(fs::path(AURELO_DATA_DIR) / "melodies" / level);
+  if (!ec) folders.push_back(exe.parent_path() / relative);
+  folders.push_back(fs::path(AURELO_DATA_DIR) / relative);
   for (const fs::path& folder : folders) {
     if (fs::is_directory(folder, ec)) return folder;
   }
   return folders.back();
 }
+
+fs::path LevelFolder(const std::string& level) { return ShippedFolder(fs::path("melodies") / level); }
 
 Collection ReadFolder(const fs::path& folder) {
   Collection collection;
@@ -66,12 +68,15 @@ Collection ReadFolder(const fs::path& folder) {
 }
 
 size_t Deck::Next() {
-  if (left_.empty()) {
+  const bool newOrder = left_.empty();
+  if (newOrder) {
     for (size_t i = 0; i < count_; ++i) left_.push_back(i);
   }
-  const size_t pick = static_cast<size_t>(std::rand()) % left_.size();
+  size_t pick = static_cast<size_t>(std::rand()) % left_.size();
+  if (newOrder && left_.size() > 1 && left_[pick] == last_) pick = (pick + 1) % left_.size();
   const size_t index = left_[pick];
   left_.erase(left_.begin() + static_cast<std::ptrdiff_t>(pick));
+  last_ = index;
   return index;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,10 @@ namespace teacher {
 
 // The user's own melodies.
 std::filesystem::path MyMelodiesFolder();
-// The folder of a shipped level: the first of beside the program, then the installed data
-// folder, that exists.
+// A folder of the shipped data (such as "melodies/level1"): the first of beside the program
+// (a build tree), then the installed data folder, that exists.
+std::filesystem::path ShippedFolder(const std::filesystem::path& relative);
+// The folder of a shipped level of melodies.
 std::filesystem::path LevelFolder(const std::string& level);
 
 struct Collection {
@@ -26,7 +29,8 @@ struct Collection {
 // without a title is named after the file.
 Collection ReadFolder(const std::filesystem::path& folder);
 
-// Gives the indices 0..count-1 in random order, each once, then again in a new order.
+// Gives the indices 0..count-1 in random order, each once, then again in a new order; the first
+// of a new order is never the last of the one before (when count is above 1).
 class Deck {
  public:
   explicit Deck(size_t count) : count_(count) {}
@@ -36,6 +40,7 @@ class Deck {
  private:
   size_t count_;
   std::vector<size_t> left_;
+  std::optional<size_t> last_;
 };
 
 }  // namespace teacher

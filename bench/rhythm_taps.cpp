@@ -1,0 +1,211 @@
+// How well the time of a tap is known, per input channel of the rhythm tasks.
+//
+// Keys: presses of Space sent through the X server (XTest) to a Qt window; the key event's
+// time stamp (QKeyEvent::timestamp(), the X server's millisecond clock, which on Linux is the
+// monotonic clock the program's clock reads) against the moment the press was sent, once with
+// an idle user-interface thread and once with one busy for 40 ms after each press, as during a
+// repaint. The arrival of the event at the window is given beside it: what a task that timed a
+// tap on arrival would be off by. Run it on an X display (the virtual one of desktop.sh).
+//
+// MIDI: note-ons sent through an ALSA virtual port into the program's own MIDI input; their
+// arrival on the input's thread against the send time. Needs the ALSA sequencer
+// (/dev/snd/seq).
+//
+// Goal: median error within 5 ms for both.
+#include <QApplication>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+#include <rtmidi/RtMidi.h>
+
+#include "BenchStats.h"
+#include "sound/MidiInPorts.h"
+#include "sound/MidiOutput.h"
+// Last: Xlib defines names such as Status as macros.
+#ifdef AURELO_HAVE_XTEST
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+#endif
+
+namespace {
+
+constexpr int kPresses = 60;
+constexpr int kPressPeriodMs = 90;
+constexpr int kBusyMs = 40;
+constexpr int kMidiNotes = 200;
+constexpr int kMidiPeriodMs = 15;
+
+int64_t NowUs() {
+  return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+// The stamp's distance in ms from the time in µs, both on the monotonic clock; the stamp counts
+// 32-bit milliseconds.
+double StampErrorMs(unsigned long stampMs, int64_t trueUs) {
+  const auto whole = static_cast<uint32_t>(trueUs / 1000);
+  const auto ms = static_cast<int32_t>(static_cast<uint32_t>(stampMs) - whole);
+  return ms - static_cast<double>(trueUs % 1000) / 1000.0;
+}
+
+#ifdef AURELO_HAVE_XTEST
+
+class TapWindow final : public QWidget {
+ public:
+  struct Press {
+    unsigned long stampMs = 0;
+    int64_t arrivalUs = 0;
+  };
+  std::vector<Press> presses;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (!event->isAutoRepeat()) presses.push_back({event->timestamp(), NowUs()});
+  }
+};
+
+// Sends the presses from the user-interface thread's timer, busy for busyMs after each one,
+// and prints the errors of the stamps and of the arrivals.
+void MeasureKeys(TapWindow& window, Display* display, int busyMs) {
+  const KeyCode space = XKeysymToKeycode(display, XK_space);
+  std::vector<int64_t> sentUs;
+  window.presses.clear();
+  QEventLoop loop;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    if (static_cast<int>(sentUs.size()) == kPresses) {
+      timer.stop();
+      QTimer::singleShot(300, &loop, &QEventLoop::quit);
+      return;
+    }
+    sentUs.push_back(NowUs());
+    XTestFakeKeyEvent(display, space, True, 0);
+    XTestFakeKeyEvent(display, space, False, 0);
+    XFlush(display);
+    if (busyMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(busyMs));
+  });
+  timer.start(kPressPeriodMs);
+  loop.exec();
+  std::vector<double> stamp;
+  std::vector<double> arrival;
+  for (size_t i = 0; i < window.presses.size() && i < sentUs.size(); ++i) {
+    stamp.push_back(StampErrorMs(window.presses[i].stampMs, sentUs[i]));
+    arrival.push_back(static_cast<double>(window.presses[i].arrivalUs - sentUs[i]) / 1000.0);
+  }
+  std::printf("key, UI thread %s: %zu of %d presses arrived\n", busyMs > 0 ? "busy 40 ms a press" : "idle",
+              window.presses.size(), kPresses);
+  PrintDeviations("  time stamp error", stamp);
+  PrintDeviations("  arrival delay   ", arrival);
+}
+
+void KeyChannel(int argc, char** argv) {
+  const char* name = std::getenv("DISPLAY");
+  if (!name || !*name) {
+    std::printf("key: not available (no X display; run it on the virtual display of desktop.sh)\n");
+    return;
+  }
+  Display* display = XOpenDisplay(name);
+  int event = 0, error = 0, major = 0, minor = 0;
+  if (!display || !XTestQueryExtension(display, &event, &error, &major, &minor)) {
+    std::printf("key: not available (the X server %s has no XTest)\n", name);
+    if (display) XCloseDisplay(display);
+    return;
+  }
+  qputenv("QT_QPA_PLATFORM", "xcb");
+  QApplication app(argc, argv);
+  TapWindow window;
+  window.resize(200, 100);
+  window.show();
+  window.activateWindow();
+  // Waits for the window to have the keyboard, giving it the focus once it is mapped.
+  for (int i = 0; i < 200 && !window.isActiveWindow(); ++i) {
+    app.processEvents();
+    if (i == 20) XSetInputFocus(display, static_cast<Window>(window.winId()), RevertToParent, CurrentTime);
+    XFlush(display);
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  if (!window.isActiveWindow()) std::printf("key: the window did not get the keyboard; the presses may be lost\n");
+  MeasureKeys(window, display, 0);
+  MeasureKeys(window, display, kBusyMs);
+  XCloseDisplay(display);
+}
+
+#else
+
+void KeyChannel(int /*argc*/, char** /*argv*/) { std::printf("key: not available (built without XTest)\n"); }
+
+#endif
+
+std::array<std::atomic<int64_t>, kMidiNotes> midiArrivalUs{};
+std::atomic<int> midiArrived{0};
+
+// On the MIDI input's thread.
+void MidiArrived(uint32_t message) {
+  if (midi::Kind(message) != midi::kNoteOn || midi::Data2(message) == 0) return;
+  const int i = midiArrived.fetch_add(1);
+  if (i < kMidiNotes) midiArrivalUs[static_cast<size_t>(i)] = NowUs();
+}
+
+void MidiChannel() {
+  if (access("/dev/snd/seq", R_OK | W_OK) != 0) {
+    std::printf("MIDI: not available (no ALSA sequencer: /dev/snd/seq is missing)\n");
+    return;
+  }
+  try {
+    std::unique_ptr<MidiInDevice> input = midi_in::Open(&MidiArrived, "");
+    RtMidiOut out(RtMidi::LINUX_ALSA, "rhythm_taps");
+    unsigned port = out.getPortCount();
+    for (unsigned i = 0; i < out.getPortCount(); ++i) {
+      if (out.getPortName(i).find(midi_in::kOwnPort) != std::string::npos) port = i;
+    }
+    if (port == out.getPortCount()) {
+      std::printf("MIDI: not available (the program's input port is not offered)\n");
+      return;
+    }
+    out.openPort(port);
+    input->Start();
+    std::vector<int64_t> sentUs;
+    for (int i = 0; i < kMidiNotes; ++i) {
+      std::vector<unsigned char> on = {0x90, static_cast<unsigned char>(48 + i % 24), 100};
+      sentUs.push_back(NowUs());
+      out.sendMessage(&on);
+      std::vector<unsigned char> off = {0x80, on[1], 0};
+      out.sendMessage(&off);
+      std::this_thread::sleep_for(std::chrono::milliseconds(kMidiPeriodMs));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    input->Stop();
+    const int arrived = std::min(midiArrived.load(), kMidiNotes);
+    std::vector<double> error;
+    for (int i = 0; i < arrived; ++i) {
+      error.push_back(static_cast<double>(midiArrivalUs[static_cast<size_t>(i)].load() - sentUs[static_cast<size_t>(i)]) /
+                      1000.0);
+    }
+    std::printf("MIDI through an ALSA virtual port: %d of %d note-ons arrived\n", arrived, kMidiNotes);
+    PrintDeviations("  arrival error", error);
+  } catch (const std::exception& e) {
+    std::printf("MIDI: not available (%s)\n", e.what());
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  KeyChannel(argc, argv);
+  MidiChannel();
+  return 0;
+}
