@@ -1,6 +1,7 @@
 #include "tasks/base/CAbstractT.h"
 
 
+#include "commands/CommandIds.h"
 #include "log/ResultsLog.h"
 #include "platform/Clock.h"
 #include "platform/ViewHost.h"
@@ -15,7 +16,6 @@ namespace {
 // Divisors of the client height giving the tops of the ten message lines.
 constexpr std::array<double, 10> kLineDivisors = {2.6, 2.27, 2.01, 1.8, 1.63, 1.49, 1.37, 1.27, 1.183, 1.105};
 
-constexpr int kTimeMeterBox = 1010;
 
 std::string Repeat(std::string_view unit, int count) {
   std::string s;
@@ -76,7 +76,7 @@ void CAbstractT::WriteStatistics() {
 void CAbstractT::ResetStatistics() {
   // A task still open ends unsolved in the progress history.
   progress::EndOpenTask(repeatsInTask);
-  GetViewHost().SetControlText(kTimeMeterBox, "00:00");
+  GetViewHost().SetControlText(cmd::kTimeMeter, "00:00");
   elapsedTimeText = "00:00";
   attempt = 0;
   tasksGiven = 0;
