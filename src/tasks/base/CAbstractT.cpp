@@ -16,7 +16,6 @@ namespace {
 // Divisors of the client height giving the tops of the ten message lines.
 constexpr std::array<double, 10> kLineDivisors = {2.6, 2.27, 2.01, 1.8, 1.63, 1.49, 1.37, 1.27, 1.183, 1.105};
 
-
 std::string Repeat(std::string_view unit, int count) {
   std::string s;
   s.reserve(unit.size() * static_cast<size_t>(count));
