@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+#include <utility>
+#include <vector>
+
+// A JSON document as plain values, so that readers of JSON files stay free of the library
+// that parses them (platform/qt/JsonParse.h does).
+struct JsonValue {
+  enum class Type { kNull, kBool, kNumber, kString, kArray, kObject };
+
+  Type type = Type::kNull;
+  bool boolean = false;
+  double number = 0;
+  std::string string;
+  std::vector<JsonValue> array;
+  // The members of an object, in the order of their keys; a key given twice is kept once.
+  std::vector<std::pair<std::string, JsonValue>> members;
+
+  // The member of an object with this key; nullptr when there is none or this is no object.
+  const JsonValue* Find(const std::string& key) const {
+    for (const auto& [name, value] : members) {
+      if (name == key) return &value;
+    }
+    return nullptr;
+  }
+};
