@@ -37,7 +37,7 @@ JsonValue Convert(const QJsonValue& in) {
       out.type = JsonValue::Type::kObject;
       const QJsonObject object = in.toObject();
       for (auto it = object.begin(); it != object.end(); ++it) {
-        out.members.emplace_back(it.key().toStdString(), Convert(it.value()));
+        out.members.push_back({it.key().toStdString(), Convert(it.value())});
       }
       break;
     }

@@ -40,7 +40,8 @@ void ExpectObject(const JsonValue& value, const std::string& what, const std::st
 
 // A misspelt key would otherwise be ignored without a word.
 void OnlyKeys(const JsonValue& object, std::initializer_list<const char*> keys, const std::string& where) {
-  for (const auto& [key, value] : object.members) {
+  for (const auto& member : object.members) {
+    const std::string& key = member.key;
     if (std::none_of(keys.begin(), keys.end(), [&key](const char* k) { return key == k; })) {
       Fail(where, "unknown key " + Quoted(key));
     }

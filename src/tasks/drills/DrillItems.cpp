@@ -58,8 +58,7 @@ int32_t ChordToneCount(ChordType type) {
 }
 
 std::vector<int32_t> ChordShape(ChordType type, Position position) {
-  const Chords chords;
-  const auto& row = chords.chordIntervals[static_cast<size_t>(ChordsTypeIndex(type))];
+  const auto& row = Chords::kIntervals[static_cast<size_t>(ChordsTypeIndex(type))];
   const int32_t count = ChordToneCount(type);
   const int32_t raised = std::min(static_cast<int32_t>(position), count - 1);
   // The tones below the one in the bass go up an octave.
