@@ -51,6 +51,7 @@ JsonValue Convert(const QJsonValue& in) {
 }  // namespace
 
 JsonParse ParseJson(std::span<const uint8_t> bytes) {
+  if (bytes.empty()) return {std::nullopt, "not JSON: empty"};
   const QByteArray text(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
   QJsonParseError error{};
   const QJsonDocument document = QJsonDocument::fromJson(text, &error);

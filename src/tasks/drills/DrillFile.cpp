@@ -227,7 +227,7 @@ DrillRead DrillOfJson(const JsonValue& document) {
       Fail("", "format " + std::to_string(static_cast<int32_t>(format.number)) + " is newer than this program reads (" +
                    std::to_string(kFormat) + ")");
     }
-    WholeNumber(format, "format", kFormat, kFormat, "");
+    if (!IsWholeIn(format, kFormat, kFormat)) Fail("", "\"format\" must be " + std::to_string(kFormat));
     Drill drill;
     drill.title = ReadTitles(Required(document, "title", ""));
     drill.kind = static_cast<Kind>(Word(Required(document, "kind", ""), "kind", kKindKeys, ""));
