@@ -67,14 +67,21 @@ int32_t WholeNumber(const JsonValue& value, const char* key, int32_t lowest, int
   return static_cast<int32_t>(value.number);
 }
 
-// The index of the value among the words; `count` words of the list are allowed.
+// The index of the value among the first `count` words.
 template <size_t N>
-size_t Word(const JsonValue& value, const char* key, const std::array<const char*, N>& words,
-            const std::string& where, size_t count = N) {
+std::optional<size_t> IndexOf(const JsonValue& value, const std::array<const char*, N>& words, size_t count) {
   for (size_t i = 0; i < count && value.type == Type::kString; ++i) {
     if (value.string == words[i]) return i;
   }
-  Fail(where, Quoted(key) + " must be one of: " + OneOf(words, count));
+  return std::nullopt;
+}
+
+template <size_t N>
+size_t Word(const JsonValue& value, const char* key, const std::array<const char*, N>& words,
+            const std::string& where) {
+  const std::optional<size_t> index = IndexOf(value, words, N);
+  if (!index) Fail(where, Quoted(key) + " must be one of: " + OneOf(words));
+  return *index;
 }
 
 const std::vector<JsonValue>& NonEmptyList(const JsonValue& value, const char* key, const std::string& what,
@@ -100,8 +107,9 @@ std::vector<E> Words(const JsonValue& list, const char* key, const std::array<co
   const std::string what = "at least one of: " + OneOf(words, count);
   std::vector<E> result;
   for (const JsonValue& item : NonEmptyList(list, key, what, where)) {
-    if (item.type != Type::kString) Fail(where, Quoted(key) + " must list " + what);
-    result.push_back(static_cast<E>(Word(item, key, words, where, count)));
+    const std::optional<size_t> index = IndexOf(item, words, count);
+    if (!index) Fail(where, Quoted(key) + " must list " + what);
+    result.push_back(static_cast<E>(*index));
   }
   NoneTwice(result, key, where);
   return result;
@@ -120,6 +128,9 @@ std::string TitleText(const JsonValue& titles, const char* language, bool requir
   }
   if (value->type != Type::kString || (required && value->string.empty())) {
     Fail(where, Quoted(language) + " must be a text");
+  }
+  if (std::any_of(value->string.begin(), value->string.end(), [](unsigned char c) { return c < 0x20; })) {
+    Fail(where, Quoted(language) + " must be one line without tabs");
   }
   if (CharCount(value->string) > kMostTitleChars) {
     Fail(where, Quoted(language) + " is longer than " + std::to_string(kMostTitleChars) + " characters");

@@ -112,7 +112,7 @@ void ExpectJudged(const Level& level, const Item& item) {
   EXPECT_EQ(JudgePlayed(item, played), Verdict::kRight);
   EXPECT_EQ(ConfusionOfPlayed(item, played), ConfusionOf(item, right));
   // A harmonic unison is one key.
-  const bool oneKey = item.together && PitchClasses(played).size() == 1;
+  const bool oneKey = item.together && std::set<int32_t>(played.begin(), played.end()).size() == 1;
   EXPECT_EQ(JudgePlayed(item, {played.front()}), oneKey ? Verdict::kRight : Verdict::kNotYet);
   played.back() += 13;  // a tone no item of this kind has at that place
   EXPECT_EQ(JudgePlayed(item, played), Verdict::kWrong);
