@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -47,4 +48,23 @@ void EnterNewDataFolder() {
   fs::create_directories(folder, ec);
   if (ec) return;
   fs::current_path(folder, ec);
+}
+
+fs::path ShippedDataFolder(const fs::path& relative) {
+  std::vector<fs::path> folders;
+  std::error_code ec;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec) folders.push_back(exe.parent_path() / relative);
+  folders.push_back(fs::path(AURELO_DATA_DIR) / relative);
+  for (const fs::path& folder : folders) {
+    if (fs::is_directory(folder, ec)) return folder;
+  }
+  return folders.back();
+}
+
+fs::path UserDataFolder(const fs::path& relative) {
+  const char* data = std::getenv("XDG_DATA_HOME");
+  if (data && *data) return fs::path(data) / "aurelo" / relative;
+  const char* home = std::getenv("HOME");
+  return fs::path(home ? home : "") / ".local" / "share" / "aurelo" / relative;
 }

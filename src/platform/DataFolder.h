@@ -19,3 +19,11 @@ void EnterDataFolder();
 // where that fails the program stays in the current folder. Nothing to do after that or
 // without EnterDataFolder.
 void EnterNewDataFolder();
+
+// A folder of the data shipped with the program (such as "melodies/level1"): the first of beside
+// the program (a build tree), then the installed data folder, that exists; the installed one
+// when neither does.
+std::filesystem::path ShippedDataFolder(const std::filesystem::path& relative);
+// A folder of the user's own files (such as "melodies"): ${XDG_DATA_HOME:-~/.local/share}/aurelo/
+// and the relative path, wherever the program works.
+std::filesystem::path UserDataFolder(const std::filesystem::path& relative);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/DataFolder.h"
 #include "tasks/drills/DrillFile.h"
-#include "tasks/melody/MelodyLibrary.h"
 
 namespace fs = std::filesystem;
 
@@ -35,15 +35,10 @@ void ListFolder(const fs::path& folder, bool own, DrillList& list) {
 
 }  // namespace
 
-fs::path ShippedFolder() {
-  std::error_code ec;
-  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-  if (!ec && fs::is_directory(exe.parent_path() / "exercises", ec)) return exe.parent_path() / "exercises";
-  return fs::path(AURELO_DATA_DIR) / "exercises";
-}
+fs::path ShippedFolder() { return ShippedDataFolder("exercises"); }
 
 // Beside the teacher's own melodies, in the program's data folder.
-fs::path OwnFolder() { return teacher::MyMelodiesFolder().parent_path() / "exercises"; }
+fs::path OwnFolder() { return UserDataFolder("exercises"); }
 
 DrillList ListDrills() { return ListDrills(ShippedFolder(), OwnFolder()); }
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "formats/MidiFile.h"
+#include "platform/DataFolder.h"
 #include "platform/FileWrite.h"
 
 namespace fs = std::filesystem;
@@ -31,26 +32,9 @@ std::vector<fs::path> MelodyFiles(const fs::path& folder) {
 
 }  // namespace
 
-fs::path MyMelodiesFolder() {
-  const char* data = std::getenv("XDG_DATA_HOME");
-  if (data && *data) return fs::path(data) / "aurelo" / "melodies";
-  const char* home = std::getenv("HOME");
-  return fs::path(home ? home : "") / ".local" / "share" / "aurelo" / "melodies";
-}
+fs::path MyMelodiesFolder() { return UserDataFolder("melodies"); }
 
-fs::path ShippedFolder(const fs::path& relative) {
-  std::vector<fs::path> folders;
-  std::error_code ec;
-  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-  if (!ec) folders.push_back(exe.parent_path() / relative);
-  folders.push_back(fs::path(AURELO_DATA_DIR) / relative);
-  for (const fs::path& folder : folders) {
-    if (fs::is_directory(folder, ec)) return folder;
-  }
-  return folders.back();
-}
-
-fs::path LevelFolder(const std::string& level) { return ShippedFolder(fs::path("melodies") / level); }
+fs::path LevelFolder(const std::string& level) { return ShippedDataFolder(fs::path("melodies") / level); }
 
 Collection ReadFolder(const fs::path& folder) {
   Collection collection;
@@ -67,17 +51,5 @@ Collection ReadFolder(const fs::path& folder) {
   return collection;
 }
 
-size_t Deck::Next() {
-  const bool newOrder = left_.empty();
-  if (newOrder) {
-    for (size_t i = 0; i < count_; ++i) left_.push_back(i);
-  }
-  size_t pick = static_cast<size_t>(std::rand()) % left_.size();
-  if (newOrder && left_.size() > 1 && left_[pick] == last_) pick = (pick + 1) % left_.size();
-  const size_t index = left_[pick];
-  left_.erase(left_.begin() + static_cast<std::ptrdiff_t>(pick));
-  last_ = index;
-  return index;
-}
 
 }  // namespace teacher

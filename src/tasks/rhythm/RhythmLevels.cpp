@@ -1,10 +1,11 @@
 #include "tasks/rhythm/RhythmLevels.h"
 
+#include "platform/DataFolder.h"
 #include "platform/FileWrite.h"
 
 namespace rhythm {
 
-std::filesystem::path LevelPath(const std::string& fileName) { return teacher::ShippedFolder("rhythms") / fileName; }
+std::filesystem::path LevelPath(const std::string& fileName) { return ShippedDataFolder("rhythms") / fileName; }
 
 LevelRead ReadLevelFile(const std::filesystem::path& path) {
   const UserFile file = ReadUserFile(path.string(), kMostFileBytes);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tasks/melody/MelodyLibrary.h"
+#include "tasks/common/Deck.h"
 #include "tasks/rhythm/RhythmFile.h"
 
 // The shipped levels of the rhythm tasks (rhythms/ beside the program in a build tree, in the
@@ -33,7 +33,7 @@ class LevelDraw {
 
  private:
   std::vector<Rhythm> rhythms_;
-  teacher::Deck deck_;
+  Deck deck_;
 };
 
 }  // namespace rhythm

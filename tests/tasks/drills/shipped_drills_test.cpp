@@ -9,7 +9,7 @@
 #include <map>
 #include <set>
 
-#include "tasks/base/MusicalTables.h"
+#include "music/MusicalTables.h"
 #include "tasks/chords/Chords.h"
 #include "tasks/drills/DrillAnswers.h"
 #include "tasks/drills/DrillLibrary.h"

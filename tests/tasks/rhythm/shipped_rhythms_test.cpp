@@ -8,7 +8,7 @@
 #include <set>
 #include <string>
 
-#include "sound/TempoTables.h"
+#include "music/TempoTables.h"
 #include "tasks/rhythm/RhythmJudge.h"
 #include "tasks/rhythm/RhythmLevels.h"
 #include "tasks/rhythm/RhythmTiming.h"
