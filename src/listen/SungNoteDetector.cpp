@@ -65,14 +65,16 @@ std::optional<SungNote> SungNoteDetector::HeldNote(double now) const {
   const int note = int(std::lround(*middle));
 
   const float bound = float(toleranceCents_) + kVibratoCents;
+  // The hold: the latest frames at the note, as many as kHoldSeconds holds (older ones may be
+  // the end of a slide).
   double sum = 0;
   int atNote = 0;
   double start = now;
-  for (const PitchFrame& frame : window_) {
-    if (!frame.Voiced()) continue;
-    const float cents = (frame.midi - float(note)) * 100;
+  for (auto frame = window_.rbegin(); frame != window_.rend() && atNote < wanted; ++frame) {
+    if (!frame->Voiced()) continue;
+    const float cents = (frame->midi - float(note)) * 100;
     if (std::fabs(cents) > bound) continue;
-    if (atNote == 0) start = frame.seconds - hopSeconds_;
+    start = frame->seconds - hopSeconds_;
     sum += cents;
     ++atNote;
   }

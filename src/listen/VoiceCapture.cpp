@@ -45,7 +45,7 @@ struct VoiceCapture::Pulse {
     status.state = CaptureState::kFailed;
     status.error = error;
     status.reason = reason;
-    owner.SetStatus(status);
+    owner.SetStatus(status, true);
   }
   std::string ServerWords() const { return pa_strerror(pa_context_errno(context)); }
 
@@ -102,7 +102,7 @@ struct VoiceCapture::Pulse {
     CaptureStatus status = owner.Status();
     status.deviceName = source;
     status.sampleRate = rate;
-    owner.SetStatus(status);
+    owner.SetStatus(status, false);
     pa_stream_set_state_callback(stream, &Pulse::OnStream, this);
     pa_stream_set_read_callback(stream, &Pulse::OnRead, this);
     pa_buffer_attr attr;
@@ -120,7 +120,7 @@ struct VoiceCapture::Pulse {
         CaptureStatus status = owner.Status();
         status.state = CaptureState::kOpen;
         owner.consumer_.Started(status.sampleRate);
-        owner.SetStatus(status);
+        owner.SetStatus(status, true);
         break;
       }
       case PA_STREAM_FAILED: {
@@ -190,20 +190,20 @@ void VoiceCapture::Open(const std::string& deviceName) {
   Close();
   CaptureStatus opening;
   opening.state = CaptureState::kOpening;
-  SetStatus(opening);
+  SetStatus(opening, false);
   pulse_ = std::make_unique<Pulse>(*this, deviceName);
   if (!pulse_->Start() && Status().state == CaptureState::kOpening) {
     CaptureStatus failed;
     failed.state = CaptureState::kFailed;
     failed.error = CaptureError::kFailed;
     failed.reason = "the sound client could not start";
-    SetStatus(failed);
+    SetStatus(failed, false);
   }
 }
 
 void VoiceCapture::Close() {
   pulse_.reset();
-  if (Status().state != CaptureState::kClosed) SetStatus(CaptureStatus{});
+  SetStatus(CaptureStatus{}, false);
 }
 
 CaptureStatus VoiceCapture::Status() const {
@@ -211,10 +211,10 @@ CaptureStatus VoiceCapture::Status() const {
   return status_;
 }
 
-void VoiceCapture::SetStatus(const CaptureStatus& status) {
+void VoiceCapture::SetStatus(const CaptureStatus& status, bool tellConsumer) {
   {
     std::lock_guard lock(statusMutex_);
     status_ = status;
   }
-  consumer_.StatusChanged();
+  if (tellConsumer) consumer_.StatusChanged();
 }

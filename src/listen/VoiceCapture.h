@@ -34,7 +34,8 @@ class CaptureConsumer {
   virtual void Started(uint32_t sampleRate) = 0;
   // Mono samples, -1..1, in order; a gap the server lost arrives as silence.
   virtual void Block(std::span<const float> samples) = 0;
-  // The status changed (opened, failed); Status() tells to what.
+  // The capture opened or failed on its own (Open and Close themselves do not call it);
+  // Status() tells how.
   virtual void StatusChanged() {}
 };
 
@@ -61,7 +62,7 @@ class VoiceCapture {
   struct Pulse;
 
  private:
-  void SetStatus(const CaptureStatus& status);
+  void SetStatus(const CaptureStatus& status, bool tellConsumer);
 
   CaptureConsumer& consumer_;
   std::unique_ptr<Pulse> pulse_;

@@ -21,8 +21,8 @@ struct VoiceHeard {
 // The microphone and its analysis, for the window's thread: Open and Close it, and take what
 // it heard. The samples are analysed on the capture thread; frames and notes wait in a mailbox
 // until the window's thread takes them. The wake function, when set, is called on the capture
-// thread whenever the mailbox gets something while it was empty or the status changes: it must
-// only post (to the window's event loop) and return.
+// thread whenever the mailbox gets something while it was empty or the capture opens or fails:
+// it must only post (to the window's event loop) and return.
 class VoiceListener : private CaptureConsumer {
  public:
   explicit VoiceListener(std::function<void()> wake = {});

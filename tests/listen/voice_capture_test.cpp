@@ -7,6 +7,7 @@
 #include <random>
 #include <thread>
 
+#include "listen/InputDevices.h"
 #include "listen/PrivatePulseServer.h"
 #include "listen/SungVoice.h"
 #include "listen/VoiceListener.h"
@@ -92,8 +93,18 @@ TEST(VoiceCapture, SaysWhyTheMicrophoneDoesNotOpenThread) {
   // Named, it is the user's choice.
   EXPECT_EQ(OpenAndWait(listener, "mic.monitor").state, CaptureState::kOpen);
 
+  const std::vector<InputDevice> devices = ListInputDevices();
+  ASSERT_EQ(devices.size(), 2u);
+  EXPECT_EQ(devices[0].name, "out.monitor");
+  EXPECT_FALSE(devices[0].isDefault);
+  EXPECT_EQ(devices[1].name, "mic.monitor");
+  EXPECT_TRUE(devices[1].isDefault);
+  EXPECT_TRUE(devices[1].monitor);
+  EXPECT_FALSE(devices[1].description.empty());
+
   server.Stop();
   status = OpenAndWait(listener);
   EXPECT_EQ(status.error, CaptureError::kNoServer) << status.reason;
   EXPECT_FALSE(status.reason.empty());
+  EXPECT_TRUE(ListInputDevices().empty());
 }
