@@ -1,0 +1,75 @@
+#include "listen/VoiceSettings.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+namespace {
+
+constexpr size_t kLargestFile = 4096;
+constexpr size_t kLongestDeviceName = 256;
+constexpr int kLowestNote = 21;   // A0
+constexpr int kHighestNote = 108;  // C8
+
+std::optional<int> Number(std::string_view text, int lowest, int highest) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest)
+    return std::nullopt;
+  return value;
+}
+
+bool Printable(std::string_view text) {
+  return text.size() <= kLongestDeviceName &&
+         std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
+}
+
+}  // namespace
+
+VoiceSettings ParseVoiceSettings(std::string_view text) {
+  VoiceSettings settings;
+  SingingRange range;
+  while (!text.empty()) {
+    const size_t end = std::min(text.find('\n'), text.size());
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(std::min(end + 1, text.size()));
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const size_t equals = line.find('=');
+    if (equals == std::string_view::npos) continue;
+    const std::string_view key = line.substr(0, equals);
+    const std::string_view value = line.substr(equals + 1);
+    if (key == "tolerance_cents") {
+      settings.toleranceCents = Number(value, kLowestToleranceCents, kHighestToleranceCents).value_or(kDefaultToleranceCents);
+    } else if (key == "exact_octave") {
+      settings.exactOctave = value == "yes";
+    } else if (key == "lowest_note") {
+      range.lowest = Number(value, kLowestNote, kHighestNote).value_or(0);
+    } else if (key == "highest_note") {
+      range.highest = Number(value, kLowestNote, kHighestNote).value_or(0);
+    } else if (key == "input_device") {
+      settings.inputDevice = Printable(value) ? std::string(value) : std::string();
+    }
+  }
+  if (range.Known()) settings.range = range;
+  return settings;
+}
+
+std::string FormatVoiceSettings(const VoiceSettings& settings) {
+  const bool known = settings.range.Known();
+  return "tolerance_cents=" + std::to_string(std::clamp(settings.toleranceCents, kLowestToleranceCents, kHighestToleranceCents)) +
+         "\nexact_octave=" + (settings.exactOctave ? "yes" : "no") +
+         "\nlowest_note=" + std::to_string(known ? settings.range.lowest : 0) +
+         "\nhighest_note=" + std::to_string(known ? settings.range.highest : 0) +
+         "\ninput_device=" + (Printable(settings.inputDevice) ? settings.inputDevice : std::string()) + "\n";
+}
+
+VoiceSettings ReadVoiceSettings(const std::string& path) {
+  const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(path, kLargestFile + 1);
+  if (!bytes || bytes->size() > kLargestFile) return {};
+  return ParseVoiceSettings(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+}
+
+FileWriteResult WriteVoiceSettings(const VoiceSettings& settings, const std::string& path) {
+  const std::string text = FormatVoiceSettings(settings);
+  return WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()));
+}
