@@ -16,7 +16,8 @@ constexpr std::array<const char*, 5> kDrivers = {"pulseaudio", nullptr, "alsa", 
 constexpr const char* kJack = "jack";
 constexpr const char* kPulse = "pulseaudio";
 constexpr const char* kAlsa = "alsa";
-constexpr const char* kClientName = "Aurelo";
+// The keyboard input has the client name "Aurelo".
+constexpr const char* kClientName = "Aurelo-audio";
 constexpr int kNameSize = 64;
 constexpr int kAlsaWish = 48000;
 // A block is late when it comes after what was buffered before it has played.

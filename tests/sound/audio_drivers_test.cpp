@@ -130,7 +130,7 @@ TEST(AudioDrivers, OnJackNote69SoundsAt440AtTheServersRate) {
     EXPECT_EQ(sound.output->DriverName(), "jack");
     EXPECT_EQ(sound.output->Rate(), rate);
     EXPECT_EQ(sound.output->PeriodFrames(), 256);
-    ASSERT_TRUE(recorder.Listen("Aurelo:left"));
+    ASSERT_TRUE(recorder.Listen("Aurelo-audio:left"));
     sound.mixer.Send(midi::Pack(midi::kNoteOn, kA4, 100));
     ASSERT_TRUE(WaitFor([&] { return recorder.Sound().size() == static_cast<size_t>(rate); }));
     sound.output.reset();
