@@ -175,7 +175,18 @@ int MeasurePulse() {
       return 1;
     }
     std::this_thread::sleep_for(1500ms);
-    const auto [buffer, sink] = StreamLatencyMs();
+    // The sink's latency moves with its blocks: the median of a few readings.
+    std::vector<double> buffers, sinks;
+    for (int i = 0; i < 5; ++i) {
+      const auto [b, k] = StreamLatencyMs();
+      buffers.push_back(b);
+      sinks.push_back(k);
+      std::this_thread::sleep_for(200ms);
+    }
+    std::sort(buffers.begin(), buffers.end());
+    std::sort(sinks.begin(), sinks.end());
+    const double buffer = buffers[2];
+    const double sink = sinks[2];
     std::printf("PulseAudio %d Hz, latency %d: period %d frames = %.2f ms + stream buffer %.2f ms + sink %.2f ms = %.2f ms; underruns %llu\n",
                 output.Rate(), static_cast<int>(latency), output.PeriodFrames(), output.PeriodMs(), buffer, sink,
                 output.PeriodMs() + buffer + sink, static_cast<unsigned long long>(output.Underruns()));

@@ -14,8 +14,7 @@ std::unique_ptr<Synth> Synth::Create(const std::string& soundFontPath, int rate)
   FluidSynthPtr synth(new_fluid_synth(settings.get()));
   if (!synth) return nullptr;
   if (fluid_synth_sfload(synth.get(), soundFontPath.c_str(), 1) == FLUID_FAILED) return nullptr;
-  // Without a preloader a program change loads its samples under the synthesiser's lock.
-  std::unique_ptr<SamplePreloader> preloader = SamplePreloader::Create(soundFontPath);
+  auto preloader = std::make_unique<SamplePreloader>(soundFontPath);
   std::unique_ptr<Synth> made(new Synth(std::move(settings), std::move(synth), std::move(preloader)));
   made->soundFontPath_ = soundFontPath;
   made->rate_ = rate;
