@@ -56,7 +56,7 @@ class AudioEngine {
   std::unique_ptr<Synth> synth_;
   std::unique_ptr<AudioOutput> output_;
   bool outputFailed_ = false;
-  AudioLatency latency_ = AudioLatency::kLow;
+  AudioLatency latency_ = AudioLatency::kSafe;
   std::function<void(const std::string&)> notice_;
   bool raiseNoticed_ = false;
   std::atomic<bool> checkPosted_{false};

@@ -20,8 +20,10 @@ constexpr const char* kAlsa = "alsa";
 constexpr const char* kClientName = "Aurelo-audio";
 constexpr int kNameSize = 64;
 constexpr int kAlsaWish = 48000;
-// A block is late when it comes after what was buffered before it has played.
+// A block is late when it comes after what was buffered before it has played; while a new
+// stream settles (the server fills its buffer at its own pace) none is counted.
 constexpr int64_t kLateSlackNs = 2'000'000;
+constexpr int64_t kSettleNs = 500'000'000;
 
 bool Same(const char* a, const char* b) { return a && b && std::strcmp(a, b) == 0; }
 }  // namespace
@@ -81,6 +83,7 @@ bool AudioOutput::TryDriver(const char* name, int wantedRate, AudioLatency laten
   rate_ = rate;
   periodFrames_ = period;
   lastBlockNs_ = 0;
+  openedNs_ = Mixer::NowNs();
   FluidAudioDriverPtr driver(new_fluid_audio_driver2(s, &AudioOutput::Callback, this));
   if (!driver) {
     mixer_.SetTimed(false, 0, rate);
@@ -108,7 +111,7 @@ int AudioOutput::Callback(void* data, int len, int /*nfx*/, float* /*fx*/[], int
 void AudioOutput::NoteBlockTime(int frames) {
   const int64_t now = Mixer::NowNs();
   const auto lastsNs = static_cast<int64_t>(kPeriods * frames * 1e9 / rate_) + kLateSlackNs;
-  if (lastBlockNs_ != 0 && now - lastBlockNs_ > lastsNs) {
+  if (lastBlockNs_ != 0 && now - openedNs_ > kSettleNs && now - lastBlockNs_ > lastsNs) {
     underruns_.fetch_add(1);
     if (onUnderrun_) onUnderrun_();
   }

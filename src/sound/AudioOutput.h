@@ -59,6 +59,7 @@ class AudioOutput {
   std::atomic<bool> realTime_{false};
   std::atomic<bool> schedulingNoted_{false};
   std::atomic<uint64_t> underruns_{0};
+  int64_t openedNs_ = 0;
   int64_t lastBlockNs_ = 0;  // audio thread only
 };
 
