@@ -37,4 +37,5 @@ void SamplePreloader::Release(int /*channel*/) {
   std::lock_guard lock(mutex_);
   synth_.reset();
   settings_.reset();
+  ReturnFreedHeap();
 }

@@ -14,6 +14,7 @@ std::unique_ptr<Synth> Synth::Create(const std::string& soundFontPath, int rate)
   FluidSynthPtr synth(new_fluid_synth(settings.get()));
   if (!synth) return nullptr;
   if (fluid_synth_sfload(synth.get(), soundFontPath.c_str(), 1) == FLUID_FAILED) return nullptr;
+  ReturnFreedHeap();
   auto preloader = std::make_unique<SamplePreloader>(soundFontPath);
   std::unique_ptr<Synth> made(new Synth(std::move(settings), std::move(synth), std::move(preloader)));
   made->soundFontPath_ = soundFontPath;
