@@ -70,7 +70,7 @@ void AudioEngine::CheckUnderruns() {
   SetLatency(Raised(latency_));
   if (!output_ || raiseNoticed_ || !notice_) return;
   raiseNoticed_ = true;
-  notice_(StrFormat("%s %d ms", T(txt::kAudioLatencyRaised).c_str(), static_cast<int>(std::lround(output_->BufferMs()))));
+  notice_(StrFormat("%s%d ms", T(txt::kAudioLatencyRaised).c_str(), static_cast<int>(std::lround(output_->BufferMs()))));
 }
 
 std::string AudioEngine::StatusText() const {
