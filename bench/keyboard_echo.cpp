@@ -15,6 +15,7 @@
 
 #include "BenchStats.h"
 #include "settings/ProgramSettings.h"
+#include "sound/AudioEngine.h"
 #include "sound/AudioOutput.h"
 #include "sound/MidiDevices.h"
 #include "sound/MidiSystem.h"
@@ -152,9 +153,11 @@ int main(int argc, char** argv) {
   OpenMidiDevices();
   TimedTask task;
   SetMidiInReceiver([&task](uint32_t message) { RouteMidiInData(message, [&task](uint32_t note) { task.OnMidiInNote(note); }); });
-  const double periodMs = AudioOutput::kPeriodFrames * 1000.0 / Synth::kSampleRate;
-  std::printf("goal: one audio period, %d frames at %.0f Hz = %.2f ms\n", AudioOutput::kPeriodFrames, Synth::kSampleRate,
-              periodMs);
+  const AudioOutput* output = GetAudioEngine().Output();
+  const int frames = output ? output->PeriodFrames() : PeriodFramesFor(AudioLatency::kLow, Mixer::kDefaultRate);
+  const int rate = output ? output->Rate() : Mixer::kDefaultRate;
+  const double periodMs = frames * 1000.0 / rate;
+  std::printf("goal: one audio period, %d frames at %d Hz = %.2f ms\n", frames, rate, periodMs);
   for (const Load load : {Load::kIdle, Load::kBusy, Load::kFlood}) Run(app, system.sink, load);
   std::printf("notes dropped on the way to the user-interface thread: %llu\n",
               static_cast<unsigned long long>(DroppedKeyboardNotes()));

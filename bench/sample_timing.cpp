@@ -22,8 +22,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr uint32_t kClickPeriodMs = 100;
 constexpr int kClicks = 60;
-constexpr int kBlock = AudioOutput::kPeriodFrames;
-constexpr double kRate = Synth::kSampleRate;
+constexpr int kBlock = PeriodFramesFor(AudioLatency::kSafe, Mixer::kDefaultRate);
+constexpr double kRate = Mixer::kDefaultRate;
 constexpr float kOnsetLevel = 0.05f;
 
 struct Clicker {
@@ -53,15 +53,15 @@ std::vector<size_t> Onsets(const std::vector<float>& s) {
 }
 
 void Measure(bool timed) {
-  std::unique_ptr<Synth> synth = Synth::Create("/usr/share/sounds/sf2/TimGM6mb.sf2");
+  std::unique_ptr<Synth> synth = Synth::Create("/usr/share/sounds/sf2/TimGM6mb.sf2", Mixer::kDefaultRate);
   if (!synth) return;
   fluid_synth_reverb_on(synth->Handle(), -1, 0);
   fluid_synth_chorus_on(synth->Handle(), -1, 0);
   WaveSource wave;
   Mixer mixer(wave);
   mixer.SetSynth(synth.get());
-  mixer.SetTimed(true, kBlock);
-  if (!timed) mixer.SetTimed(false, 0);
+  mixer.SetTimed(true, kBlock, Mixer::kDefaultRate);
+  if (!timed) mixer.SetTimed(false, 0, 0);
   MixerMidiOut out(mixer);
 
   const size_t frames = static_cast<size_t>(kRate * (kClicks * kClickPeriodMs + 500) / 1000);

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kBlock = AudioOutput::kPeriodFrames;
+constexpr int kBlock = PeriodFramesFor(AudioLatency::kSafe, Mixer::kDefaultRate);
 constexpr int kSeconds = 1;
 constexpr int kRepeats = 5;
 
@@ -25,7 +25,7 @@ void StartChord(Mixer& mixer) {
 
 void MeasureFont(const char* path) {
   const auto start = std::chrono::steady_clock::now();
-  std::unique_ptr<Synth> synth = Synth::Create(path);
+  std::unique_ptr<Synth> synth = Synth::Create(path, Mixer::kDefaultRate);
   const double loadMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   if (!synth) {
     std::printf("%s: cannot be loaded\n", path);
@@ -34,7 +34,7 @@ void MeasureFont(const char* path) {
   WaveSource wave;
   Mixer mixer(wave);
   mixer.SetSynth(synth.get());
-  const int frames = static_cast<int>(Synth::kSampleRate) * kSeconds;
+  const int frames = Mixer::kDefaultRate * kSeconds;
   std::vector<float> left(static_cast<size_t>(frames)), right(left.size());
   double best = 1e9;
   float peak = 0;
@@ -59,14 +59,12 @@ int main() {
   WaveSource wave;
   Mixer mixer(wave);
   {
-    AudioOutput output(mixer);
+    AudioOutput output(mixer, 0, AudioLatency::kLow);
     if (output.Running()) {
-      std::printf("audio driver %s: period %d frames = %.2f ms, buffer %.2f ms\n", output.DriverName().c_str(),
-                  output.PeriodFrames(), output.PeriodMs(), output.BufferMs());
+      std::printf("audio driver %s at %d Hz: period %d frames = %.2f ms, buffer %.2f ms\n", output.DriverName().c_str(),
+                  output.Rate(), output.PeriodFrames(), output.PeriodMs(), output.BufferMs());
     } else {
-      std::printf("no audio driver could be opened (requested period %d frames = %.2f ms, %d periods)\n",
-                  AudioOutput::kPeriodFrames, AudioOutput::kPeriodFrames * 1000.0 / Synth::kSampleRate,
-                  AudioOutput::kPeriods);
+      std::printf("no audio driver could be opened\n");
     }
   }
   for (const std::string& place : SoundFontSearchOrder()) {

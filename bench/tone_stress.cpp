@@ -248,7 +248,7 @@ int Analyse(const Sound& s, const std::string& kind, double beat, int playbacks,
 Sound RenderOffline(const std::string& kind, double beat) {
   Sound out;
   const auto font = FindSoundFont();
-  std::unique_ptr<Synth> synth = font ? Synth::Create(*font) : nullptr;
+  std::unique_ptr<Synth> synth = font ? Synth::Create(*font, Mixer::kDefaultRate) : nullptr;
   if (!synth) return out;
   WaveSource wave;
   Mixer mixer(wave);

@@ -79,6 +79,7 @@ void CChildView::OpenMidi() {
   // The receiver first, so that no message arriving during the opening is lost.
   SetMidiInReceiver([this](uint32_t message) { OnMidiInData(message); });
   midiOpen_ = true;
+  SetSoundNoticeReceiver([this](const std::string& line) { ShowStatus(line); });
   OpenMidiDevices();
   if (const std::string sound = SoundStatusText(); !sound.empty()) ShowStatus(sound);
   if (access(workDir_.c_str(), W_OK) != 0) {
@@ -127,6 +128,7 @@ void CChildView::CloseMidi() {
   if (!midiOpen_) return;
   midiOpen_ = false;
   SetMidiInReceiver(nullptr);
+  SetSoundNoticeReceiver(nullptr);
   CloseMidiDevices();
 }
 

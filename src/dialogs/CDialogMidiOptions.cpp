@@ -6,6 +6,7 @@
 #include "dialogs/GeneralMidiNames.h"
 #include "settings/MidiPortNames.h"
 #include "settings/ProgramSettings.h"
+#include "sound/MidiDevices.h"
 #include "sound/MidiOutput.h"
 #include "sound/MidiSystem.h"
 #include "text/LanguageTable.h"
@@ -44,7 +45,7 @@ void SendProgram(int32_t channel, int32_t program) {
 CDialogMidiOptions::CDialogMidiOptions()
     : CDialog({kTemplateId,
                276,
-               276,
+               294,
                "MIDI settings",
                {
                    // Two units wider than for the classic dialog font: the line is a little longer in ours.
@@ -77,14 +78,17 @@ CDialogMidiOptions::CDialogMidiOptions()
                     true},
                    {kKeyboardPortLabel, ControlKind::RightLabel, 7, 238, 120, 8, "MIDI keyboard port", false},
                    {kKeyboardPortList, ControlKind::ComboBox, 131, 236, 138, 60, "", false},
-                   {IDCANCEL, ControlKind::PushButton, 7, 254, 68, 15, "Exit", false},
-                   {IDOK, ControlKind::DefaultPushButton, 81, 254, 188, 15, "Save and exit", false},
+                   {kLatencyLabel, ControlKind::RightLabel, 7, 256, 120, 8, "Audio latency", false},
+                   {kLatencyList, ControlKind::ComboBox, 131, 254, 138, 60, "", false},
+                   {IDCANCEL, ControlKind::PushButton, 7, 272, 68, 15, "Exit", false},
+                   {IDOK, ControlKind::DefaultPushButton, 81, 272, 188, 15, "Save and exit", false},
                }}),
       savedDrumNote(metronomeDrumNote),
       savedPrograms(channelProgram),
       savedVelocities(channelVelocity),
       drum(metronomeDrumNote - gm::kFirstPercussionKey),
-      hardwareKeyboard(useHardwareMidiKeyboard) {}
+      hardwareKeyboard(useHardwareMidiKeyboard),
+      latency(audioLatency) {}
 
 void CDialogMidiOptions::OnInitDialog() {
   SetTexts(T(186), {{1072, T(187)},
@@ -100,6 +104,7 @@ void CDialogMidiOptions::OnInitDialog() {
                     {kStopAll, T(196)},
                     {kHardwareKeyboardBox, T(txt::kKeyboardCheckBox)},
                     {kKeyboardPortLabel, T(txt::kKeyboardPortLabel)},
+                    {kLatencyLabel, T(txt::kAudioLatencyLabel)},
                     {IDCANCEL, T(10)},
                     {IDOK, T(11)}});
   // The list items are the template's own and are not translated.
@@ -122,6 +127,7 @@ void CDialogMidiOptions::OnInitDialog() {
   if (!chosen.empty() && std::none_of(portNames.begin(), portNames.end(), isChosen)) portNames.push_back(chosen);
   c.AddString(kKeyboardPortList, T(txt::kKeyboardAllPorts));
   for (const std::string& name : portNames) c.AddString(kKeyboardPortList, name);
+  for (int id : {txt::kAudioLatencyLow, txt::kAudioLatencyNormal, txt::kAudioLatencySafe}) c.AddString(kLatencyList, T(id));
   const auto found = std::find_if(portNames.begin(), portNames.end(), isChosen);
   keyboardPort = chosen.empty() ? 0 : static_cast<int32_t>(found - portNames.begin()) + 1;
   channel = activeChannel;
@@ -137,6 +143,7 @@ void CDialogMidiOptions::DoDataExchange(bool save) {
   ExchangeList(c, kInstrumentList, program, save);
   ExchangeList(c, kDrumList, drum, save);
   ExchangeList(c, kKeyboardPortList, keyboardPort, save);
+  ExchangeList(c, kLatencyList, latency, save);
   if (save) {
     velocity = c.Pos(kVelocitySlider);
   } else {
@@ -174,6 +181,7 @@ void CDialogMidiOptions::OnCommand(int id) {
       break;
     case kHardwareKeyboardBox:
     case kKeyboardPortList:
+    case kLatencyList:
       DoDataExchange(true);
       break;
     case kSaveButton:
@@ -235,4 +243,6 @@ void MidiSettings() {
   useHardwareMidiKeyboard = dialog.hardwareKeyboard;
   const auto port = static_cast<size_t>(dialog.keyboardPort);
   midiInPortName = port >= 1 && port <= dialog.portNames.size() ? dialog.portNames[port - 1] : std::string();
+  audioLatency = dialog.latency;
+  ApplyAudioLatency();
 }

@@ -23,6 +23,9 @@ class CDialogMidiOptions : public CDialog {
   static constexpr int kKeyboardPortLabel = 1084;
   // The keyboard's input port: item 0 every port, then the ports by name.
   static constexpr int kKeyboardPortList = 1085;
+  static constexpr int kLatencyLabel = 1086;
+  // The audio latency: low, normal, safe.
+  static constexpr int kLatencyList = 1087;
   static constexpr int kExitButton = IDCANCEL;
   static constexpr int kSaveButton = IDOK;
 
@@ -43,6 +46,7 @@ class CDialogMidiOptions : public CDialog {
   int32_t hardwareKeyboard = 0;
   // Index in the port list, and the list's port names (item 1 on).
   int32_t keyboardPort = 0;
+  int32_t latency = 0;
   std::vector<std::string> portNames;
 
  private:
@@ -57,5 +61,6 @@ class CDialogMidiOptions : public CDialog {
 };
 
 // Command "MIDI settings": shows the dialog; "Save and exit" takes over the drum note, the
-// active channel, the hardware keyboard option and its input port (from the next start).
+// active channel, the hardware keyboard option and its input port (from the next start), and
+// the audio latency (at once).
 void MidiSettings();

@@ -47,6 +47,7 @@ void CSettingsBank::Serialize(CArchive& ar) {
   ar.Transfer(keyboardRangeMark);
   ar.Transfer(keyboardLow);
   ar.Transfer(keyboardHigh);
+  ar.Transfer(audioLatency);
   ar.Transfer(reservedPad);
   ar.Transfer(midiInPort);
   ar.Transfer(reservedA);
@@ -85,6 +86,8 @@ void CSettingsBank::CopyFromProgramSettings() {
   keyboardRangeMark = measured ? kKeyboardRangeMark : 0;
   keyboardLow = measured ? static_cast<uint16_t>(::keyboardLowNote) : 0;
   keyboardHigh = measured ? static_cast<uint16_t>(::keyboardHighNote) : 0;
+  const bool latencyKnown = ::audioLatency >= 0 && ::audioLatency < kAudioLatencyChoices;
+  audioLatency = static_cast<uint8_t>((latencyKnown ? ::audioLatency : firstStart::audioLatency) + 1);
   reservedPad = 0;
   static_assert(sizeof(midiInPort) / sizeof(midiInPort[0]) == midi_in::kStoredNameUnits + 1);
   std::fill(std::begin(midiInPort), std::end(midiInPort), 0);
@@ -114,6 +117,8 @@ void CSettingsBank::CopyToProgramSettings() const {
   const bool measured = keyboardRangeMark == kKeyboardRangeMark && KeyboardRangeUsable(keyboardLow, keyboardHigh);
   ::keyboardLowNote = measured ? keyboardLow : -1;
   ::keyboardHighNote = measured ? keyboardHigh : -1;
+  // Not chosen (0) wraps to 255, which no list shows.
+  ::audioLatency = InRangeOr(static_cast<uint8_t>(audioLatency - 1), kAudioLatencyChoices, firstStart::audioLatency);
   const char16_t* portEnd = std::find(std::begin(midiInPort), std::end(midiInPort) - 1, u'\0');
   ::midiInPortName = Utf16ToUtf8(std::u16string_view(std::begin(midiInPort), static_cast<size_t>(portEnd - std::begin(midiInPort))));
 }

@@ -58,11 +58,13 @@ class CSettingsBank {
   int32_t midiKeyboard = 0;
   // Fields added in bytes older files hold as zeros (so an older file reads as "not set"):
   // the hardware keyboard's measured range, valid when keyboardRangeMark is kKeyboardRangeMark,
-  // and the chosen MIDI input port's name, NUL-terminated (empty: every hardware port).
+  // the audio latency choice plus one (0: not chosen), and the chosen MIDI input port's name,
+  // NUL-terminated (empty: every hardware port).
   uint16_t keyboardRangeMark = 0;
   uint16_t keyboardLow = 0;
   uint16_t keyboardHigh = 0;
-  uint16_t reservedPad = 0;
+  uint8_t audioLatency = 0;
+  uint8_t reservedPad = 0;
   char16_t midiInPort[64] = {};
   char16_t reservedA[192] = {};
   char16_t reservedB[260] = {};

@@ -16,6 +16,7 @@ void ResetProgramSettings() {
   keyboardLowNote = -1;
   keyboardHighNote = -1;
   midiInPortName.clear();
+  audioLatency = firstStart::audioLatency;
   mainFontDesc = DefaultMainFontDesc();
   resultFontDesc = DefaultResultFontDesc();
   windowRect = {};

@@ -26,6 +26,8 @@ inline int32_t keyboardLowNote = -1;
 inline int32_t keyboardHighNote = -1;
 // The MIDI input port chosen in the MIDI settings, by its name (UTF-8); empty: every hardware port.
 inline std::string midiInPortName;
+// The audio output's latency as chosen in the MIDI settings (0 low, 1 normal, 2 safe).
+inline int32_t audioLatency = firstStart::audioLatency;
 inline FontDesc mainFontDesc = DefaultMainFontDesc();
 inline FontDesc resultFontDesc = DefaultResultFontDesc();
 inline Rect windowRect{};

@@ -20,7 +20,14 @@ inline constexpr int32_t keyIndex = 0;
 inline constexpr int32_t maxDistance = 5;
 inline constexpr int32_t volume = 100;
 inline constexpr int32_t useHardwareMidiKeyboard = 1;
+// The audio latency choice of the MIDI settings: 0 low, 1 normal, 2 safe. Safe: with smaller
+// periods the PulseAudio stream broke off under two or three spinning processes
+// (bench/stress_tones.sh); low is there for a machine that keeps up.
+inline constexpr int32_t audioLatency = 2;
 }  // namespace firstStart
+
+// How many audio latency choices there are.
+inline constexpr int32_t kAudioLatencyChoices = 3;
 
 // The loudest MIDI volume.
 inline constexpr int32_t kMaxVolume = 127;

@@ -1,8 +1,21 @@
 #include "sound/AudioEngine.h"
 
+#include <cmath>
+
+#include "sound/UiThread.h"
+#include "text/LanguageTable.h"
+#include "text/StrFormat.h"
+#include "text/TextIds.h"
+
 void AudioEngine::AttachSynth(std::unique_ptr<Synth> synth) {
   StopOutput();
   synth_ = std::move(synth);
+  mixer_.SetSynth(synth_.get());
+  EnsureOutput();
+  if (!output_ || !synth_ || output_->Rate() == synth_->Rate()) return;
+  StopOutput();
+  mixer_.SetSynth(nullptr);
+  synth_ = Synth::Create(synth_->SoundFontPath(), output_->Rate());
   mixer_.SetSynth(synth_.get());
   EnsureOutput();
 }
@@ -15,15 +28,50 @@ void AudioEngine::DetachSynth() {
 
 void AudioEngine::EnsureOutput() {
   if (output_ || outputFailed_) return;
-  auto output = std::make_unique<AudioOutput>(mixer_);
-  if (output->Running()) {
-    output_ = std::move(output);
-  } else {
-    outputFailed_ = true;
-  }
+  OpenOutput();
+  if (!output_) outputFailed_ = true;
 }
 
-void AudioEngine::StopOutput() { output_.reset(); }
+void AudioEngine::OpenOutput() {
+  // Told from the audio thread; looked at on this one.
+  auto underrun = [this] {
+    if (!checkPosted_.exchange(true)) PostToUiThread([] { GetAudioEngine().CheckUnderruns(); });
+  };
+  auto output = std::make_unique<AudioOutput>(mixer_, synth_ ? synth_->Rate() : 0, latency_, underrun);
+  if (output->Running()) output_ = std::move(output);
+}
+
+void AudioEngine::StopOutput() {
+  if (!output_) return;
+  output_.reset();
+  mixer_.SetTimed(false, 0, 0);
+}
+
+int AudioEngine::Rate() const {
+  if (output_) return output_->Rate();
+  return synth_ ? synth_->Rate() : mixer_.Rate();
+}
+
+void AudioEngine::SetLatency(AudioLatency latency) {
+  if (latency == latency_) return;
+  latency_ = latency;
+  if (!output_ || output_->ServerPeriod()) return;
+  output_.reset();  // what the mixer holds waits for the new output
+  OpenOutput();
+  if (output_) return;
+  outputFailed_ = true;
+  mixer_.SetTimed(false, 0, 0);
+}
+
+void AudioEngine::CheckUnderruns() {
+  checkPosted_ = false;
+  if (!output_ || output_->ServerPeriod() || latency_ == AudioLatency::kSafe) return;
+  if (output_->Underruns() < kUnderrunsToRaise) return;
+  SetLatency(Raised(latency_));
+  if (!output_ || raiseNoticed_ || !notice_) return;
+  raiseNoticed_ = true;
+  notice_(StrFormat("%s%d ms", T(txt::kAudioLatencyRaised).c_str(), static_cast<int>(std::lround(output_->BufferMs()))));
+}
 
 std::string AudioEngine::StatusText() const {
   if (!outputFailed_) return {};

@@ -130,6 +130,7 @@ void CloseMidiInput() {
 }  // namespace
 
 void OpenMidiDevices() {
+  ApplyAudioLatency();
   MidiSystem& system = GetMidiSystem();
   if (useHardwareMidiKeyboard) OpenInput(system);
   OpenOutput(system);
@@ -186,3 +187,10 @@ std::string ConnectKeyboards() {
 }
 
 std::string SoundStatusText() { return GetAudioEngine().StatusText(); }
+
+void ApplyAudioLatency() {
+  const bool known = audioLatency >= 0 && audioLatency < kAudioLatencyChoices;
+  GetAudioEngine().SetLatency(static_cast<AudioLatency>(known ? audioLatency : firstStart::audioLatency));
+}
+
+void SetSoundNoticeReceiver(std::function<void(const std::string&)> r) { GetAudioEngine().SetNoticeHandler(std::move(r)); }

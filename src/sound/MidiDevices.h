@@ -35,3 +35,8 @@ uint64_t DroppedKeyboardNotes();
 std::string ConnectKeyboards();
 // One line for the status bar when there is no sound (no audio device); empty otherwise.
 std::string SoundStatusText();
+// The audio latency setting to the audio output (reopened with it when it runs).
+void ApplyAudioLatency();
+// Receives the status bar's line about the sound that comes later (a raised latency), on the
+// user-interface thread; an empty function drops it.
+void SetSoundNoticeReceiver(std::function<void(const std::string&)> receiver);

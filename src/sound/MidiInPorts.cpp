@@ -7,24 +7,13 @@
 #include <map>
 #include <stdexcept>
 
+#include "sound/AudioServers.h"
 #include "sound/MidiInParser.h"
 
 namespace midi_in {
 namespace {
 
 void IgnoreError(RtMidiError::Type /*type*/, const std::string& /*text*/, void* /*user*/) {}
-void Quiet(const char* /*message*/) {}
-
-// Whether a JACK server runs; never starts one.
-bool JackServerRuns() {
-  jack_set_error_function(&Quiet);
-  jack_set_info_function(&Quiet);
-  jack_status_t status{};
-  jack_client_t* client = jack_client_open(kClientName, JackNoStartServer, &status);
-  if (!client) return false;
-  jack_client_close(client);
-  return true;
-}
 
 // The sequencer the keyboard comes through: ALSA's when it can be reached, else JACK's.
 RtMidi::Api ChooseApi() {
@@ -33,7 +22,7 @@ RtMidi::Api ChooseApi() {
     return RtMidi::LINUX_ALSA;
   } catch (const RtMidiError&) {
   }
-  if (JackServerRuns()) return RtMidi::UNIX_JACK;
+  if (audio_servers::RunningJack()) return RtMidi::UNIX_JACK;
   throw std::runtime_error("neither an ALSA sequencer nor a JACK server");
 }
 

@@ -6,6 +6,7 @@
 
 #include "settings/ProgramSettings.h"
 #include "sound/AlsaMidi.h"
+#include "sound/AudioServers.h"
 #include "sound/AudioEngine.h"
 #include "sound/MidiInPorts.h"
 #include "sound/Mixer.h"
@@ -23,7 +24,7 @@ std::unique_ptr<Synth> TakeSynth(const std::string& font) {
     std::lock_guard lock(loadingLock);
     if (loading.valid() && loadingFont == font) return loading.get();
   }
-  return Synth::Create(font);
+  return Synth::Create(font, audio_servers::PreferredRate());
 }
 
 // The built-in synthesiser as output device 0; closing it stops the audio output.
@@ -93,7 +94,7 @@ void StartLoadingSynth() {
   if (!font) return;
   std::lock_guard lock(loadingLock);
   loadingFont = *font;
-  loading = std::async(std::launch::async, [path = *font] { return Synth::Create(path); });
+  loading = std::async(std::launch::async, [path = *font] { return Synth::Create(path, audio_servers::PreferredRate()); });
 }
 
 MidiSystem& GetMidiSystem() {

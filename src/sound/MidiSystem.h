@@ -42,7 +42,7 @@ class MidiSystem {
 // (every port, or the one named by midiInPortName).
 MidiSystem& GetMidiSystem();
 // Starts loading the built-in synthesiser (the sound font and the samples of the programs
-// the channels start with) on a thread of its own, so that neither the window nor the first
+// the channels start with) at the rate the audio output will run at, on a thread of its own, so that neither the window nor the first
 // task waits for the disk. Opening output device 0 takes the loaded synthesiser, waiting for
 // the rest of the load if it is still running; without this call it loads it there.
 void StartLoadingSynth();

@@ -28,16 +28,29 @@ int64_t Mixer::ClockMsToNs(uint32_t ms) {
   return (nowMs + ahead) * kNsPerMs;
 }
 
-void Mixer::SetTimed(bool timed, int latencyFrames) {
-  latencyNs_ = static_cast<int64_t>(std::llround(latencyFrames * kNsPerFrame));
+void Mixer::SetTimed(bool timed, int latencyFrames, int rate) {
+  if (rate > 0) {
+    rate_ = rate;
+    nsPerFrame_ = 1e9 / rate;
+  }
+  latencyNs_ = static_cast<int64_t>(std::llround(latencyFrames * nsPerFrame_));
   timed_ = timed;
   blockClockValid_ = false;
   if (!timed) FlushQueue();
 }
 
-void Mixer::Send(uint32_t message) { SendAt(message, NowNs()); }
+void Mixer::Send(uint32_t message) {
+  // A program change may load samples from disk: done here, never on the audio thread.
+  if (!timed_ || midi::Kind(message) == midi::kProgramChange || !live_.Push({NowNs(), message, false})) {
+    if (synth_) synth_->Apply(message);
+  }
+}
 
-void Mixer::Reset() { ResetAt(NowNs()); }
+void Mixer::Reset() {
+  if (!timed_ || !live_.Push({NowNs(), 0, true})) {
+    if (synth_) synth_->Silence();
+  }
+}
 
 void Mixer::SendAt(uint32_t message, int64_t dueNs) {
   // A program change may load samples from disk: done here, never on the audio thread.
@@ -62,9 +75,11 @@ void Mixer::Deliver(const TimedMidiMessage& m) {
 }
 
 void Mixer::FlushQueue() {
-  while (auto m = queue_.Front()) {
-    Deliver(*m);
-    queue_.Pop();
+  for (TimedMidiQueue* q : {&live_, &queue_}) {
+    while (auto m = q->Front()) {
+      Deliver(*m);
+      q->Pop();
+    }
   }
 }
 
@@ -75,16 +90,20 @@ void Mixer::RenderSynth(float* left, float* right, int frames) {
 void Mixer::Render(float* left, float* right, int frames, int64_t blockStartNs) {
   std::fill(left, left + frames, 0.0f);
   std::fill(right, right + frames, 0.0f);
+  while (auto m = live_.Front()) {
+    Deliver(*m);
+    live_.Pop();
+  }
   int done = 0;
   while (auto m = queue_.Front()) {
     int position = 0;
     if (blockStartNs != kNoTiming) {
       const int64_t dueNs = m->sentNs + latencyNs_ + slipNs_;
-      const double offset = static_cast<double>(dueNs - blockStartNs) / kNsPerFrame;
+      const double offset = static_cast<double>(dueNs - blockStartNs) / nsPerFrame_;
       if (offset >= frames) break;  // due in a later block
       if (offset < done) {
         // Late: it plays at the first free sample, and everything after it slips as much.
-        slipNs_ += blockStartNs + static_cast<int64_t>(std::ceil(done * kNsPerFrame)) - dueNs;
+        slipNs_ += blockStartNs + static_cast<int64_t>(std::ceil(done * nsPerFrame_)) - dueNs;
         position = done;
       } else {
         position = std::min(static_cast<int>(std::floor(offset)), frames);
@@ -114,7 +133,7 @@ void Mixer::RenderNow(float* left, float* right, int frames) {
   const int64_t now = NowNs();
   if (now - lastCallbackNs_.load() > kLongPauseNs) steadySinceNs_ = now;
   lastCallbackNs_ = now;
-  const auto blockNs = static_cast<int64_t>(frames * kNsPerFrame);
+  const auto blockNs = static_cast<int64_t>(frames * nsPerFrame_);
   int64_t start = now;
   if (blockClockValid_ && std::llabs(now - nextBlockNs_) <= kClockResyncBlocks * blockNs) {
     start = nextBlockNs_ + (now - nextBlockNs_) / kClockCorrectionDivisor;

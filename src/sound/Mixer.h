@@ -8,10 +8,12 @@
 #include "sound/WaveSource.h"
 
 // What the audio output plays: the built-in synthesiser (when there is one) plus the wave
-// source. While an audio thread renders it, messages are timed to the sample: each is
-// played one audio period after it was sent (or after its due time), at its own position
-// inside the block. A block rendered late never crowds the messages already due into its
-// first sample: the whole timeline slips by the delay, so their spacing stays.
+// source, at the output's rate. While an audio thread renders it, messages sent now (a key
+// played or clicked) reach the synthesiser at the first sample of the next block, whatever
+// waits on the timeline. Messages put on the timeline ahead of time are timed to the sample:
+// each is played one audio period after its due time, at its own position inside the block.
+// A block rendered late never crowds the messages already due into its first sample: the
+// whole timeline slips by the delay, so their spacing stays.
 class Mixer {
  public:
   explicit Mixer(WaveSource& wave) : wave_(wave) {}
@@ -21,15 +23,20 @@ class Mixer {
   Synth* GetSynth() const { return synth_; }
   WaveSource& Wave() { return wave_; }
 
-  // Timed delivery with the given latency (an audio thread renders), or none: each message
-  // then reaches the synthesiser at once. Switching it off plays what is still queued.
-  void SetTimed(bool timed, int latencyFrames);
+  static constexpr int kDefaultRate = 44100;
+
+  // Timed delivery with the given latency at the rate (an audio thread renders), or none:
+  // each message then reaches the synthesiser at once. Switching it off plays what is still
+  // queued. Only while no audio thread renders.
+  void SetTimed(bool timed, int latencyFrames, int rate);
+  int Rate() const { return rate_; }
+  double NsPerFrame() const { return nsPerFrame_; }
   bool Timed() const { return timed_; }
   // Whether the audio output has been taking blocks steadily for a while. A sound server
   // may hold a new stream for a second or more before it plays it.
   bool Flowing() const;
 
-  // From any thread.
+  // From any thread: at once, beside the timeline.
   void Send(uint32_t message);
   void Reset();
   // Ahead of time, only while timed: the message or reset is played as if it had been sent
@@ -49,7 +56,6 @@ class Mixer {
   // The steady-clock time of a moment of the program's millisecond clock (the system clock's
   // timeGetTime, which counts the steady clock's milliseconds in 32 bits).
   static int64_t ClockMsToNs(uint32_t ms);
-  static constexpr double kNsPerFrame = 1e9 / Synth::kSampleRate;
 
  private:
   void Deliver(const TimedMidiMessage& m);
@@ -58,7 +64,10 @@ class Mixer {
 
   WaveSource& wave_;
   Synth* synth_ = nullptr;
-  TimedMidiQueue queue_;
+  TimedMidiQueue queue_;  // the timeline
+  TimedMidiQueue live_;   // sent now
+  int rate_ = kDefaultRate;
+  double nsPerFrame_ = 1e9 / kDefaultRate;
   std::atomic<bool> timed_{false};
   std::atomic<int64_t> latencyNs_{0};
   // Smoothed time of the next block's first frame (audio thread only).

@@ -5,18 +5,21 @@
 Synth::Synth(FluidSettingsPtr settings, FluidSynthPtr synth, std::unique_ptr<SamplePreloader> preloader)
     : settings_(std::move(settings)), synth_(std::move(synth)), preloader_(std::move(preloader)) {}
 
-std::unique_ptr<Synth> Synth::Create(const std::string& soundFontPath) {
+std::unique_ptr<Synth> Synth::Create(const std::string& soundFontPath, int rate) {
   FluidSettingsPtr settings(new_fluid_settings());
   if (!settings) return nullptr;
-  fluid_settings_setnum(settings.get(), "synth.sample-rate", kSampleRate);
+  fluid_settings_setnum(settings.get(), "synth.sample-rate", rate);
   fluid_settings_setnum(settings.get(), "synth.gain", kGain);
   fluid_settings_setint(settings.get(), "synth.dynamic-sample-loading", 1);
   FluidSynthPtr synth(new_fluid_synth(settings.get()));
   if (!synth) return nullptr;
   if (fluid_synth_sfload(synth.get(), soundFontPath.c_str(), 1) == FLUID_FAILED) return nullptr;
-  // Without a preloader a program change loads its samples under the synthesiser's lock.
-  std::unique_ptr<SamplePreloader> preloader = SamplePreloader::Create(soundFontPath);
-  return std::unique_ptr<Synth>(new Synth(std::move(settings), std::move(synth), std::move(preloader)));
+  ReturnFreedHeap();
+  auto preloader = std::make_unique<SamplePreloader>(soundFontPath);
+  std::unique_ptr<Synth> made(new Synth(std::move(settings), std::move(synth), std::move(preloader)));
+  made->soundFontPath_ = soundFontPath;
+  made->rate_ = rate;
+  return made;
 }
 
 void Synth::Apply(uint32_t message) {

@@ -14,12 +14,11 @@
 // thread and never under the lock the audio thread takes.
 class Synth {
  public:
-  static constexpr double kSampleRate = 44100.0;
   // Output gain: an eight-note chord at full velocity and volume stays below full scale.
   static constexpr double kGain = 0.4;
 
-  // The synthesiser with the sound font, or nullptr when either cannot be made.
-  static std::unique_ptr<Synth> Create(const std::string& soundFontPath);
+  // The synthesiser with the sound font at the sample rate, or nullptr when either cannot be made.
+  static std::unique_ptr<Synth> Create(const std::string& soundFontPath, int rate);
 
   // Plays one short message with the meaning it has on a hardware synthesiser.
   void Apply(uint32_t message);
@@ -29,9 +28,13 @@ class Synth {
   void RenderAdd(float* left, float* right, int frames);
 
   fluid_synth_t* Handle() const { return synth_.get(); }
+  int Rate() const { return rate_; }
+  const std::string& SoundFontPath() const { return soundFontPath_; }
 
  private:
   Synth(FluidSettingsPtr settings, FluidSynthPtr synth, std::unique_ptr<SamplePreloader> preloader);
+  std::string soundFontPath_;
+  int rate_ = 0;
   FluidSettingsPtr settings_;
   FluidSynthPtr synth_;
   std::unique_ptr<SamplePreloader> preloader_;

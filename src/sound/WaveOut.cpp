@@ -11,12 +11,16 @@ constexpr uint16_t kBitsPerSample = 16;
 constexpr uint32_t kBytesPerSample = kBitsPerSample / 8;
 }  // namespace
 
+uint32_t WaveOut::OutputRate() {
+  GetAudioEngine().EnsureOutput();
+  return static_cast<uint32_t>(GetAudioEngine().Rate());
+}
+
 bool WaveOut::Open(const WaveFormat& format) {
   if (format.formatTag != kPcm || format.channels != kMono || format.bitsPerSample != kBitsPerSample ||
-      format.samplesPerSec != static_cast<uint32_t>(Synth::kSampleRate)) {
+      format.samplesPerSec != OutputRate()) {
     return false;
   }
-  GetAudioEngine().EnsureOutput();
   open_ = true;
   return true;
 }

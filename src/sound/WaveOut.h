@@ -11,7 +11,8 @@ struct WaveFormat {
   uint16_t bitsPerSample = 16;
 };
 
-// The wave output: the wave source of the mixer, which takes 16-bit mono PCM at 44100 Hz.
+// The wave output: the wave source of the mixer, which takes 16-bit mono PCM at the rate the
+// sound runs at (OutputRate).
 class WaveOut {
  public:
   WaveOut() = default;
@@ -19,6 +20,8 @@ class WaveOut {
   WaveOut(const WaveOut&) = delete;
   WaveOut& operator=(const WaveOut&) = delete;
 
+  // Starts the audio output if it does not run yet; the rate it runs at (44100 Hz without one).
+  static uint32_t OutputRate();
   // False for any other format. Starts the audio output if it does not run yet;
   // without a sound card the output stays silent and opening still succeeds.
   bool Open(const WaveFormat& format);

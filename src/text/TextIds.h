@@ -133,6 +133,18 @@ inline constexpr int kSeqStopped = kStatusBase + 4;
 inline constexpr int kMidiTempoFromFile = kStatusBase + 5;
 inline constexpr int kStatusEnd = kStatusBase + 6;
 
+// The audio latency choice of the MIDI settings, and the status bar's line when the program
+// had to raise the latency.
+inline constexpr int kAudioLatencyBase = kStatusEnd;
+inline constexpr int kAudioLatencyLabel = kAudioLatencyBase + 0;
+// The list's items in the order of the choices: low, normal, safe.
+inline constexpr int kAudioLatencyLow = kAudioLatencyBase + 1;
+inline constexpr int kAudioLatencyNormal = kAudioLatencyBase + 2;
+inline constexpr int kAudioLatencySafe = kAudioLatencyBase + 3;
+// Followed by the new latency, e.g. "21 ms".
+inline constexpr int kAudioLatencyRaised = kAudioLatencyBase + 4;
+inline constexpr int kAudioLatencyEnd = kAudioLatencyBase + 5;
+
 // One past the last text id.
-inline constexpr int kEnd = kStatusEnd;
+inline constexpr int kEnd = kAudioLatencyEnd;
 }  // namespace txt

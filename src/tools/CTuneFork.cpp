@@ -19,10 +19,9 @@ constexpr int kHint = 116;
 constexpr int kLouderCaption = 90;
 constexpr int kSofterCaption = 91;
 constexpr int kKeyOfA440 = 21;
-constexpr double kSampleRate = 44100.0;
-constexpr double kBytesPerSecond = 88200.0;
-// Whole periods in 22016 samples per hertz: 22016 / 44100.
+// Whole periods in about half a second (22016 samples at 44100 Hz) per hertz.
 constexpr double kPeriodsPerHertz = 0.4992290249433107;
+constexpr uint32_t kBytesPerSample = 2;
 constexpr int32_t kLouderPercent = 120;
 constexpr int32_t kSofterPercent = 80;
 constexpr Colour kFrequencyBack{240, 240, 240};
@@ -38,7 +37,11 @@ CTuneFork::CTuneFork() {
   for (size_t k = 0; k < frequencies.size(); ++k) {
     frequencies[k] = static_cast<float>(440.0 * std::pow(2.0, (static_cast<double>(k) - kKeyOfA440) / 12.0));
   }
-  phaseStep = 2.0 * std::numbers::pi / kSampleRate;
+  // The tone is made at the rate the sound runs at, so that it sounds at its frequency.
+  format.samplesPerSec = WaveOut::OutputRate();
+  format.avgBytesPerSec = format.samplesPerSec * kBytesPerSample;
+  phaseStep = 2.0 * std::numbers::pi / format.samplesPerSec;
+  samples.resize(static_cast<size_t>(std::ceil(kBufferSeconds * format.samplesPerSec)));
   if (!waveOut.Open(format)) {
     GetUiHost().MessageBox(T(kNoWaveOutput), "Error!", MB_OK | MB_ICONEXCLAMATION);
     GetUiHost().ExitProcess(kExitNoWaveOutput);
@@ -118,8 +121,8 @@ void CTuneFork::Sound(int32_t key) {
   if (!sounds) return;
   const double f = frequencies[static_cast<size_t>(key)];
   const auto periods = static_cast<int32_t>(f * kPeriodsPerHertz);
-  bufferBytes = static_cast<uint32_t>(periods / f * kBytesPerSecond);
-  const uint32_t count = std::min<uint32_t>(bufferBytes / 2, kBufferSamples);
+  bufferBytes = static_cast<uint32_t>(periods / f * format.avgBytesPerSec);
+  const auto count = std::min<uint32_t>(bufferBytes / kBytesPerSample, static_cast<uint32_t>(samples.size()));
   for (uint32_t i = 0; i < count; ++i) {
     samples[i] = static_cast<int16_t>(std::lround(std::sin(i * f * phaseStep) * amplitude));
   }

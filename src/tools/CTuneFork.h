@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "sound/WaveOut.h"
 #include "tasks/base/CTest37Keys.h"
@@ -11,7 +12,8 @@
 // a click on another key switches; the two control-bar buttons make it louder and softer.
 class CTuneFork : public CTest37Keys {
  public:
-  static constexpr size_t kBufferSamples = 22032;
+  // The looping buffer lasts about half a second.
+  static constexpr double kBufferSeconds = 0.4996;
   static constexpr int32_t kMaxAmplitude = 32767;
 
   CTuneFork();
@@ -36,7 +38,7 @@ class CTuneFork : public CTest37Keys {
   // Equal temperament, A = 440 Hz on key 21.
   std::array<float, 37> frequencies{};
   double phaseStep = 0.0;
-  std::array<int16_t, kBufferSamples> samples{};
+  std::vector<int16_t> samples;  // at the output's rate
   WaveFormat format;
   WaveOut waveOut;
   // The looping buffer as last written: its length in bytes.

@@ -32,6 +32,7 @@ std::vector<uint8_t> FirstStartFile() {
   bytes[207] = 5;
   bytes[209] = 100;
   PutLE(bytes, 210, 1, 4);
+  bytes[220] = 3;  // the audio latency choice "safe", plus one
   return bytes;
 }
 
@@ -174,6 +175,19 @@ TEST_F(SettingsFile, KeyboardRangeAndInputPortLiveInFormerlyReservedBytes) {
   WriteBytes(file_, bytes);
   bank_.LoadSettings(file_);
   EXPECT_EQ(keyboardLowNote, -1);
+}
+
+// The audio latency choice plus one sits in a byte older files keep as zero: such a file, and a
+// value no list shows, read as the first-start choice.
+TEST_F(SettingsFile, AudioLatencyLivesInAFormerlyReservedByte) {
+  audioLatency = 0;
+  ASSERT_TRUE(bank_.SaveSettings(file_));
+  EXPECT_EQ(ReadBytes(file_)[220], 1);
+  for (const auto& [stored, read] : {std::pair{0, 2}, {2, 1}, {4, 2}, {255, 2}}) {
+    audioLatency = 0;
+    LoadWithByte(220, static_cast<uint8_t>(stored));
+    EXPECT_EQ(audioLatency, read) << "stored " << stored;
+  }
 }
 
 TEST_F(SettingsFile, FlagsAreReadFromBitsZeroAndOneOnly) {

@@ -82,12 +82,12 @@ std::vector<uint8_t> KeyboardBytes(int messages, Messages& played) {
 }
 
 TEST(KeyboardRace, AFloodDuringAPlaybackAndProgramChanges) {
-  std::unique_ptr<Synth> synth = Synth::Create("/usr/share/sounds/sf2/TimGM6mb.sf2");
+  std::unique_ptr<Synth> synth = Synth::Create("/usr/share/sounds/sf2/TimGM6mb.sf2", Mixer::kDefaultRate);
   ASSERT_NE(synth, nullptr);
   WaveSource wave;
   Mixer mixer(wave);
   mixer.SetSynth(synth.get());
-  mixer.SetTimed(true, kPeriodFrames);
+  mixer.SetTimed(true, kPeriodFrames, Mixer::kDefaultRate);
   MixerSystem system(mixer);
   ResetMidiState();
   useHardwareMidiKeyboard = 1;

@@ -13,13 +13,13 @@
 namespace {
 
 constexpr const char* kSmallFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
-constexpr double kRate = Synth::kSampleRate;
+constexpr double kRate = Mixer::kDefaultRate;
 
 // The synthesiser behind a mixer, installed as the MIDI output.
 class SynthRender : public ::testing::Test {
  protected:
   void SetUp() override {
-    synth_ = Synth::Create(kSmallFont);
+    synth_ = Synth::Create(kSmallFont, Mixer::kDefaultRate);
     ASSERT_NE(synth_, nullptr);
     mixer_.SetSynth(synth_.get());
     SetMidiOut(&out_);

@@ -164,7 +164,7 @@ TEST(LanguageGuide, HasOneRowPerTextIdWithAKnownKind) {
                                                {txt::kDataFolderReadOnly, txt::kDataFolderReadOnly},
                                                {txt::kSaved, txt::kSaved},
                                                {txt::kSeqRecording, txt::kSeqRecording},
-                                               {txt::kMidiTempoFromFile, txt::kMidiTempoFromFile}}));
+                                               {txt::kMidiTempoFromFile, txt::kMidiTempoFromFile}, {txt::kAudioLatencyRaised, txt::kAudioLatencyRaised}}));
   EXPECT_EQ(IdsOfKind(guide, "filter"), Range({{345, 345},
                                                {424, 424},
                                                {txt::kProgressCsvFilter, txt::kProgressCsvFilter},
