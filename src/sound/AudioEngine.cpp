@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "sound/UiThread.h"
+#include "platform/UiThread.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
 #include "text/TextIds.h"
