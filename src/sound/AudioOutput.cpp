@@ -20,10 +20,6 @@ constexpr const char* kAlsa = "alsa";
 constexpr const char* kClientName = "Aurelo-audio";
 constexpr int kNameSize = 64;
 constexpr int kAlsaWish = 48000;
-// A block is late when it comes after what was buffered before it has played; while a new
-// stream settles (the server fills its buffer at its own pace) none is counted.
-constexpr int64_t kLateSlackNs = 2'000'000;
-constexpr int64_t kSettleNs = 500'000'000;
 
 bool Same(const char* a, const char* b) { return a && b && std::strcmp(a, b) == 0; }
 }  // namespace
@@ -82,8 +78,7 @@ bool AudioOutput::TryDriver(const char* name, int wantedRate, AudioLatency laten
   mixer_.SetTimed(true, period, rate);
   rate_ = rate;
   periodFrames_ = period;
-  lastBlockNs_ = 0;
-  openedNs_ = Mixer::NowNs();
+  underrunCounter_ = UnderrunCounter(rate, period * kPeriods, Mixer::NowNs());
   FluidAudioDriverPtr driver(new_fluid_audio_driver2(s, &AudioOutput::Callback, this));
   if (!driver) {
     mixer_.SetTimed(false, 0, rate);
@@ -109,13 +104,9 @@ int AudioOutput::Callback(void* data, int len, int /*nfx*/, float* /*fx*/[], int
 }
 
 void AudioOutput::NoteBlockTime(int frames) {
-  const int64_t now = Mixer::NowNs();
-  const auto lastsNs = static_cast<int64_t>(kPeriods * frames * 1e9 / rate_) + kLateSlackNs;
-  if (lastBlockNs_ != 0 && now - openedNs_ > kSettleNs && now - lastBlockNs_ > lastsNs) {
-    underruns_.fetch_add(1);
-    if (onUnderrun_) onUnderrun_();
-  }
-  lastBlockNs_ = now;
+  if (!underrunCounter_.Block(Mixer::NowNs(), frames)) return;
+  underruns_.fetch_add(1);
+  if (onUnderrun_) onUnderrun_();
 }
 
 void AudioOutput::NoteScheduling() {

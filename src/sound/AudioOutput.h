@@ -7,6 +7,7 @@
 #include "sound/AudioLatency.h"
 #include "sound/FluidHandles.h"
 #include "sound/Mixer.h"
+#include "sound/UnderrunCounter.h"
 
 // The sound card: one FluidSynth audio driver that plays the mixer. A running JACK server comes
 // first (its rate and period are the server's); then PulseAudio (or PipeWire's PulseAudio
@@ -36,7 +37,7 @@ class AudioOutput {
   double BufferMs() const { return periodFrames_ * periods_ * 1000.0 / rate_; }
   // Whether the audio thread runs with real-time scheduling (known after its first block).
   bool RealTime() const { return realTime_.load(); }
-  // Blocks that came later than the buffer lasts, since the output opened.
+  // Times the sound ran dry since the output opened (UnderrunCounter).
   uint64_t Underruns() const { return underruns_.load(); }
   // Whether the period is the server's own (JACK): no latency choice changes it.
   bool ServerPeriod() const { return serverPeriod_; }
@@ -59,8 +60,7 @@ class AudioOutput {
   std::atomic<bool> realTime_{false};
   std::atomic<bool> schedulingNoted_{false};
   std::atomic<uint64_t> underruns_{0};
-  int64_t openedNs_ = 0;
-  int64_t lastBlockNs_ = 0;  // audio thread only
+  UnderrunCounter underrunCounter_{Mixer::kDefaultRate, 0, 0};  // audio thread only
 };
 
 // Looking for a JACK server (sound or MIDI) must never start one: that takes seconds and leaves
