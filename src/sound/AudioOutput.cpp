@@ -49,6 +49,8 @@ bool AudioOutput::TryDriver(const char* name, int wantedRate, AudioLatency laten
   if (Same(name, kJack)) {
     const auto jack = audio_servers::RunningJack();
     if (!jack) return false;
+    // The server's rate is the stream's: a synthesiser that cannot run at it would sound off pitch.
+    if (audio_servers::SynthRateNear(jack->rate) != jack->rate) return false;
     rate = jack->rate;
     period = jack->periodFrames;
     serverPeriod = true;
@@ -60,7 +62,7 @@ bool AudioOutput::TryDriver(const char* name, int wantedRate, AudioLatency laten
   } else if (rate == 0 && Same(name, kAlsa)) {
     rate = audio_servers::AlsaRate("default", kAlsaWish).value_or(Mixer::kDefaultRate);
   }
-  if (rate == 0) rate = Mixer::kDefaultRate;
+  rate = rate == 0 ? Mixer::kDefaultRate : audio_servers::SynthRateNear(rate);
   if (period == 0) period = PeriodFramesFor(latency, rate);
 
   FluidSettingsPtr settings(new_fluid_settings());

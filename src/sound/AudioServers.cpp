@@ -6,6 +6,9 @@
 #include <pulse/introspect.h>
 #include <pulse/mainloop.h>
 
+#include <fluidsynth.h>
+
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 
@@ -114,10 +117,20 @@ std::optional<int> AlsaRate(const std::string& device, int wanted) {
   return rate;
 }
 
+int SynthRateNear(int rate) {
+  double lowest = 8000;
+  double highest = 96000;
+  if (fluid_settings_t* s = new_fluid_settings()) {
+    fluid_settings_getnum_range(s, "synth.sample-rate", &lowest, &highest);
+    delete_fluid_settings(s);
+  }
+  return std::clamp(rate, static_cast<int>(lowest), static_cast<int>(highest));
+}
+
 int PreferredRate() {
-  if (const auto jack = RunningJack()) return jack->rate;
-  if (const auto pulse = PulseSinkRate()) return *pulse;
-  if (const auto alsa = AlsaRate("default", kAlsaWish)) return *alsa;
+  if (const auto jack = RunningJack()) return SynthRateNear(jack->rate);
+  if (const auto pulse = PulseSinkRate()) return SynthRateNear(*pulse);
+  if (const auto alsa = AlsaRate("default", kAlsaWish)) return SynthRateNear(*alsa);
   return kDefaultRate;
 }
 

@@ -20,6 +20,10 @@ std::optional<int> PulseSinkRate();
 // The rate ALSA's device gives for the one asked: the nearest it supports.
 std::optional<int> AlsaRate(const std::string& device, int wanted);
 
+// The nearest rate the synthesiser can run at (FluidSynth takes 8-96 kHz): a server at 192 kHz
+// gets a synthesiser at 96 kHz, which PulseAudio and ALSA convert; only JACK cannot.
+int SynthRateNear(int rate);
+
 // The rate the output will run at, by the order in which AudioOutput tries the servers.
 int PreferredRate();
 

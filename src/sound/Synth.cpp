@@ -1,11 +1,13 @@
 #include "sound/Synth.h"
 
+#include "sound/AudioServers.h"
 #include "sound/MidiOutput.h"
 
 Synth::Synth(FluidSettingsPtr settings, FluidSynthPtr synth, std::unique_ptr<SamplePreloader> preloader)
     : settings_(std::move(settings)), synth_(std::move(synth)), preloader_(std::move(preloader)) {}
 
 std::unique_ptr<Synth> Synth::Create(const std::string& soundFontPath, int rate) {
+  rate = audio_servers::SynthRateNear(rate);
   FluidSettingsPtr settings(new_fluid_settings());
   if (!settings) return nullptr;
   fluid_settings_setnum(settings.get(), "synth.sample-rate", rate);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <jack/jack.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -140,8 +141,10 @@ TEST(AudioDrivers, OnJackNote69SoundsAt440AtTheServersRate) {
 
 TEST(AudioDrivers, OnPulseAudioNote69SoundsAt440AtTheSinksRate) {
   if (!Installed("pulseaudio") || !Installed("parec")) GTEST_SKIP() << "pulseaudio and parec are not installed";
-  for (const int rate : {44100, 48000}) {
+  // 192 kHz is beyond the synthesiser: it runs at 96 kHz and the server converts.
+  for (const int rate : {44100, 48000, 192000}) {
     SCOPED_TRACE(rate);
+    const int synthRate = std::min(rate, 96000);
     const std::filesystem::path dir = std::filesystem::temp_directory_path() /
                                       ("aurelo-pulse-" + std::to_string(getpid()) + "-" + std::to_string(rate));
     std::filesystem::create_directories(dir);
@@ -155,7 +158,7 @@ TEST(AudioDrivers, OnPulseAudioNote69SoundsAt440AtTheSinksRate) {
     EXPECT_EQ(audio_servers::PulseSinkRate(), rate);
     Sound sound;
     ASSERT_NE(sound.synth, nullptr);
-    EXPECT_EQ(sound.synth->Rate(), rate);
+    EXPECT_EQ(sound.synth->Rate(), synthRate);
     const std::string raw = (dir / "out.raw").string();
     ServerProcess recorder({"sh", "-c",
                             "exec parec -d out.monitor --raw --format=float32le --channels=1 --rate=" + std::to_string(rate) +
@@ -163,7 +166,7 @@ TEST(AudioDrivers, OnPulseAudioNote69SoundsAt440AtTheSinksRate) {
     sound.Open();
     ASSERT_TRUE(sound.output->Running());
     EXPECT_EQ(sound.output->DriverName(), "pulseaudio");
-    EXPECT_EQ(sound.output->Rate(), rate);
+    EXPECT_EQ(sound.output->Rate(), synthRate);
     ASSERT_TRUE(WaitFor([&] { return sound.mixer.Flowing(); }));
     sound.mixer.Send(midi::Pack(midi::kNoteOn, kA4, 100));
     std::this_thread::sleep_for(800ms);
