@@ -3,7 +3,7 @@
 #include <vector>
 
 // A JSON document as plain values, so that readers of JSON files stay free of the library
-// that parses them (platform/qt/JsonParse.h does).
+// that parses them (ParseJson in platform/JsonParse.h does, with Qt's parser in platform/qt/).
 struct JsonMember;
 
 struct JsonValue {

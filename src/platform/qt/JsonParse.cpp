@@ -1,4 +1,4 @@
-#include "platform/qt/JsonParse.h"
+#include "platform/JsonParse.h"
 
 #include <QByteArray>
 #include <QJsonArray>

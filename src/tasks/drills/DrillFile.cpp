@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "platform/FileWrite.h"
-#include "platform/qt/JsonParse.h"
+#include "platform/JsonParse.h"
 #include "tasks/drills/DrillItems.h"
 
 namespace drills {
