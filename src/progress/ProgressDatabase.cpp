@@ -5,11 +5,13 @@
 #include <array>
 #include <ctime>
 #include <filesystem>
+#include <limits>
 #include <map>
 #include <system_error>
 #include <utility>
 
 #include "log/LocalTime.h"
+#include "progress/ProgressNames.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
 #include "text/TextIds.h"
@@ -95,8 +97,10 @@ std::string TasksPerDaySql(const Filter& filter) {
 std::string ByKeyAndModeSql(const Filter& filter) { return "SELECT key, mode, attempt FROM task" + Where(filter); }
 
 // Only chord recognition names types: its confusions are those of every family.
+// ?4, ?5: the items of the family asked for (all families: every item).
 std::string ConfusionsSql() {
   return "SELECT played_type, answered_type, COUNT(*) AS n FROM confusion WHERE day >= ?1"
+         " AND played_type >= ?4 AND played_type < ?5"
          " GROUP BY played_type, answered_type ORDER BY n DESC, played_type, answered_type LIMIT ?3";
 }
 
@@ -382,9 +386,13 @@ std::vector<KeyModeCount> ProgressDatabase::ByKeyAndMode(const Filter& filter) c
 
 std::vector<Confusion> ProgressDatabase::Confusions(const Filter& filter, int32_t limit) const {
   std::vector<Confusion> rows;
-  if (filter.family >= 0 && filter.family != static_cast<int32_t>(Family::kChordRecognition)) return rows;
+  ItemRange items{std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()};
+  if (filter.family >= 0) items = ItemsOf(static_cast<Family>(filter.family));
+  if (items.first < 0 && filter.family >= 0) return rows;
   sql::Statement q = Query(ConfusionsSql(), {-1, filter.fromDay});
   q.Bind(3, limit);
+  q.Bind(4, items.first);
+  q.Bind(5, items.end);
   while (q.Step() == SQLITE_ROW) rows.push_back({ToInt(q.Int(0)), ToInt(q.Int(1)), ToInt(q.Int(2))});
   return rows;
 }

@@ -12,6 +12,11 @@ namespace {
 // Language texts of the mode names (mode 0-10) and of the chord type names (type 0-14).
 constexpr int kFirstModeText = 100;
 constexpr int kFirstChordText = 203;
+constexpr int32_t kLastChordType = 14;
+// The last of the drills' intervals (a major tenth), scales and chord positions.
+constexpr int32_t kLastInterval = 16;
+constexpr int32_t kLastScale = 12;
+constexpr int32_t kLastPosition = 3;
 }  // namespace
 
 std::string KeyName(int32_t key) {
@@ -21,9 +26,30 @@ std::string KeyName(int32_t key) {
 
 std::string ModeName(int32_t mode) { return mode >= 0 && mode <= 10 ? T(kFirstModeText + mode) : std::to_string(mode); }
 
+ItemRange ItemsOf(Family family) {
+  switch (family) {
+    case Family::kChordRecognition: return {0, kLastChordType + 1};
+    case Family::kIntervals: return {kIntervalItems, kIntervalItems + kItemsPerFamily};
+    case Family::kScales: return {kScaleItems, kScaleItems + kItemsPerFamily};
+    case Family::kInversions: return {kInversionItems, kInversionItems + kItemsPerFamily};
+    default: return {};
+  }
+}
+
 std::string ChordName(int32_t type) {
   if (type == kNone) return {};
-  return type >= 0 && type <= 14 ? T(kFirstChordText + type) : std::to_string(type);
+  if (type >= 0 && type <= kLastChordType) return T(kFirstChordText + type);
+  const int32_t interval = type - kIntervalItems;
+  if (interval >= 0 && interval <= kLastInterval) return T(txt::kDrillIntervalNames + interval);
+  const int32_t scale = type - kScaleItems;
+  if (scale >= 0 && scale <= kLastScale) return T(txt::kDrillScaleNames + scale);
+  const int32_t position = (type - kInversionItems) % 100;
+  const int32_t chord = (type - kInversionItems) / 100 - 1;
+  if (type >= kInversionItems && position <= kLastPosition && chord <= kLastChordType) {
+    const std::string name = T(txt::kDrillPositionNames + position);
+    return chord < 0 ? name : T(kFirstChordText + chord) + ", " + name;
+  }
+  return std::to_string(type);
 }
 
 std::string FamilyName(Family family) {

@@ -235,7 +235,7 @@ void ProgressWindow::ShowKeyModes() {
 
 void ProgressWindow::ShowConfusions() {
   const Filter filter = CurrentFilter();
-  const bool shown = filter.family < 0 || filter.family == static_cast<int>(Family::kChordRecognition);
+  const bool shown = filter.family < 0 || ItemsOf(static_cast<Family>(filter.family)).first >= 0;
   confusionTable_->setVisible(shown);
   if (!shown) return;
   const std::vector<Confusion> rows = database_.Confusions(filter, kMostConfusions);

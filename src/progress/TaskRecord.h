@@ -16,8 +16,12 @@ enum class Family : int32_t {
   kTeacherMelody = 4,
   kChordRecognition = 5,
   kChordPlaying = 6,
+  kRhythm = 7,
+  kIntervals = 8,
+  kScales = 9,
+  kInversions = 10,
 };
-inline constexpr int32_t kFamilyCount = 7;
+inline constexpr int32_t kFamilyCount = 11;
 
 // The settings of the control bar a task type takes its tasks from. The others are stored as
 // they stood but say nothing of the task: the entrance exam has no key, a chord from a random
