@@ -6,6 +6,7 @@
 #include "commands/CommandIds.h"
 #include "music/TempoTables.h"
 #include "platform/Clock.h"
+#include "platform/Dialog.h"
 #include "platform/FileUrl.h"
 #include "platform/UiHost.h"
 #include "platform/ViewHost.h"

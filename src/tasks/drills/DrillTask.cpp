@@ -70,7 +70,12 @@ void DrillTask::OnListenNew() {
   common::ClearMessage(*this);
   for (const drills::Tone& tone : item_.tones) UnmarkKey(tone.note - LowestNote());
   GetViewHost().UpdateWindow();
-  item_ = FitToPiano(drills::DrawItem(*drill_, level_));
+  item_ = drills::DrawItem(*drill_, level_);
+  if (!queuedQuestions.empty()) {
+    item_ = drills::BuildItem(queuedQuestions.front(), item_.reference);
+    queuedQuestions.pop_front();
+  }
+  item_ = FitToPiano(item_);
   played_.clear();
   if (progress::TaskRecord* record = progress::OpenTask()) {
     record->family = drills::HistoryFamily(item_.question.family);
@@ -96,6 +101,12 @@ void DrillTask::PlayItem() {
     timeline.Sends(tone.startMs + tone.lengthMs, [this, key] { NoteOff(key); });
   }
   timeline.Play();
+}
+
+void DrillTask::SetLevel(size_t level) {
+  if (!drill_) return;
+  level_ = std::min(level, drill_->levels.size() - 1);
+  rightInARow_ = 0;
 }
 
 void DrillTask::OnListenAgain() {

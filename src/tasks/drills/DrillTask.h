@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -44,6 +45,12 @@ class DrillTask : public MonoMelodyTest37 {
   const std::optional<drills::Drill>& PlayedDrill() const { return drill_; }
   size_t Level() const { return level_; }
   const drills::Item& CurrentItem() const { return item_; }
+
+  // The level the next tasks come from (0 the first; past the last, the last).
+  void SetLevel(size_t level);
+  // Questions asked before drawn ones, first first, each on a drawn reference tone (the tests
+  // go through every item of a drill this way).
+  std::deque<drills::Question> queuedQuestions;
 
   CDrillDialog dialog;
 
