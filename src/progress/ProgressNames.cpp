@@ -54,6 +54,8 @@ std::string ChordName(int32_t type) {
 
 std::string FamilyName(Family family) {
   const auto code = static_cast<int32_t>(family);
+  // The families after the chord playing have no text of their own yet: their number.
+  if (code > static_cast<int32_t>(Family::kChordPlaying) && code < kFamilyCount) return std::to_string(code);
   return code >= 1 && code < kFamilyCount ? T(txt::kProgressFamilyToneSearch + code - 1) : std::string();
 }
 
