@@ -57,5 +57,5 @@ void ReportBrokenDrills() {
   reported = true;
   std::string lines;
   for (const std::string& line : broken) lines += (lines.empty() ? "" : "; ") + line;
-  GetViewHost().ShowStatus(T(txt::kDrillBrokenFiles) + " " + lines);
+  GetViewHost().ShowStatus(T(txt::kDrillBrokenFiles) + lines);
 }

@@ -48,7 +48,7 @@ std::string DrillTask::TitleLine() const {
 
 std::string DrillTask::LevelText() const {
   const size_t levels = drill_ ? drill_->levels.size() : 0;
-  return T(txt::kDrillLevel) + " " + std::to_string(level_ + 1) + " / " + std::to_string(levels);
+  return T(txt::kDrillLevel) + std::to_string(level_ + 1) + " / " + std::to_string(levels);
 }
 
 drills::Item DrillTask::FitToPiano(drills::Item item) const {
@@ -182,7 +182,7 @@ void DrillTask::Solved() {
     ++level_;
     rightInARow_ = 0;
     common::ShowMessage(*this, common::kMessageGreen, [this] {
-      return T(txt::kDrillNextLevel) + " " + std::to_string(level_ + 1) + " / " + std::to_string(drill_->levels.size());
+      return T(txt::kDrillNextLevel) + std::to_string(level_ + 1) + " / " + std::to_string(drill_->levels.size());
     });
   } else {
     common::ShowMessage(*this, common::kMessageGreen, kSolved);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "progress/ProgressNames.h"
 #include "progress/ProgressTestSupport.h"
 #include "tasks/drills/DrillChoice.h"
 #include "tasks/drills/DrillHistory.h"
