@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/CControlBar.h"
+#include "app/DrillMenu.h"
 #include "app/LogView.h"
 #include "app/MenuTable.h"
 #include "app/TaskTable.h"
@@ -137,6 +138,7 @@ void CChildView::BuildCommandTable() {
   for (int id : kHelpTextCommands) commands_[id] = [id] { ShowHelpText(id); };
   commands_[kAbout] = [] { ShowAbout(); };
   commands_[kProgress] = [this] { progress::ShowProgressWindow(*progress_, &TaskTitle, this); };
+  AddDrillCommands(commands_, [this](int type) { CreateTask(type); });
 }
 
 bool CChildView::HasHandler(int id) const { return commands_.count(id) != 0; }
@@ -233,6 +235,7 @@ void CChildView::DeferredStart() {
   ShowControlsOf(taskType);
   task_->Start();
   EndStartGuard();
+  ReportBrokenDrills();
   if (!storedTaskProblem_.empty()) {
     GetUiHost().MessageBox(storedTaskProblem_, T(kProgramName), MB_OK | MB_ICONEXCLAMATION);
     storedTaskProblem_.clear();

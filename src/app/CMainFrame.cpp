@@ -39,6 +39,7 @@ constexpr int kMinHeight = 450;
 
 // A language text, or the resource text while the language has none for it.
 QString MenuText(const MenuEntry& entry) {
+  if (entry.text) return ToQString(entry.text());
   if (entry.textId < 0 || T(entry.textId).empty()) return QString::fromUtf8(entry.resourceText);
   return ToQString(T(entry.textId));
 }

@@ -1,5 +1,6 @@
 #include "app/MenuTable.h"
 
+#include "app/DrillMenu.h"
 #include "app/TaskTable.h"
 #include "commands/CommandIds.h"
 #include "text/LanguageNames.h"
@@ -61,6 +62,7 @@ std::vector<MenuEntry> BuildMenu() {
                                 TaskItems(MenuPlace::kChordsTogether)),
                       }),
                 Popup(35, "Chords playing", TaskItems(MenuPlace::kChordsPlaying)),
+                Popup(txt::kDrillMenu, "Intervals, scales and chord inversions", DrillMenuItems()),
             }),
       Popup(22, "Tasks with usage of MIDI keyboard",
             Join({Item(kAboutMidiKeyboardTasks, 56, "About tasks with usage of MIDI keyboard...")},

@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+#include <string>
 #include <vector>
 
 // One entry of the menu: a command item (commandId != 0) or a popup (children).
@@ -8,6 +10,8 @@ struct MenuEntry {
   int textId = -1;
   const char* resourceText = "";
   std::vector<MenuEntry> children;
+  // A text made anew at each language change (a drill's title), in place of textId.
+  std::function<std::string()> text{};
 
   bool IsPopup() const { return commandId == 0; }
 };

@@ -8,6 +8,7 @@
 #include "sequencer/SequencerTypes.h"
 #include "tasks/base/CAbstractT.h"
 #include "tasks/chords/ChordTypes.h"
+#include "tasks/drills/DrillTypes.h"
 #include "tasks/intro/ExamTypes.h"
 #include "tasks/melody/MelodyTypes.h"
 #include "tasks/range/KeyboardRangeTypes.h"
@@ -18,7 +19,7 @@ namespace {
 
 // The families, in the order their items appear where two share a menu place.
 constexpr std::array kFamilies = {&MelodyTaskTypes, &ExamTaskTypes,  &ChordTaskTypes,
-                                  &KeyboardRangeTaskTypes, &SequencerTaskTypes, &ToolTaskTypes};
+                                  &KeyboardRangeTaskTypes, &SequencerTaskTypes, &ToolTaskTypes, &DrillTaskTypes};
 
 struct Catalogue {
   std::vector<TaskType> byType;

@@ -52,6 +52,12 @@ inline constexpr int kTeacherMelodies37 = 32983;
 inline constexpr int kTeacherLevel2 = 33110;
 inline constexpr int kMyMelodies13 = 33111;
 inline constexpr int kMyMelodies37 = 33112;
+// The drills: their help text, the folder of the teacher's own exercise files, and one
+// item for each exercise file read (the shipped ones, then the own ones, as far as they go).
+inline constexpr int kAboutDrills = 33240;
+inline constexpr int kMyExercisesFolder = 33241;
+inline constexpr int kFirstDrill = 33250;
+inline constexpr int kLastDrill = 33299;
 // The items of the hardware MIDI keyboard.
 inline constexpr int kHardwareSequencer = 32975;
 inline constexpr int kMeasureKeyboardRange = 32999;

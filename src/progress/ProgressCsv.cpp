@@ -50,7 +50,7 @@ std::string ToCsv(const std::vector<TaskRecord>& rows, const TaskTitles& taskTit
   std::string csv = std::string(kHeader) + "\r\n";
   for (const TaskRecord& r : rows) {
     std::string answered;
-    for (int32_t type : r.wrongTypes) answered += (answered.empty() ? "" : "; ") + ItemName(r.family, type);
+    for (int32_t type : r.wrongTypes) answered += (answered.empty() ? "" : "; ") + ChordName(type);
     const UsedSettings used = SettingsUsedBy(r.taskType);
     const std::string tempo = r.tempo >= 0 && r.tempo < kTempoCount ? tempoNames[static_cast<size_t>(r.tempo)]
                                                                     : std::to_string(r.tempo);
@@ -70,7 +70,7 @@ std::string ToCsv(const std::vector<TaskRecord>& rows, const TaskTitles& taskTit
         r.ended ? "1" : "0",
         std::to_string(r.replays),
         Optional(r.searchPresses),
-        ItemName(r.family, r.chordType),
+        ChordName(r.chordType),
         r.chordRoot == kNone ? std::string() : KeyName(r.chordRoot % 12),
         answered,
         LanguageName(r.language),

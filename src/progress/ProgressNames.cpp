@@ -13,6 +13,11 @@ namespace {
 // Language texts of the mode names (mode 0-10) and of the chord type names (type 0-14).
 constexpr int kFirstModeText = 100;
 constexpr int kFirstChordText = 203;
+constexpr int32_t kLastChordType = 14;
+// The last of the drills' intervals (a major tenth), scales and chord positions.
+constexpr int32_t kLastInterval = 16;
+constexpr int32_t kLastScale = 12;
+constexpr int32_t kLastPosition = 3;
 
 constexpr std::array kFamilyTexts = {
     txt::kProgressFamilyToneSearch,       txt::kProgressFamilyMelody,       txt::kProgressFamilyExam,
@@ -20,8 +25,6 @@ constexpr std::array kFamilyTexts = {
     txt::kProgressFamilyRhythm,           txt::kProgressFamilyIntervals,    txt::kProgressFamilyScales,
     txt::kProgressFamilyInversions};
 static_assert(kFamilyTexts.size() == kFamilyCount - 1);
-
-std::function<std::string(Family, int32_t)> itemNamer;
 
 bool IsDrill(Family family) {
   return family == Family::kIntervals || family == Family::kScales || family == Family::kInversions;
@@ -37,17 +40,19 @@ std::string ModeName(int32_t mode) { return mode >= 0 && mode <= 10 ? T(kFirstMo
 
 std::string ChordName(int32_t type) {
   if (type == kNone) return {};
-  return type >= 0 && type <= 14 ? T(kFirstChordText + type) : std::to_string(type);
+  if (type >= 0 && type <= kLastChordType) return T(kFirstChordText + type);
+  const int32_t interval = type - kIntervalItems;
+  if (interval >= 0 && interval <= kLastInterval) return T(txt::kDrillIntervalNames + interval);
+  const int32_t scale = type - kScaleItems;
+  if (scale >= 0 && scale <= kLastScale) return T(txt::kDrillScaleNames + scale);
+  const int32_t position = (type - kInversionItems) % 100;
+  const int32_t chord = (type - kInversionItems) / 100 - 1;
+  if (type >= kInversionItems && position <= kLastPosition && chord <= kLastChordType) {
+    const std::string name = T(txt::kDrillPositionNames + position);
+    return chord < 0 ? name : T(kFirstChordText + chord) + ", " + name;
+  }
+  return std::to_string(type);
 }
-
-std::string ItemName(Family family, int32_t item) {
-  if (!IsDrill(family)) return ChordName(item);
-  if (item == kNone) return {};
-  std::string name = itemNamer ? itemNamer(family, item) : std::string();
-  return name.empty() ? std::to_string(item) : name;
-}
-
-void SetItemNamer(std::function<std::string(Family, int32_t)> namer) { itemNamer = std::move(namer); }
 
 bool NamesItems(Family family) { return family == Family::kChordRecognition || IsDrill(family); }
 

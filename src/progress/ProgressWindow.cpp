@@ -259,8 +259,8 @@ void ProgressWindow::ShowConfusions() {
   confusionTable_->setRowCount(static_cast<int>(rows.size()));
   int row = 0;
   for (const Confusion& r : rows) {
-    confusionTable_->SetCell(row, 0, ToQString(ItemName(r.family, r.played)));
-    confusionTable_->SetCell(row, 1, ToQString(ItemName(r.family, r.answered)));
+    confusionTable_->SetCell(row, 0, ToQString(ChordName(r.played)));
+    confusionTable_->SetCell(row, 1, ToQString(ChordName(r.answered)));
     confusionTable_->SetCell(row, 2, QString::number(r.count));
     ++row;
   }

@@ -161,6 +161,42 @@ inline constexpr int kProgressInputClap = kProgressMoreBase + 9;
 inline constexpr int kProgressMeanCents = kProgressMoreBase + 10;
 inline constexpr int kProgressMoreEnd = kProgressMoreBase + 11;
 
+// The drills of intervals, scales and chord inversions: the names of what they ask, their
+// answer dialog, their menu items, help text and messages.
+inline constexpr int kDrillBase = kProgressMoreEnd;
+// The intervals of 0-16 semitones, the scales in the order of drills::Scale, the chord
+// positions (root, first, second, third), the directions (ascending, descending, harmonic).
+inline constexpr int kDrillIntervalNames = kDrillBase + 0;
+inline constexpr int kDrillScaleNames = kDrillBase + 17;
+inline constexpr int kDrillPositionNames = kDrillBase + 30;
+inline constexpr int kDrillDirectionNames = kDrillBase + 34;
+inline constexpr int kDrillDialogCaption = kDrillBase + 37;
+inline constexpr int kDrillAsk = kDrillBase + 38;
+inline constexpr int kDrillAsk2 = kDrillBase + 39;
+inline constexpr int kDrillAsk3 = kDrillBase + 40;
+inline constexpr int kDrillAskAfterClose = kDrillBase + 41;
+inline constexpr int kDrillMenu = kDrillBase + 42;
+inline constexpr int kDrillMyExercises = kDrillBase + 43;
+inline constexpr int kDrillMyExercisesFolder = kDrillBase + 44;
+inline constexpr int kDrillAboutItem = kDrillBase + 45;
+inline constexpr int kDrillHelpCaption = kDrillBase + 46;
+// Three parts, joined.
+inline constexpr int kDrillHelpBody = kDrillBase + 47;
+inline constexpr int kDrillHelpBodyLast = kDrillBase + 49;
+// Followed by one line per file.
+inline constexpr int kDrillBrokenFiles = kDrillBase + 50;
+// Followed by the folder on the next line.
+inline constexpr int kDrillFolderWhere = kDrillBase + 51;
+inline constexpr int kDrillStartHint = kDrillBase + 52;
+inline constexpr int kDrillPlayHint = kDrillBase + 53;
+inline constexpr int kDrillPlayOnlyHint = kDrillBase + 54;
+// Followed by "2 / 4".
+inline constexpr int kDrillLevel = kDrillBase + 55;
+inline constexpr int kDrillNextLevel = kDrillBase + 56;
+inline constexpr int kDrillNone = kDrillBase + 57;
+inline constexpr int kDrillTitle = kDrillBase + 58;
+inline constexpr int kDrillEnd = kDrillBase + 59;
+
 // One past the last text id.
-inline constexpr int kEnd = kProgressMoreEnd;
+inline constexpr int kEnd = kDrillEnd;
 }  // namespace txt

@@ -13,6 +13,7 @@
 #include "app/TaskTable.h"
 #include "commands/CommandIds.h"
 #include "support/AppFixture.h"
+#include "tasks/drills/DrillChoice.h"
 #include "text/TextIds.h"
 
 namespace {
@@ -73,6 +74,16 @@ TEST(MenuTable, EveryTaskTypeOfTheCatalogueAndEveryOtherItemInItsPopup) {
                           MenuPlace::kChordsPlaying}) {
     add(Place(place));
   }
+  // The drills: the help item, the shipped exercise files, then My exercises with its folder item.
+  const std::string drillPath = "21>" + std::to_string(txt::kDrillMenu) + ">";
+  const std::string ownPath = drillPath + std::to_string(txt::kDrillMyExercises) + ">";
+  add({Item(drillPath, cmd::kAboutDrills, txt::kDrillAboutItem)});
+  std::vector<std::string> own = {Item(ownPath, cmd::kMyExercisesFolder, txt::kDrillMyExercisesFolder)};
+  for (size_t i = 0; i < drills::LoadedDrills().drills.size(); ++i) {
+    const bool mine = drills::LoadedDrills().drills[i].own;
+    (mine ? own : expected).push_back(Item(mine ? ownPath : drillPath, cmd::kFirstDrill + static_cast<int>(i), -1));
+  }
+  add(own);
   add({"22>32977/56"});
   add(Place(MenuPlace::kMidiKeyboard));
   add(Place(MenuPlace::kVirtualSequencer));

@@ -6,13 +6,28 @@
 #include "commands/CommandIds.h"
 #include "music/TempoTables.h"
 #include "platform/Clock.h"
+#include "platform/Dialog.h"
+#include "platform/FileUrl.h"
+#include "platform/UiHost.h"
 #include "platform/ViewHost.h"
 #include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
+#include "text/TextIds.h"
 
 namespace common {
+
+void OfferFolder(const std::filesystem::path& folder, int whereText) {
+  UiHost& host = GetUiHost();
+  const std::string where = T(whereText) + "\n" + folder.string();
+  const unsigned question = MB_YESNO | MB_ICONQUESTION;
+  if (host.MessageBox(where + "\n\n" + T(txt::kMyMelodiesOpenQuestion), T(0), question) != IDYES) return;
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  // Without a file manager to open it, the folder stays named where it can be copied from.
+  if (!host.OpenUrl(FileUrl(folder))) host.MessageBox(where, T(0), MB_OK | MB_ICONINFORMATION);
+}
 
 namespace {
 const std::string& Blanks() {

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <span>
 #include <string>
@@ -57,6 +58,10 @@ inline constexpr int kLogGiven = 428;
 inline constexpr int kLogByAttempt = 431;
 inline constexpr int kLogTime = 436;
 }  // namespace text
+
+// A folder of the user's own files: the text saying where (whereText, then the folder on the
+// next line) and the question whether to open it, made first if need be.
+void OfferFolder(const std::filesystem::path& folder, int whereText);
 
 // One beat of the current tempo in milliseconds.
 uint32_t Beat();

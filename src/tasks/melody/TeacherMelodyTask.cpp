@@ -21,16 +21,7 @@ namespace {
 constexpr int32_t kHighestNote = 72;
 }  // namespace
 
-void OfferMelodyFolder(const std::filesystem::path& folder) {
-  UiHost& host = GetUiHost();
-  const std::string where = T(txt::kMyMelodiesWhere) + "\n" + folder.string();
-  const unsigned question = MB_YESNO | MB_ICONQUESTION;
-  if (host.MessageBox(where + "\n\n" + T(txt::kMyMelodiesOpenQuestion), T(0), question) != IDYES) return;
-  std::error_code ec;
-  std::filesystem::create_directories(folder, ec);
-  // Without a file manager to open it, the folder stays named where it can be copied from.
-  if (!host.OpenUrl(FileUrl(folder))) host.MessageBox(where, T(0), MB_OK | MB_ICONINFORMATION);
-}
+void OfferMelodyFolder(const std::filesystem::path& folder) { common::OfferFolder(folder, txt::kMyMelodiesWhere); }
 
 std::vector<std::string> NotYetReported(const std::vector<std::string>& names) {
   static std::set<std::string> reported;

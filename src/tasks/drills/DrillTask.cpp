@@ -1,0 +1,234 @@
+#include "tasks/drills/DrillTask.h"
+
+#include <algorithm>
+
+#include "commands/CommandIds.h"
+#include "platform/ViewHost.h"
+#include "progress/Recorder.h"
+#include "settings/ProgramSettings.h"
+#include "tasks/base/ToneTimeline.h"
+#include "tasks/common/TaskCommon.h"
+#include "tasks/drills/DrillChoice.h"
+#include "tasks/drills/DrillHistory.h"
+#include "text/LanguageTable.h"
+#include "text/TextIds.h"
+
+namespace {
+
+// The chord tasks' words for a right answer and a revealed one.
+constexpr int kSolved = 281;
+constexpr int kHintSolved = 155;
+constexpr int kRevealed = 291;
+constexpr int kHintRevealed = 154;
+// MIDI note of key 0 of every piano in the playback (PlayNote and NoteOn add it).
+constexpr int32_t kKeyToNote = 36;
+
+}  // namespace
+
+DrillTask::DrillTask(drills::Kind kind) {
+  playbackMode = kNoPlayback;
+  if (const drills::Drill* drill = drills::DrillOfKind(kind)) drill_ = *drill;
+  // The log's header is written before the task starts.
+  title = TitleLine();
+}
+
+void DrillTask::Start() { SetTexts(); }
+
+void DrillTask::SetTexts() {
+  common::ShowKeptHint(*this, txt::kDrillStartHint);
+  ViewHost& view = GetViewHost();
+  view.SetControlText(cmd::kListenNew, T(common::text::kListenNewCaption));
+  view.SetControlText(cmd::kListenAgain, T(txt::kListenAgainCaption));
+  title = TitleLine();
+}
+
+std::string DrillTask::TitleLine() const {
+  return T(txt::kDrillTitle) + " " + (drill_ ? drills::TitleIn(*drill_, languageIndex) : std::string());
+}
+
+std::string DrillTask::LevelText() const {
+  const size_t levels = drill_ ? drill_->levels.size() : 0;
+  return T(txt::kDrillLevel) + std::to_string(level_ + 1) + " / " + std::to_string(levels);
+}
+
+drills::Item DrillTask::FitToPiano(drills::Item item) const {
+  if (!drill_ || !drill_->onPiano || item.tones.empty()) return item;
+  const auto [low, high] = std::minmax_element(item.tones.begin(), item.tones.end(),
+                                               [](const drills::Tone& a, const drills::Tone& b) { return a.note < b.note; });
+  int32_t shift = 0;
+  while (low->note + shift < LowestNote()) shift += 12;
+  while (high->note + shift > LowestNote() + KeyCount() - 1) shift -= 12;
+  return drills::BuildItem(item.question, item.reference + shift);
+}
+
+void DrillTask::OnListenNew() {
+  if (!drill_) {
+    GetViewHost().ShowStatus(T(txt::kDrillNone));
+    return;
+  }
+  common::CountNewTask(*this);
+  common::ClearMessage(*this);
+  for (const drills::Tone& tone : item_.tones) UnmarkKey(tone.note - LowestNote());
+  GetViewHost().UpdateWindow();
+  item_ = drills::DrawItem(*drill_, level_);
+  if (!queuedQuestions.empty()) {
+    item_ = drills::BuildItem(queuedQuestions.front(), item_.reference);
+    queuedQuestions.pop_front();
+  }
+  item_ = FitToPiano(item_);
+  played_.clear();
+  if (progress::TaskRecord* record = progress::OpenTask()) {
+    record->family = drills::HistoryFamily(item_.question.family);
+    record->chordType = drills::HistoryItem(drills::RightAnswer(item_));
+    record->chordRoot = item_.reference;
+  }
+  PlayItem();
+  attempt = 1;
+  newTaskEnabled = false;
+  listenAgainEnabled = true;
+  if (drill_->byName) {
+    AskName(txt::kDrillAsk);
+  } else {
+    common::SetHint(*this, txt::kDrillPlayOnlyHint);
+  }
+}
+
+void DrillTask::PlayItem() {
+  ToneTimeline timeline(*this);
+  for (const drills::Tone& tone : item_.tones) {
+    const int32_t key = tone.note - kKeyToNote;
+    timeline.NoteOn(tone.startMs, key);
+    timeline.Sends(tone.startMs + tone.lengthMs, [this, key] { NoteOff(key); });
+  }
+  timeline.Play();
+}
+
+void DrillTask::SetLevel(size_t level) {
+  if (!drill_) return;
+  level_ = std::min(level, drill_->levels.size() - 1);
+  rightInARow_ = 0;
+}
+
+void DrillTask::OnListenAgain() {
+  PlayItem();
+  common::CountReplay(*this);
+}
+
+void DrillTask::OnEnterKey() {
+  if (IsOpen() && drill_ && drill_->byName) AskName(txt::kDrillAsk);
+}
+
+void DrillTask::AskName(int dialogHint) {
+  const std::vector<drills::Answer> choices = drills::Choices(drill_->levels[std::min(level_, drill_->levels.size() - 1)]);
+  while (IsOpen()) {
+    if (dialog.AskAnswer(choices, T(dialogHint)) != IDOK) {
+      if (drill_->onPiano) {
+        common::SetHint(*this, txt::kDrillPlayHint);
+        return;
+      }
+      // Without the piano the dialog cannot be left without an answer.
+      dialogHint = txt::kDrillAskAfterClose;
+      continue;
+    }
+    const drills::Answer& answer = choices[std::min(dialog.selected, choices.size() - 1)];
+    if (drills::IsRight(item_, answer)) {
+      Solved();
+      return;
+    }
+    if (dialog.listenAgain && repeatsInTask < common::kMostReplays && attempt < 3) {
+      PlayItem();
+      ++repeatsTotal;
+      ++repeatsInTask;
+    }
+    if (Wrong(drills::HistoryItem(answer))) return;
+    dialogHint = attempt == 2 ? txt::kDrillAsk2 : txt::kDrillAsk3;
+  }
+}
+
+void DrillTask::OnAnswerClick(MouseFlags&, Point&) {
+  if (!IsOpen() || !drill_ || !drill_->onPiano || pressedKey < 0) return;
+  played_.push_back(LowestNote() + pressedKey);
+  switch (drills::JudgePlayed(item_, played_)) {
+    case drills::Verdict::kNotYet:
+      return;
+    case drills::Verdict::kRight:
+      Solved();
+      return;
+    case drills::Verdict::kWrong: {
+      const std::optional<drills::Answer> named = drills::AnswerOfPlayed(item_, played_);
+      played_.clear();
+      if (!Wrong(named ? std::optional<int32_t>(drills::HistoryItem(*named)) : std::nullopt)) {
+        common::SetHint(*this, drill_->byName ? txt::kDrillPlayHint : txt::kDrillPlayOnlyHint);
+      }
+      return;
+    }
+  }
+}
+
+bool DrillTask::Wrong(std::optional<int32_t> named) {
+  if (progress::TaskRecord* record = progress::OpenTask(); record && named) record->wrongTypes.push_back(*named);
+  rightInARow_ = 0;
+  const bool over = common::WrongAnswer(*this, true, 0, 0);
+  common::DrawOnView([this](Dc& dc) { ShowStatistics(dc); });
+  if (over) Reveal();
+  return over;
+}
+
+void DrillTask::Solved() {
+  common::CountSolved(*this);
+  MarkTones(greenBrush);
+  const bool nextLevel = attempt == 1 && ++rightInARow_ >= kRightInARowForNextLevel && level_ + 1 < drill_->levels.size();
+  if (nextLevel) {
+    ++level_;
+    rightInARow_ = 0;
+    common::ShowMessage(*this, common::kMessageGreen, [this] {
+      return T(txt::kDrillNextLevel) + std::to_string(level_ + 1) + " / " + std::to_string(drill_->levels.size());
+    });
+  } else {
+    common::ShowMessage(*this, common::kMessageGreen, kSolved);
+  }
+  CloseTask(common::TextOf(kHintSolved));
+  attempt = 0;
+  common::DrawOnView([this](Dc& dc) { ShowStatistics(dc); });
+}
+
+void DrillTask::Reveal() {
+  const drills::Answer right = drills::RightAnswer(item_);
+  const auto named = [right] { return T(kRevealed) + " " + drills::AnswerName(right); };
+  common::ShowMessage(*this, common::kMessageRed, named);
+  CloseTask([named] { return named() + ". " + T(kHintRevealed); });
+  MarkTones(redBrush);
+  WaitMs(common::Beat());
+  AllNotesOff();
+  PlayItem();
+}
+
+void DrillTask::CloseTask(std::function<std::string()> hint) {
+  progress::TaskClosed(attempt, repeatsInTask);
+  common::SetHint(*this, std::move(hint));
+  newTaskEnabled = true;
+  listenAgainEnabled = false;
+}
+
+void DrillTask::MarkTones(Brush brush) {
+  if (!drill_ || !drill_->onPiano) return;
+  common::DrawOnView([this, brush](Dc& dc) {
+    for (const drills::Tone& tone : item_.tones) MarkKey(dc, tone.note - LowestNote(), brush);
+  });
+}
+
+void DrillTask::ResetStatistics() {
+  CAbstractT::ResetStatistics();
+  rightInARow_ = 0;
+}
+
+void DrillTask::DrawMessages(Dc& dc) {
+  common::DrawKeptMessage(*this, dc, MessageLineAt());
+  DrawStatistics(dc);
+}
+
+void DrillTask::DrawStatistics(Dc& dc) {
+  std::vector<common::PanelLine> lines = common::StatisticsLines(*this);
+  lines.push_back({LevelText(), common::kPanelGrey});
+  DrawPanelOverLegend(dc, lines, 10);
+}

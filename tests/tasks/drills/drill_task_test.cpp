@@ -1,0 +1,177 @@
+// The drill tasks driven through the program: every item of every shipped exercise file
+// played and named in the scripted answer dialog, right at once and right after a wrong
+// answer, with the counters, the log and the progress history; the tones of an interval.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "progress/ProgressNames.h"
+#include "progress/ProgressTestSupport.h"
+#include "tasks/drills/DrillChoice.h"
+#include "tasks/drills/DrillHistory.h"
+#include "tasks/drills/DrillTask.h"
+#include "tasks/drills/DrillTypes.h"
+#include "tasks/melody/MelodyTestSupport.h"
+#include "text/StrFormat.h"
+#include "text/TextIds.h"
+
+namespace {
+
+using namespace melody_test;
+using namespace drills;
+
+// The answer in the drill dialog: the entry picked in the list, then OK.
+DialogAction Pick(size_t index) {
+  return [index](CDialog& dialog, DialogControls& controls) {
+    controls.SetCurSel(CDrillDialog::kAnswerList, static_cast<int>(index));
+    dialog.OnCommand(CDrillDialog::kAnswerList);
+    dialog.OnCommand(IDOK);
+  };
+}
+
+size_t IndexOf(const std::vector<Answer>& choices, const Answer& answer) {
+  return static_cast<size_t>(std::find(choices.begin(), choices.end(), answer) - choices.begin());
+}
+
+class DrillTasks : public MelodyApp {
+ protected:
+  // Starts the program on the interval drills, then chooses the drill of the menu's index.
+  DrillTask& Choose(size_t index) {
+    if (!out) {
+      MelodyApp::Open(DrillTaskType(0));
+      progress::SetRecordSink(&sink);
+    }
+    Command(cmd::kFirstDrill + static_cast<int>(index));
+    out->Clear();
+    return Task();
+  }
+  DrillTask& Task() { return dynamic_cast<DrillTask&>(View().Task()); }
+  void TearDown() override {
+    progress::DropOpenTask();
+    progress::SetRecordSink(nullptr);
+    MelodyApp::TearDown();
+  }
+  const progress::TaskRecord& Last() const { return sink.records.back(); }
+  progress_test::CapturingSink sink;
+};
+
+TEST_F(DrillTasks, EveryShippedItemIsPlayedAndNamedRightlyAtOnceOrAfterAWrongAnswer) {
+  const std::vector<ListedDrill>& listed = LoadedDrills().drills;
+  ASSERT_GE(listed.size(), 12u);
+  EXPECT_TRUE(LoadedDrills().broken.empty());
+  for (size_t d = 0; d < listed.size(); ++d) {
+    const Drill& drill = listed[d].drill;
+    DrillTask& task = Choose(d);
+    SCOPED_TRACE(drill.title.english);
+    ASSERT_TRUE(task.PlayedDrill().has_value());
+    EXPECT_EQ(task.title, T(txt::kDrillTitle) + " " + drill.title.english);
+    EXPECT_EQ(resultsLog.back(), std::string(75, '='));
+    EXPECT_EQ(resultsLog[resultsLog.size() - 2], T(426) + task.title);
+    int32_t given = 0;
+    for (size_t level = 0; level < drill.levels.size(); ++level) {
+      const std::vector<Answer> choices = Choices(drill.levels[level]);
+      for (const Question& question : Questions(drill.levels[level])) {
+        task.SetLevel(level);
+        const Answer right = RightAnswer(Item{.question = question});
+        const size_t rightIndex = IndexOf(choices, right);
+        ASSERT_LT(rightIndex, choices.size());
+        // Right at once.
+        task.queuedQuestions.push_back(question);
+        host.dialogActions.push_back(Pick(rightIndex));
+        Command(cmd::kListenNew);
+        ++given;
+        EXPECT_FALSE(Heard().empty());
+        ASSERT_EQ(task.CurrentItem().question, question);
+        EXPECT_EQ(Last().attempt, 1);
+        EXPECT_EQ(Last().family, HistoryFamily(question.family));
+        EXPECT_EQ(Last().chordType, HistoryItem(right));
+        EXPECT_TRUE(Last().wrongTypes.empty());
+        EXPECT_EQ(Hint(), T(155));
+        // One wrong answer, then the right one.
+        if (choices.size() < 2) continue;
+        const size_t wrongIndex = rightIndex == 0 ? 1 : 0;
+        task.SetLevel(level);
+        task.queuedQuestions.push_back(question);
+        host.dialogActions.push_back(Pick(wrongIndex));
+        host.dialogActions.push_back([&](CDialog& dialog, DialogControls& controls) {
+          EXPECT_EQ(controls.Text(CDrillDialog::kHintText), T(txt::kDrillAsk2));
+          Pick(rightIndex)(dialog, controls);
+        });
+        Command(cmd::kListenNew);
+        ++given;
+        EXPECT_EQ(Last().attempt, 2);
+        EXPECT_EQ(Last().chordType, HistoryItem(right));
+        EXPECT_EQ(Last().wrongTypes, std::vector<int32_t>{HistoryItem(choices[wrongIndex])});
+        EXPECT_EQ(progress::ChordName(Last().wrongTypes[0]), AnswerName(choices[wrongIndex]));
+      }
+    }
+    EXPECT_EQ(task.tasksGiven, given);
+    EXPECT_EQ(task.solvedFirst + task.solvedSecond, given);
+    EXPECT_EQ(task.solvedThird, 0);
+    const int32_t first = task.solvedFirst;
+    const int32_t second = task.solvedSecond;
+    const size_t logEnd = resultsLog.size();
+    Choose(d);
+    EXPECT_EQ(resultsLog[logEnd + 1], StrFormat("%s = %d / %d", T(428).c_str(), given, given));
+    EXPECT_EQ(resultsLog[logEnd + 2], StrFormat("%s = %d / %d / 0", T(431).c_str(), first, second));
+  }
+  ASSERT_TRUE(host.dialogActions.empty());
+}
+
+TEST_F(DrillTasks, IntervalsSoundUpDownAndTogetherThenThreeWrongAnswersNameIt) {
+  // Intervals 1: named or played on the piano; the reference 48-67.
+  DrillTask& task = Choose(0);
+  // Keys off the mode's scale take clicks.
+  blockExtramodeKeys = false;
+  ASSERT_TRUE(task.PlayedDrill()->onPiano);
+  const struct {
+    Direction direction;
+    int second;
+    uint32_t secondStart, length;
+  } kCases[] = {{Direction::kAscending, 4, 900, 900}, {Direction::kDescending, -4, 900, 900},
+                {Direction::kHarmonic, 4, 0, 1800}};
+  for (const auto& c : kCases) {
+    task.queuedQuestions.push_back({.family = Family::kInterval, .semitones = 4, .direction = c.direction});
+    // Closing the dialog leaves the piano to answer on.
+    Heard();
+    const uint32_t start = clock.NowMs();
+    Command(cmd::kListenNew);
+    EXPECT_EQ(Hint(), T(txt::kDrillPlayHint));
+    const int first = task.CurrentItem().reference;
+    const std::vector<Sounded> heard = Heard();
+    ASSERT_EQ(heard.size(), 2u);
+    const uint32_t firstLength = c.direction == Direction::kHarmonic ? 1800 : 900;
+    EXPECT_EQ(heard[0].note, first);
+    EXPECT_EQ(heard[0].start, start);
+    EXPECT_EQ(heard[0].end, start + firstLength);
+    EXPECT_EQ(heard[1].note, first + c.second);
+    EXPECT_EQ(heard[1].start, start + c.secondStart);
+    EXPECT_EQ(heard[1].end, start + c.secondStart + c.length);
+    EXPECT_EQ(heard[0].channel, 0);
+    EXPECT_EQ(heard[1].channel, 0);
+    // Played on the piano: the two tones (together: in any order).
+    if (c.direction == Direction::kHarmonic) {
+      Click(KeyOf(first + c.second));
+      Click(KeyOf(first));
+    } else {
+      Click(KeyOf(first));
+      Click(KeyOf(first + c.second));
+    }
+    EXPECT_EQ(Last().attempt, 1);
+    EXPECT_EQ(Last().chordType, progress::kIntervalItems + 4);
+  }
+  // Three wrong names: the answer is named and played again.
+  task.queuedQuestions.push_back({.family = Family::kInterval, .semitones = 4});
+  const std::vector<Answer> choices = Choices(task.PlayedDrill()->levels[task.Level()]);
+  const size_t wrong = IndexOf(choices, Answer{.family = Family::kInterval, .semitones = 7});
+  ASSERT_LT(wrong, choices.size());
+  for (int i = 0; i < 3; ++i) host.dialogActions.push_back(Pick(wrong));
+  Heard();
+  Command(cmd::kListenNew);
+  EXPECT_EQ(Last().attempt, 0);
+  EXPECT_EQ(Last().wrongTypes, (std::vector<int32_t>(3, progress::kIntervalItems + 7)));
+  EXPECT_EQ(Hint(), T(291) + " " + T(txt::kDrillIntervalNames + 4) + ". " + T(154));
+  EXPECT_EQ(Heard().size(), 4u);
+}
+
+}  // namespace
