@@ -43,6 +43,7 @@ std::string PathOf(MenuPlace place) {
     case MenuPlace::kChordsAlternate: return "21>34>49>";
     case MenuPlace::kChordsTogether: return "21>34>50>";
     case MenuPlace::kChordsPlaying: return "21>35>";
+    case MenuPlace::kRhythm: return "21>" + std::to_string(txt::kRhythmPopup) + ">";
     case MenuPlace::kMidiKeyboard: return "22>";
     case MenuPlace::kVirtualSequencer: return "23>58>";
     case MenuPlace::kSequencer: return "23>";
@@ -70,9 +71,10 @@ TEST(MenuTable, EveryTaskTypeOfTheCatalogueAndEveryOtherItemInItsPopup) {
        "20>29>32996/-1", "20>29>32986/-1", "20>57665/30"});
   for (MenuPlace place : {MenuPlace::kExam, MenuPlace::kRandom13, MenuPlace::kRandom37, MenuPlace::kTeacher13,
                           MenuPlace::kTeacher, MenuPlace::kChordsAlternate, MenuPlace::kChordsTogether,
-                          MenuPlace::kChordsPlaying}) {
+                          MenuPlace::kChordsPlaying, MenuPlace::kRhythm}) {
     add(Place(place));
   }
+  add({Item(PathOf(MenuPlace::kRhythm), cmd::kAboutRhythmTasks, txt::kRhythmHelpItem)});
   add({"22>32977/56"});
   add(Place(MenuPlace::kMidiKeyboard));
   add(Place(MenuPlace::kVirtualSequencer));
