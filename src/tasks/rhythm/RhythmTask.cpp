@@ -71,14 +71,20 @@ void RhythmTask::Start() {
 }
 
 void RhythmTask::PlaceButtons() {
-  const int32_t w = clientRect.right;
-  const int32_t h = clientRect.bottom;
+  placedFor_ = GetViewHost().ClientRect();
+  const int32_t w = placedFor_.right;
+  const int32_t h = placedFor_.bottom;
   const int32_t width = w / 7;
   const int32_t top = h / 60;
   const int32_t bottom = top + std::max(h / 16, 24);
   int32_t left = w - 3 * (width + w / 84) - w / 42;
   for (int id : {kCalibrateButton, kClapsButton, kToleranceButton}) {
-    GetViewHost().CreateButton(id, "", {left, top, left + width, bottom});
+    const Rect rect{left, top, left + width, bottom};
+    if (taskButtonCreated) {
+      GetViewHost().MoveControl(id, rect);
+    } else {
+      GetViewHost().CreateButton(id, "", rect);
+    }
     left += width + w / 84;
   }
   taskButtonCreated = true;
@@ -105,7 +111,7 @@ void RhythmTask::OnListenNew() {
   common::ClearMessage(*this);
   current_ = draw_->Next();
   picture_.reset();
-  GetViewHost().Invalidate();
+  Repaint();
   attempt = 1;
   newTaskEnabled = false;
   listenAgainEnabled = true;
@@ -190,7 +196,7 @@ void RhythmTask::Judge(const std::vector<Tap>& taps) {
   WriteLogLine(judgement);
   const bool right = judgement.Right();
   picture_ = rhythm::MakePicture(*current_, quarterMs_, std::move(judgement));
-  GetViewHost().Invalidate();
+  Repaint();
   if (right) {
     common::CountSolved(*this);
     common::ShowMessage(*this, common::kMessageGreen, common::text::kSolved);
@@ -279,10 +285,18 @@ void RhythmTask::SaveSettings() { rhythm::WriteRhythmSettings(settings_); }
 void RhythmTask::ResetStatistics() {
   CAbstractT::ResetStatistics();
   picture_.reset();
-  GetViewHost().Invalidate();
+  Repaint();
 }
 
-void RhythmTask::Draw(Dc& dc) { dc.FillRect(clientRect, paleGreyBrush); }
+void RhythmTask::Repaint() {
+  GetViewHost().Invalidate();
+  GetViewHost().UpdateWindow();
+}
+
+void RhythmTask::Draw(Dc& dc) {
+  dc.FillRect(clientRect, paleGreyBrush);
+  if (clientRect.right != placedFor_.right || clientRect.bottom != placedFor_.bottom) PlaceButtons();
+}
 
 void RhythmTask::ShowStatistics(Dc& dc) {
   common::UsePaleBackground(dc);

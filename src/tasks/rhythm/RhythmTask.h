@@ -64,6 +64,8 @@ class RhythmTask : public CAbstractT {
   void WriteLogLine(const rhythm::Judgement& judgement) const;
   void CloseRhythmTask(int hint);
   void PlaceButtons();
+  // The whole view drawn again now (the timeline, the panel).
+  void Repaint();
   void SaveSettings();
 
   int32_t level_;
@@ -81,6 +83,8 @@ class RhythmTask : public CAbstractT {
   int32_t windowToMs_ = 0;
   // The tempo of the playback being answered.
   int32_t quarterMs_ = 0;
+  // The client area the buttons were placed for.
+  Rect placedFor_{};
 };
 
 // One class a level, so that each has its title.
