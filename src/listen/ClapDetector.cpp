@@ -17,6 +17,8 @@ constexpr uint32_t kLeastGapMs = 60;
 constexpr double kSearchBeforeMs = 25.0;
 constexpr double kSearchAfterMs = 15.0;
 constexpr double kHistoryMs = 120.0;
+// The first hops only fill the analysis: the noise floor's start is no clap.
+constexpr int64_t kWarmUpMs = 50;
 }  // namespace
 
 struct ClapDetector::Aubio {
@@ -66,6 +68,7 @@ void ClapDetector::AnalyseHop(std::vector<int64_t>& found) {
   aubio_onset_do(aubio_->onset.get(), aubio_->hop.get(), aubio_->out.get());
   if (aubio_->out->data[0] == 0) return;
   const auto onset = static_cast<int64_t>(aubio_onset_get_last(aubio_->onset.get()));
+  if (fed_ < kWarmUpMs * rate_ / 1000) return;
   const int64_t clap = AttackOf(onset);
   if (lastClap_ >= 0 && clap - lastClap_ < static_cast<int64_t>(kLeastGapMs) * rate_ / 1000) return;
   lastClap_ = clap;
@@ -76,12 +79,20 @@ int64_t ClapDetector::AttackOf(int64_t onset) const {
   const int64_t first = std::max<int64_t>(
       {onset - static_cast<int64_t>(kSearchBeforeMs * rate_ / 1000), fed_ - static_cast<int64_t>(history_.size()), 0});
   const int64_t last = std::min<int64_t>(onset + static_cast<int64_t>(kSearchAfterMs * rate_ / 1000), fed_ - 1);
-  float peak = 0.0f;
-  for (int64_t i = first; i <= last; ++i) peak = std::max(peak, std::fabs(HistoryAt(i)));
+  // The level, smoothed over half a millisecond so that single peaks of the noise do not count.
+  const int64_t width = std::max<int64_t>(1, rate_ / 2000);
+  std::vector<float> level;
+  for (int64_t i = first; i + width <= last + 1; ++i) {
+    float sum = 0.0f;
+    for (int64_t k = 0; k < width; ++k) sum += std::fabs(HistoryAt(i + k));
+    level.push_back(sum / static_cast<float>(width));
+  }
+  if (level.empty()) return onset;
+  const float peak = *std::max_element(level.begin(), level.end());
   if (peak <= 0.0f) return onset;
-  // The attack rises out of the noise: the first sample at half the peak.
-  for (int64_t i = first; i <= last; ++i) {
-    if (std::fabs(HistoryAt(i)) >= peak / 2) return i;
+  // The attack rises out of the noise: the first place at half the peak.
+  for (size_t i = 0; i < level.size(); ++i) {
+    if (level[i] >= peak / 2) return first + static_cast<int64_t>(i);
   }
   return onset;
 }

@@ -39,10 +39,10 @@ TEST(ClapDetector, FindsEveryClapWithinTwoMillisecondsAtTwentyDecibelsFromSlowTo
 TEST(SampleClock, TheLeastLateBlockPinsTheSamplesToTheClock) {
   SampleClock clock(48000);
   clock.BlockArrived(480, 1015);   // 10 ms of samples, 5 ms late
-  clock.BlockArrived(960, 1012);   // the least late: sample 0 at 1002
+  clock.BlockArrived(960, 1012);   // the least late: sample 0 at 992
   clock.BlockArrived(1440, 1030);  // late again
-  EXPECT_EQ(clock.ClockOf(0), 1002u);
-  EXPECT_EQ(clock.ClockOf(4800), 1102u);
+  EXPECT_EQ(clock.ClockOf(0), 992u);
+  EXPECT_EQ(clock.ClockOf(4800), 1092u);
 }
 
 TEST(ClapListener, HearsClapsThroughTheSoundServerAtTheirSpacingThread) {

@@ -48,10 +48,13 @@ class ScriptedTaps final : public rhythm::TapSource {
 class RhythmTaskTest : public AppFixture {
  protected:
   void SetUp() override {
+    SetTaskMaker({});
     StartProgram();
+    View().resize(1000, 500);
+    View().OnTimer(cmd::kTimerDeferredStart);
     rhythm::SetTapSource(&taps);
     for (const TaskType& type : TaskCatalogue()) {
-      if (std::string(type.className) == "RhythmLevel1") View().CreateTask(type.type);
+      if (std::string(type.className) == "RhythmLevel1") View().OnCommand(type.commandId);
     }
     task = dynamic_cast<RhythmTask*>(&View().Task());
     ASSERT_NE(task, nullptr);
