@@ -26,9 +26,6 @@ void TaskOpened(int32_t replaysOfOpenTask);
 TaskRecord* OpenTask();
 // The task closed: solved at attempt 1-3, or not solved (0). replays: "Listen again" uses in it.
 void TaskClosed(int32_t attempt, int32_t replays);
-// Stand-in until the history's answer inputs arrive.
-enum class AnswerInput : int32_t { kMouse = 0, kKeyboard = 1, kVoice = 2, kClap = 3 };
-inline void NoteAnswerInput(AnswerInput) {}
 // A settings change or a task change ends a task that is still open, unsolved.
 void EndOpenTask(int32_t replays);
 // Forgets an open task without recording it (program end, tests).

@@ -16,7 +16,6 @@ enum class Family : int32_t {
   kTeacherMelody = 4,
   kChordRecognition = 5,
   kChordPlaying = 6,
-  kRhythm = 7,  // stand-in until the history's new families arrive
 };
 inline constexpr int32_t kFamilyCount = 7;
 
