@@ -74,7 +74,7 @@ void RhythmTask::PlaceButtons() {
   placedFor_ = GetViewHost().ClientRect();
   const int32_t w = placedFor_.right;
   const int32_t h = placedFor_.bottom;
-  const int32_t width = w / 7;
+  const int32_t width = w / 5;
   const int32_t top = h / 60;
   const int32_t bottom = top + std::max(h / 16, 24);
   int32_t left = w - 3 * (width + w / 84) - w / 42;
@@ -175,6 +175,9 @@ void RhythmTask::PlayThenGather(const rhythm::Schedule& schedule, int32_t turnMs
 void RhythmTask::Answer(const std::vector<Tap>& taps) {
   const Phase phase = phase_;
   phase_ = Phase::kIdle;
+  if (const std::string problem = rhythm::GetTapSource().ClapProblem(); settings_.claps && !problem.empty()) {
+    GetViewHost().ShowStatus(T(txt::kRhythmMicProblem) + problem);
+  }
   if (phase == Phase::kCalibrating) {
     Calibrate(taps);
   } else if (phase == Phase::kAnswering) {

@@ -148,9 +148,8 @@ TEST_F(RhythmTaskTest, EarlyLateMissingAndExtraTapsAreCountedAndThreeWrongAnswer
   View().OnCommand(cmd::kEnter);
   EXPECT_EQ(task->solvedThird, 1);
 
-  View().OnCommand(cmd::kListenNew);
-  Script();
   taps.next = {};
+  View().OnCommand(cmd::kListenNew);
   View().OnCommand(cmd::kEnter);
   View().OnCommand(cmd::kEnter);
   EXPECT_EQ(task->attempt, 0);
