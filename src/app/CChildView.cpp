@@ -9,6 +9,7 @@
 #include "app/DrillMenu.h"
 #include "app/LogView.h"
 #include "app/MenuTable.h"
+#include "app/RhythmTapInput.h"
 #include "app/TaskTable.h"
 #include "commands/CommandIds.h"
 #include "dialogs/CAboutDlg.h"
@@ -57,6 +58,7 @@ CChildView::CChildView(QWidget* parent) : QWidget(parent) {
   workDir_ = std::filesystem::current_path(ec).string();
   OpenProgress();
   AppendLogHeader(std::time(nullptr));
+  tapInput_ = std::make_unique<RhythmTapInput>([this] { UpdateControls(); });
   // The stored task; unlike a task chosen from the menu it always gets its header and settings lines.
   task_ = MakeStoredTask();
   SetMidiInEchoChannel(task_->echoesOnActiveChannel);

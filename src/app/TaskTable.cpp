@@ -12,14 +12,15 @@
 #include "tasks/intro/ExamTypes.h"
 #include "tasks/melody/MelodyTypes.h"
 #include "tasks/range/KeyboardRangeTypes.h"
+#include "tasks/rhythm/RhythmTypes.h"
 #include "text/LanguageTable.h"
 #include "tools/ToolTypes.h"
 
 namespace {
 
 // The families, in the order their items appear where two share a menu place.
-constexpr std::array kFamilies = {&MelodyTaskTypes, &ExamTaskTypes,  &ChordTaskTypes,
-                                  &KeyboardRangeTaskTypes, &SequencerTaskTypes, &ToolTaskTypes, &DrillTaskTypes};
+constexpr std::array kFamilies = {&MelodyTaskTypes,    &ExamTaskTypes, &ChordTaskTypes, &KeyboardRangeTaskTypes,
+                                  &SequencerTaskTypes, &ToolTaskTypes, &DrillTaskTypes, &RhythmTaskTypes};
 
 struct Catalogue {
   std::vector<TaskType> byType;

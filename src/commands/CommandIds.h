@@ -61,6 +61,9 @@ inline constexpr int kLastDrill = 33299;
 // The items of the hardware MIDI keyboard.
 inline constexpr int kHardwareSequencer = 32975;
 inline constexpr int kMeasureKeyboardRange = 32999;
+// The rhythm tasks: one item a level (kRhythmLevel1 + level), then their help text.
+inline constexpr int kRhythmLevel1 = 33220;
+inline constexpr int kAboutRhythmTasks = 33225;
 
 // Framework commands of the accelerator table.
 inline constexpr int kEditCopy = 57634;

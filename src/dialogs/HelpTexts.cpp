@@ -16,7 +16,7 @@ struct HelpText {
   int lastBody;
 };
 
-constexpr std::array<HelpText, 7> kHelpTexts = {{
+constexpr std::array<HelpText, 8> kHelpTexts = {{
     {105, 386, 387, 391},
     {32863, 379, 380, 385},
     {32958, 397, 398, 401},
@@ -24,6 +24,7 @@ constexpr std::array<HelpText, 7> kHelpTexts = {{
     {32977, 402, 403, 406},
     {32979, 407, 408, 412},
     {cmd::kAboutDrills, txt::kDrillHelpCaption, txt::kDrillHelpBody, txt::kDrillHelpBodyLast},
+    {cmd::kAboutRhythmTasks, txt::kRhythmPopup, txt::kRhythmHelpFirst, txt::kRhythmHelpLast},
 }};
 
 const HelpText* Find(int command) {

@@ -6,7 +6,8 @@
 // The help texts of the Help menu, each shown in a message box.
 
 // The commands that show a help text, in menu order.
-inline constexpr int kHelpTextCommands[] = {105, 32863, 32958, 32956, 32977, 32979, cmd::kAboutDrills};
+inline constexpr int kHelpTextCommands[] = {105,   32863, 32958, 32956, 32977, 32979, cmd::kAboutDrills,
+                                            cmd::kAboutRhythmTasks};
 
 // The body of the command's help text: its texts joined with nothing between them, every "~"
 // a line break (CR LF). Empty for a command without a help text.

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "platform/Clock.h"
 #include "platform/UiHost.h"
 #include "platform/UiThread.h"
 #include "settings/ProgramSettings.h"
@@ -59,7 +60,12 @@ void DeliverQueuedNotes() {
 // controller sweep or pitch bend (thousands of messages a second) never reaches its queue.
 // The echo does not depend on the queue, so a note dropped there still ends when its
 // note-off comes.
+std::atomic<void (*)(uint32_t)> noteWatcher{nullptr};
+
 void QueueToUi(uint32_t message) {
+  if (IsPlayedNote(message)) {
+    if (auto* watcher = noteWatcher.load()) watcher(timeGetTime());
+  }
   EchoMidiIn(message);
   if (IsPlayedNote(message) && notesForUi.Push(message)) PostToUiThread(&DeliverQueuedNotes);
 }
@@ -151,6 +157,8 @@ void ReopenMidiInput() {
 }
 
 void SetMidiInReceiver(std::function<void(uint32_t)> r) { receiver = std::move(r); }
+
+void SetMidiInNoteWatcher(void (*watcher)(uint32_t arrivalMs)) { noteWatcher = watcher; }
 
 void SetMidiInEchoChannel(bool onActiveChannel) { echoOnActiveChannel = onActiveChannel; }
 

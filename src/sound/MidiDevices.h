@@ -29,6 +29,9 @@ void EchoMidiIn(uint32_t message);
 void SetMidiInEchoChannel(bool onActiveChannel);
 void RouteMidiInData(uint32_t message, const std::function<void(uint32_t)>& noteSink);
 uint64_t DroppedKeyboardNotes();
+// Called on the input's thread with the arrival time (the program's millisecond clock) of every
+// note-on with a velocity, as it comes; nullptr: none. It must only note the time and return.
+void SetMidiInNoteWatcher(void (*watcher)(uint32_t arrivalMs));
 // With the hardware keyboard's input open: connects it to the keyboards plugged in since the
 // last call and lets go of those unplugged. Gives the status bar's line about it, or an empty
 // text when nothing changed; at the first call after opening, also when no keyboard is there.

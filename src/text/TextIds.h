@@ -197,6 +197,47 @@ inline constexpr int kDrillNone = kDrillBase + 57;
 inline constexpr int kDrillTitle = kDrillBase + 58;
 inline constexpr int kDrillEnd = kDrillBase + 59;
 
+// The rhythm tasks: menu, hints and messages, the timeline's labels, the log line, the
+// buttons of tolerance, claps and calibration, and the help text.
+inline constexpr int kRhythmBase = kDrillEnd;
+inline constexpr int kRhythmPopup = kRhythmBase + 0;
+// The five levels' menu items, which are the tasks' titles too.
+inline constexpr int kRhythmLevel1 = kRhythmBase + 1;
+inline constexpr int kRhythmHelpItem = kRhythmBase + 6;
+inline constexpr int kRhythmStartHint = kRhythmBase + 7;
+inline constexpr int kRhythmListenHint = kRhythmBase + 8;
+inline constexpr int kRhythmYourTurn = kRhythmBase + 9;
+inline constexpr int kRhythmRetryHint = kRhythmBase + 10;
+inline constexpr int kRhythmRevealedHint = kRhythmBase + 11;
+inline constexpr int kRhythmRowRhythm = kRhythmBase + 12;
+inline constexpr int kRhythmRowTaps = kRhythmBase + 13;
+inline constexpr int kRhythmInTime = kRhythmBase + 14;
+inline constexpr int kRhythmEarly = kRhythmBase + 15;
+inline constexpr int kRhythmLate = kRhythmBase + 16;
+inline constexpr int kRhythmMissing = kRhythmBase + 17;
+inline constexpr int kRhythmExtra = kRhythmBase + 18;
+// The log line, followed by the rhythm as written and the counts.
+inline constexpr int kRhythmLogLine = kRhythmBase + 19;
+inline constexpr int kRhythmCalibrateButton = kRhythmBase + 20;
+inline constexpr int kRhythmClapsOn = kRhythmBase + 21;
+inline constexpr int kRhythmClapsOff = kRhythmBase + 22;
+// Followed by the percentage of a beat.
+inline constexpr int kRhythmToleranceButton = kRhythmBase + 23;
+inline constexpr int kRhythmCalibrateHint = kRhythmBase + 24;
+// Followed by the delay measured.
+inline constexpr int kRhythmCalibrated = kRhythmBase + 25;
+inline constexpr int kRhythmCalibrationFailed = kRhythmBase + 26;
+// Followed by the file, line and reason.
+inline constexpr int kRhythmNoLevel = kRhythmBase + 27;
+// Followed by the sound server's reason.
+inline constexpr int kRhythmMicProblem = kRhythmBase + 28;
+inline constexpr int kRhythmLegendInputs = kRhythmBase + 29;
+// Followed by the tolerance in ms.
+inline constexpr int kRhythmLegendTolerance = kRhythmBase + 30;
+inline constexpr int kRhythmHelpFirst = kRhythmBase + 31;
+inline constexpr int kRhythmHelpLast = kRhythmBase + 36;
+inline constexpr int kRhythmEnd = kRhythmBase + 37;
+
 // One past the last text id.
-inline constexpr int kEnd = kDrillEnd;
+inline constexpr int kEnd = kRhythmEnd;
 }  // namespace txt

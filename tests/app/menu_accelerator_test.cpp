@@ -44,6 +44,7 @@ std::string PathOf(MenuPlace place) {
     case MenuPlace::kChordsAlternate: return "21>34>49>";
     case MenuPlace::kChordsTogether: return "21>34>50>";
     case MenuPlace::kChordsPlaying: return "21>35>";
+    case MenuPlace::kRhythm: return "21>" + std::to_string(txt::kRhythmPopup) + ">";
     case MenuPlace::kMidiKeyboard: return "22>";
     case MenuPlace::kVirtualSequencer: return "23>58>";
     case MenuPlace::kSequencer: return "23>";
@@ -84,6 +85,8 @@ TEST(MenuTable, EveryTaskTypeOfTheCatalogueAndEveryOtherItemInItsPopup) {
     (mine ? own : expected).push_back(Item(mine ? ownPath : drillPath, cmd::kFirstDrill + static_cast<int>(i), -1));
   }
   add(own);
+  add(Place(MenuPlace::kRhythm));
+  add({Item(PathOf(MenuPlace::kRhythm), cmd::kAboutRhythmTasks, txt::kRhythmHelpItem)});
   add({"22>32977/56"});
   add(Place(MenuPlace::kMidiKeyboard));
   add(Place(MenuPlace::kVirtualSequencer));

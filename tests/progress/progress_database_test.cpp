@@ -124,7 +124,7 @@ TEST_F(ProgressDatabaseTest, DrillConfusionsAndVoiceAnswersAreCountedPerFamilyAn
   interval.wrongTypes = {3, 3};
   interval.answeredBy = AnswerInput::kVoice;
   interval.meanCents = 12;
-  TaskRecord sung = Record("2026-12-02", 35, 1);
+  TaskRecord sung = Record("2026-12-02", 0, 1);
   sung.answeredBy = AnswerInput::kVoice;
   sung.meanCents = 25;
   for (const TaskRecord& r : {chord, interval, sung}) ASSERT_TRUE(db.WriteRecord(r));

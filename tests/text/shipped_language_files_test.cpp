@@ -143,14 +143,22 @@ TEST(LanguageGuide, HasOneRowPerTextIdWithAKnownKind) {
     EXPECT_FALSE(guide[i].role.empty()) << "id " << i;
   }
   // "~" is a line break exactly in the bodies of the seven help texts.
-  EXPECT_EQ(IdsOfKind(guide, "help"), Range({{380, 385}, {387, 391}, {393, 396}, {398, 401}, {403, 406}, {408, 412}, {txt::kDrillHelpBody, txt::kDrillHelpBodyLast}}));
+  EXPECT_EQ(IdsOfKind(guide, "help"), Range({{380, 385},
+                                             {387, 391},
+                                             {393, 396},
+                                             {398, 401},
+                                             {403, 406},
+                                             {408, 412},
+                                             {txt::kDrillHelpBody, txt::kDrillHelpBodyLast},
+                                             {txt::kRhythmHelpFirst, txt::kRhythmHelpLast}}));
   // Read but never shown.
   EXPECT_EQ(IdsOfKind(guide, "unused"), Range({{13, 15}, {79, 81}, {183, 185}, {361, 372}, {377, 377}}));
   // Log lines that write their value right after the text; the progress messages that end with a
   // path; the teacher-melody and MIDI file messages followed by a name or a number; the
   // keyboard range followed by its notes; the keyboard's status lines followed by port names
   // and its hints followed by notes or a number; the folder that cannot be written; the status
-  // lines followed by a saved file's path, the recording channel or a MIDI file's tempo.
+  // lines followed by a saved file's path, the recording channel or a MIDI file's tempo; the
+  // rhythm tasks' log line, tolerance, calibration and problems followed by their values.
   EXPECT_EQ(IdsOfKind(guide, "prefix"), Range({{420, 423},
                                                {426, 426},
                                                {436, 436},
@@ -166,7 +174,12 @@ TEST(LanguageGuide, HasOneRowPerTextIdWithAKnownKind) {
                                                {txt::kSeqRecording, txt::kSeqRecording},
                                                {txt::kMidiTempoFromFile, txt::kMidiTempoFromFile}, {txt::kAudioLatencyRaised, txt::kAudioLatencyRaised},
                                                {txt::kDrillBrokenFiles, txt::kDrillBrokenFiles},
-                                               {txt::kDrillLevel, txt::kDrillNextLevel}}));
+                                               {txt::kDrillLevel, txt::kDrillNextLevel},
+                                               {txt::kRhythmLogLine, txt::kRhythmLogLine},
+                                               {txt::kRhythmToleranceButton, txt::kRhythmToleranceButton},
+                                               {txt::kRhythmCalibrated, txt::kRhythmCalibrated},
+                                               {txt::kRhythmNoLevel, txt::kRhythmMicProblem},
+                                               {txt::kRhythmLegendTolerance, txt::kRhythmLegendTolerance}}));
   EXPECT_EQ(IdsOfKind(guide, "filter"), Range({{345, 345},
                                                {424, 424},
                                                {txt::kProgressCsvFilter, txt::kProgressCsvFilter},

@@ -18,6 +18,7 @@ enum class MenuPlace : uint8_t {
   kChordsAlternate,   // Tasks > Chords recognition > tones sound alternately
   kChordsTogether,    // Tasks > Chords recognition > tones sound simultaneously
   kChordsPlaying,     // Tasks > Chords playing
+  kRhythm,            // Tasks > Rhythm repetition
   kMidiKeyboard,      // Tasks with usage of MIDI keyboard
   kVirtualSequencer,  // Sequencer > 16-track MIDI sequencer (virtual keyboard)
   kSequencer,         // Sequencer

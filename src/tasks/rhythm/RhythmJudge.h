@@ -15,6 +15,7 @@ struct Tolerance {
   // The tolerance in ms when a quarter lasts msPerQuarter: the percentage, rounded down, and
   // no more than mostMs.
   int32_t Ms(int32_t msPerQuarter) const;
+  friend bool operator==(const Tolerance&, const Tolerance&) = default;
 };
 
 enum class TapTiming { InTime, Early, Late, Missing };
