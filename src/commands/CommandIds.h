@@ -55,6 +55,15 @@ inline constexpr int kMyMelodies37 = 33112;
 // The items of the hardware MIDI keyboard.
 inline constexpr int kHardwareSequencer = 32975;
 inline constexpr int kMeasureKeyboardRange = 32999;
+// Answers by voice: the voice tasks, their help text, the pitch meter and the voice settings.
+inline constexpr int kVoiceTone13 = 33200;
+inline constexpr int kVoiceTone37 = 33201;
+inline constexpr int kVoiceMelody2 = 33202;
+inline constexpr int kVoiceMelody4 = 33203;
+inline constexpr int kVoiceMelody8 = 33204;
+inline constexpr int kAboutVoiceAnswers = 33205;
+inline constexpr int kPitchMeter = 33206;
+inline constexpr int kVoiceSettings = 33207;
 
 // Framework commands of the accelerator table.
 inline constexpr int kEditCopy = 57634;
