@@ -8,7 +8,10 @@
 #include "app/CControlBar.h"
 #include "app/LogView.h"
 #include "app/MenuTable.h"
+#include "app/PitchMeterWindow.h"
 #include "app/TaskTable.h"
+#include "app/VoiceInput.h"
+#include "app/VoiceSettingsDialog.h"
 #include "commands/CommandIds.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CDialogMidiOptions.h"
@@ -55,6 +58,8 @@ CChildView::CChildView(QWidget* parent) : QWidget(parent) {
   std::error_code ec;
   workDir_ = std::filesystem::current_path(ec).string();
   OpenProgress();
+  voice_ = std::make_unique<VoiceInput>([this](const std::string& text) { ShowStatus(text); });
+  voice_->InstallHook();
   AppendLogHeader(std::time(nullptr));
   // The stored task; unlike a task chosen from the menu it always gets its header and settings lines.
   task_ = MakeStoredTask();
@@ -76,7 +81,9 @@ CChildView::~CChildView() {
   for (auto& [id, timer] : timers_) delete timer;
   timers_.clear();
   // The task goes without writing its statistics.
+  ClosePitchMeter();
   task_.reset();
+  voice_.reset();
   CloseProgress();
   SetViewHost(nullptr);
 }
@@ -136,6 +143,8 @@ void CChildView::BuildCommandTable() {
   commands_[kResultFontSettings] = [this] { ChooseResultFont(task_->resultFont); };
   for (int id : kHelpTextCommands) commands_[id] = [id] { ShowHelpText(id); };
   commands_[kAbout] = [] { ShowAbout(); };
+  commands_[kPitchMeter] = [this] { ShowPitchMeter(*voice_, this); };
+  commands_[kVoiceSettings] = [this] { EditVoiceSettings(*voice_, this); };
   commands_[kProgress] = [this] { progress::ShowProgressWindow(*progress_, &TaskTitle, this); };
 }
 

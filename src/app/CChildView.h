@@ -11,6 +11,7 @@
 #include "tasks/base/CAbstractT.h"
 
 class CControlBar;
+class VoiceInput;
 namespace progress {
 class ProgressDatabase;
 }
@@ -138,6 +139,8 @@ class CChildView : public QWidget, public ViewHost {
 
   CSettingsBank settings_;
   std::unique_ptr<progress::ProgressDatabase> progress_;
+  // The microphone: outlives the task, which closes it through the voice hook.
+  std::unique_ptr<VoiceInput> voice_;
   std::unique_ptr<CAbstractT> task_;
   // Why the stored task was not started; empty when it was.
   std::string storedTaskProblem_;

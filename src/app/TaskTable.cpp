@@ -11,6 +11,7 @@
 #include "tasks/intro/ExamTypes.h"
 #include "tasks/melody/MelodyTypes.h"
 #include "tasks/range/KeyboardRangeTypes.h"
+#include "tasks/voice/VoiceTypes.h"
 #include "text/LanguageTable.h"
 #include "tools/ToolTypes.h"
 
@@ -18,7 +19,8 @@ namespace {
 
 // The families, in the order their items appear where two share a menu place.
 constexpr std::array kFamilies = {&MelodyTaskTypes, &ExamTaskTypes,  &ChordTaskTypes,
-                                  &KeyboardRangeTaskTypes, &SequencerTaskTypes, &ToolTaskTypes};
+                                  &KeyboardRangeTaskTypes, &SequencerTaskTypes, &ToolTaskTypes,
+                                  &VoiceTaskTypes};
 
 struct Catalogue {
   std::vector<TaskType> byType;

@@ -4,6 +4,7 @@
 
 #include "platform/UiHost.h"
 #include "text/LanguageTable.h"
+#include "text/TextIds.h"
 
 namespace {
 
@@ -15,13 +16,14 @@ struct HelpText {
   int lastBody;
 };
 
-constexpr std::array<HelpText, 6> kHelpTexts = {{
+constexpr std::array<HelpText, 7> kHelpTexts = {{
     {105, 386, 387, 391},
     {32863, 379, 380, 385},
     {32958, 397, 398, 401},
     {32956, 392, 393, 396},
     {32977, 402, 403, 406},
     {32979, 407, 408, 412},
+    {cmd::kAboutVoiceAnswers, txt::kVoiceHelpCaption, txt::kVoiceHelpFirst, txt::kVoiceHelpLast},
 }};
 
 const HelpText* Find(int command) {
