@@ -47,6 +47,7 @@ std::string PathOf(MenuPlace place) {
     case MenuPlace::kVirtualSequencer: return "23>58>";
     case MenuPlace::kSequencer: return "23>";
     case MenuPlace::kOptions: return "24>";
+    case MenuPlace::kVoice: return "21>" + std::to_string(txt::kVoicePopup) + ">";
     case MenuPlace::kNone: break;
   }
   return "";
@@ -70,9 +71,10 @@ TEST(MenuTable, EveryTaskTypeOfTheCatalogueAndEveryOtherItemInItsPopup) {
        "20>29>32996/-1", "20>29>32986/-1", "20>57665/30"});
   for (MenuPlace place : {MenuPlace::kExam, MenuPlace::kRandom13, MenuPlace::kRandom37, MenuPlace::kTeacher13,
                           MenuPlace::kTeacher, MenuPlace::kChordsAlternate, MenuPlace::kChordsTogether,
-                          MenuPlace::kChordsPlaying}) {
+                          MenuPlace::kChordsPlaying, MenuPlace::kVoice}) {
     add(Place(place));
   }
+  add({Item(PathOf(MenuPlace::kVoice), cmd::kAboutVoiceAnswers, txt::kVoiceHelpItem)});
   add({"22>32977/56"});
   add(Place(MenuPlace::kMidiKeyboard));
   add(Place(MenuPlace::kVirtualSequencer));
@@ -80,6 +82,7 @@ TEST(MenuTable, EveryTaskTypeOfTheCatalogueAndEveryOtherItemInItsPopup) {
   add(Place(MenuPlace::kSequencer));
   add({"24>64>32945/67", "24>64>32971/68", "24>64>32987/69", "24>64>32990/70"});
   add(Place(MenuPlace::kOptions));
+  add({Item("24>", cmd::kPitchMeter, txt::kPitchMeterItem), Item("24>", cmd::kVoiceSettings, txt::kVoiceSettingsItem)});
   add({Item("24>", 33100, txt::kProgressMenuItem), "25>57664/71", "25>105/72", "25>32863/73", "25>32958/74",
        "25>32956/75", "25>32923/76", "25>32985/77", "25>32984/78"});
   EXPECT_EQ(items, expected);
