@@ -81,9 +81,10 @@ CChildView::~CChildView() {
   for (auto& [id, timer] : timers_) delete timer;
   timers_.clear();
   // The task goes without writing its statistics.
+  // The microphone first: the window around the view is going, nothing is told any more.
   ClosePitchMeter();
-  task_.reset();
   voice_.reset();
+  task_.reset();
   CloseProgress();
   SetViewHost(nullptr);
 }

@@ -10,20 +10,19 @@
 #include "listen/PrivatePulseServer.h"
 #include "listen/SungVoice.h"
 #include "tasks/melody/MelodyTestSupport.h"
-#include "tasks/voice/VoiceAnswers.h"
 
 namespace {
 
 using namespace melody_test;
 
 constexpr uint32_t kRate = 48000;
+constexpr uint32_t kTenSeconds = 10000;
 
 // What one run left behind.
 struct Outcome {
   int32_t given = 0, first = 0, attempt = 0;
   std::vector<std::string> hints;
   std::vector<std::string> log;
-  bool operator==(const Outcome&) const = default;
 };
 
 class VoiceAnswers : public MelodyApp {
@@ -46,8 +45,9 @@ class VoiceAnswers : public MelodyApp {
       sung_voice::AppendTone(samples, kRate, tone, random);
       samples.resize(samples.size() + kRate / 5, 0.0f);
     }
-    // The program's own playing is over long before the singing starts.
-    clock.Advance(voice::kClickEchoMs);
+    // The program's own playing is over long before the singing starts (the virtual clock
+    // stands still while the singing takes its real time).
+    clock.Advance(kTenSeconds);
     ASSERT_EQ(server_.PlayIntoMicrophone(samples, kRate), 0);
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
     while (View().Task().attempt != attempt && std::chrono::steady_clock::now() < until) {
@@ -57,13 +57,14 @@ class VoiceAnswers : public MelodyApp {
   }
 
   // Task 1: the melody sung (an octave below the piano: by pitch class it is right). Task 2:
-  // the first tone right, the second a tone too high.
+  // the first tone right, the second a tone away.
   Outcome Run(bool voice) {
     Open(Type());
     std::srand(5);
     Outcome o;
     const auto answer = [&](const std::vector<int>& keys, int32_t attempt) {
       if (!voice) {
+        clock.Advance(kTenSeconds);
         for (int key : keys) Click(key);
         return;
       }
@@ -74,12 +75,22 @@ class VoiceAnswers : public MelodyApp {
     Heard();
     Command(cmd::kListenNew);
     const std::vector<int> tones = KeysOf(Heard());
-    EXPECT_EQ(tones.size(), 4u);
+    if (tones.size() != 4) {
+      ADD_FAILURE() << "four tones played";
+      return o;
+    }
     answer(tones, 0);
     o.hints.push_back(Hint());
+    Heard();
     Command(cmd::kListenNew);
     const std::vector<int> next = KeysOf(Heard());
-    answer({next[0], next[1] >= 2 ? next[1] - 2 : next[1] + 2}, 2);
+    if (next.size() != 4) {
+      ADD_FAILURE() << "a new task once the first was solved";
+      return o;
+    }
+    int wrong = next[1] >= 2 ? next[1] - 2 : next[1] + 2;
+    if (wrong == next[0]) wrong = next[1] >= 3 ? next[1] - 3 : next[1] + 3;
+    answer({next[0], wrong}, 2);
     o.hints.push_back(Hint());
     CAbstractT& task = View().Task();
     o.given = task.tasksGiven;
@@ -101,7 +112,9 @@ TEST_F(VoiceAnswers, AMelodySungBackCountsAsClicksThread) {
   EXPECT_EQ(clicked.attempt, 2);
 
   const Outcome sung = Run(true);
-  EXPECT_EQ(sung, clicked);
+  EXPECT_EQ(sung.given, clicked.given);
+  EXPECT_EQ(sung.hints, clicked.hints);
+  EXPECT_EQ(sung.log, clicked.log);
   EXPECT_EQ(sung.first, 1) << "solved at the first attempt";
   EXPECT_EQ(sung.attempt, 2) << "a wrong second tone";
   EXPECT_FALSE(sung.log.empty());
