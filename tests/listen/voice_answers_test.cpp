@@ -9,6 +9,7 @@
 
 #include "listen/PrivatePulseServer.h"
 #include "listen/SungVoice.h"
+#include "tasks/common/TaskCommon.h"
 #include "tasks/melody/MelodyTestSupport.h"
 
 namespace {
@@ -98,7 +99,10 @@ class VoiceAnswers : public MelodyApp {
     o.attempt = task.attempt;
     const size_t from = resultsLog.size();
     task.WriteStatistics();
-    o.log.assign(resultsLog.begin() + static_cast<std::ptrdiff_t>(from), resultsLog.end());
+    // All but the time spent: the time meter runs on the window's real timer while the singing is heard.
+    for (size_t i = from; i < resultsLog.size(); ++i) {
+      if (!resultsLog[i].starts_with(T(common::text::kLogTime))) o.log.push_back(resultsLog[i]);
+    }
     return o;
   }
 
