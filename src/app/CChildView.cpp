@@ -269,6 +269,9 @@ void CChildView::ChangeLanguage(int index) {
 }
 
 void CChildView::OnMidiInData(uint32_t message) {
-  RouteMidiInData(message, [this](uint32_t note) { task_->OnMidiInNote(note); });
+  RouteMidiInData(message, [this](uint32_t note) {
+    progress::NoteAnswerInput(progress::AnswerInput::kKeyboard);
+    task_->OnMidiInNote(note);
+  });
   UpdateControls();
 }

@@ -11,6 +11,7 @@
 #include "platform/UiThread.h"
 #include "platform/qt/ImageDc.h"
 #include "platform/qt/QtConvert.h"
+#include "progress/Recorder.h"
 
 namespace {
 
@@ -254,6 +255,7 @@ void CChildView::OnMouseButton(QMouseEvent& event, bool doubleClick) {
   Point p = PointOf(event, devicePixelRatioF());
   if (event.button() == Qt::LeftButton) {
     // A double click is a second click for the task.
+    progress::NoteAnswerInput(progress::AnswerInput::kMouse);
     task_->OnLButtonDown(flags, p);
     task_->OnAnswerClick(flags, p);
   } else if (event.button() == Qt::RightButton && doubleClick) {

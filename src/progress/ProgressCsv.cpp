@@ -15,7 +15,8 @@ namespace {
 
 constexpr const char* kHeader =
     "date,time,task,task_code,family,family_code,melody,key,mode,tempo,max_distance,attempt,ended_open,replays,"
-    "search_presses,chord_type,chord_root,answered_types,language,language_code";
+    "search_presses,chord_type,chord_root,answered_types,language,language_code,"
+    "answered_by,answered_by_code,mean_cents";
 
 // A field quoted when it holds a separator, a quote or a line end, its quotes doubled.
 std::string Field(const std::string& text) {
@@ -49,7 +50,7 @@ std::string ToCsv(const std::vector<TaskRecord>& rows, const TaskTitles& taskTit
   std::string csv = std::string(kHeader) + "\r\n";
   for (const TaskRecord& r : rows) {
     std::string answered;
-    for (int32_t type : r.wrongTypes) answered += (answered.empty() ? "" : "; ") + ChordName(type);
+    for (int32_t type : r.wrongTypes) answered += (answered.empty() ? "" : "; ") + ItemName(r.family, type);
     const UsedSettings used = SettingsUsedBy(r.taskType);
     const std::string tempo = r.tempo >= 0 && r.tempo < kTempoCount ? tempoNames[static_cast<size_t>(r.tempo)]
                                                                     : std::to_string(r.tempo);
@@ -69,11 +70,14 @@ std::string ToCsv(const std::vector<TaskRecord>& rows, const TaskTitles& taskTit
         r.ended ? "1" : "0",
         std::to_string(r.replays),
         Optional(r.searchPresses),
-        ChordName(r.chordType),
+        ItemName(r.family, r.chordType),
         r.chordRoot == kNone ? std::string() : KeyName(r.chordRoot % 12),
         answered,
         LanguageName(r.language),
         std::to_string(r.language),
+        AnswerInputName(r.answeredBy),
+        std::to_string(static_cast<int32_t>(r.answeredBy)),
+        Optional(r.meanCents),
     };
     bool first = true;
     for (const std::string& field : fields) {

@@ -38,7 +38,9 @@ constexpr const char* kTaskTable = R"(
       chord_type INTEGER,
       chord_root INTEGER,
       language INTEGER NOT NULL,
-      melody_title TEXT);)";
+      melody_title TEXT,
+      answered_by INTEGER NOT NULL DEFAULT 0,
+      mean_cents INTEGER);)";
 constexpr const char* kTaskIndexes = R"(
     CREATE INDEX task_day ON task(day, attempt, key, mode);
     CREATE INDEX task_family_day ON task(family, day, attempt, key, mode);)";
@@ -49,20 +51,41 @@ constexpr const char* kConfusionTable = R"(
       task_id INTEGER NOT NULL REFERENCES task(id) ON DELETE CASCADE,
       day TEXT NOT NULL,
       played_type INTEGER NOT NULL,
-      answered_type INTEGER NOT NULL);)";
+      answered_type INTEGER NOT NULL,
+      family INTEGER NOT NULL DEFAULT 5);)";
 constexpr const char* kConfusionIndexes = R"(
     CREATE INDEX confusion_task ON confusion(task_id);
-    CREATE INDEX confusion_day ON confusion(day, played_type, answered_type);)";
+    CREATE INDEX confusion_day ON confusion(day, played_type, answered_type);
+    CREATE INDEX confusion_family_day ON confusion(family, day, played_type, answered_type);)";
 
 // Version 3 added the title of a teacher's melody; the rows before it have none.
 constexpr const char* kMelodyTitleColumn = "ALTER TABLE task ADD COLUMN melody_title TEXT;";
+// Version 4 added how a task was answered (the rows before it: by mouse or keyboard, kept as
+// mouse), the voice answers' mean deviation, and the family of a confusion (before it only
+// chord recognition, family 5, kept any).
+constexpr const char* kAnswerColumns = R"(
+    ALTER TABLE task ADD COLUMN answered_by INTEGER NOT NULL DEFAULT 0;
+    ALTER TABLE task ADD COLUMN mean_cents INTEGER;
+    ALTER TABLE confusion ADD COLUMN family INTEGER NOT NULL DEFAULT 5;
+    CREATE INDEX confusion_family_day ON confusion(family, day, played_type, answered_type);)";
+
+// The confusions as versions 2 and 3 kept them.
+constexpr const char* kConfusionV2Table = R"(
+    CREATE TABLE confusion(
+      task_id INTEGER NOT NULL REFERENCES task(id) ON DELETE CASCADE,
+      day TEXT NOT NULL,
+      played_type INTEGER NOT NULL,
+      answered_type INTEGER NOT NULL);)";
+constexpr const char* kConfusionV2Indexes = R"(
+    CREATE INDEX confusion_task ON confusion(task_id);
+    CREATE INDEX confusion_day ON confusion(day, played_type, answered_type);)";
 
 // Version 1 was written in two layouts: the first kept only a confusion's task and answered
 // type and indexed the tasks by day and attempt alone. Version 2 is the second layout; a file
 // of the first gets the day and the played type (the task's chord type; kNone where a task
 // had none) of its confusions and the covering indexes here.
 std::string ConfusionsWithDaySql() {
-  return std::string("ALTER TABLE confusion RENAME TO confusion_v1;") + kConfusionTable +
+  return std::string("ALTER TABLE confusion RENAME TO confusion_v1;") + kConfusionV2Table +
          StrFormat(R"(
     INSERT INTO confusion(task_id, day, played_type, answered_type)
       SELECT c.task_id, t.day, COALESCE(t.chord_type, %d), c.answered_type
@@ -71,19 +94,22 @@ std::string ConfusionsWithDaySql() {
     DROP INDEX task_day;
     DROP INDEX task_family_day;)",
                    kNone) +
-         kTaskIndexes + kConfusionIndexes;
+         kTaskIndexes + kConfusionV2Indexes;
 }
 
 constexpr const char* kInsertTask =
     "INSERT INTO task(day, time, task_type, family, key, mode, tempo, max_distance, attempt, ended, replays, "
-    "search_presses, chord_type, chord_root, language, melody_title) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, "
-    "?11, ?12, ?13, ?14, ?15, ?16)";
+    "search_presses, chord_type, chord_root, language, melody_title, answered_by, mean_cents) VALUES(?1, ?2, ?3, ?4, "
+    "?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18)";
 constexpr const char* kInsertConfusion =
-    "INSERT INTO confusion(task_id, day, played_type, answered_type) VALUES(?1, ?2, ?3, ?4)";
+    "INSERT INTO confusion(task_id, day, played_type, answered_type, family) VALUES(?1, ?2, ?3, ?4, ?5)";
 
-// The rows of a filter: ?1 the first day, ?2 the family. With a family the family index serves.
+// The rows of a filter: ?1 the first day, ?2 the family, ?4 the input that answered. With a
+// family the family index serves.
 std::string Where(const Filter& filter) {
-  return filter.family >= 0 ? " WHERE family = ?2 AND day >= ?1" : " WHERE day >= ?1";
+  std::string where = filter.family >= 0 ? " WHERE family = ?2 AND day >= ?1" : " WHERE day >= ?1";
+  if (filter.answeredBy >= 0) where += " AND answered_by = ?4";
+  return where;
 }
 
 std::string TasksPerDaySql(const Filter& filter) {
@@ -94,15 +120,17 @@ std::string TasksPerDaySql(const Filter& filter) {
 // and a count per key and mode is quicker than sorting them.
 std::string ByKeyAndModeSql(const Filter& filter) { return "SELECT key, mode, attempt FROM task" + Where(filter); }
 
-// Only chord recognition names types: its confusions are those of every family.
-std::string ConfusionsSql() {
-  return "SELECT played_type, answered_type, COUNT(*) AS n FROM confusion WHERE day >= ?1"
-         " GROUP BY played_type, answered_type ORDER BY n DESC, played_type, answered_type LIMIT ?3";
+// The confusions of a family, or of every family that names types or items.
+std::string ConfusionsSql(const Filter& filter) {
+  std::string where = filter.family >= 0 ? " WHERE family = ?2 AND day >= ?1" : " WHERE day >= ?1";
+  if (filter.answeredBy >= 0) where += " AND task_id IN (SELECT id FROM task WHERE answered_by = ?4)";
+  return "SELECT family, played_type, answered_type, COUNT(*) AS n FROM confusion" + where +
+         " GROUP BY family, played_type, answered_type ORDER BY n DESC, family, played_type, answered_type LIMIT ?3";
 }
 
 std::string RowsSql(const Filter& filter) {
   return "SELECT day, time, task_type, family, key, mode, tempo, max_distance, attempt, ended, replays, "
-         "search_presses, chord_type, chord_root, language, melody_title, "
+         "search_presses, chord_type, chord_root, language, melody_title, answered_by, mean_cents, "
          "(SELECT group_concat(answered_type, ' ') FROM confusion WHERE task_id = task.id) FROM task" +
          Where(filter) + " ORDER BY id";
 }
@@ -242,6 +270,10 @@ int ProgressDatabase::Upgrade(int32_t version) {
   // Versions 1 and 2: the tasks without the melody's title.
   result = Count(db_, "SELECT COUNT(*) FROM pragma_table_info('task') WHERE name = 'melody_title'", columns);
   if (result == SQLITE_OK && columns == 0) result = db_.Exec(kMelodyTitleColumn);
+  if (result != SQLITE_OK) return result;
+  // Versions 1 to 3: no answer input, voice deviation or confusion family.
+  result = Count(db_, "SELECT COUNT(*) FROM pragma_table_info('task') WHERE name = 'answered_by'", columns);
+  if (result == SQLITE_OK && columns == 0) result = db_.Exec(kAnswerColumns);
   return result;
 }
 
@@ -330,6 +362,12 @@ int ProgressDatabase::Insert(const TaskRecord& record) {
   } else {
     task.Bind(16, record.melodyTitle);
   }
+  task.Bind(17, static_cast<int64_t>(record.answeredBy));
+  if (record.meanCents == kNone) {
+    task.BindNull(18);
+  } else {
+    task.Bind(18, record.meanCents);
+  }
   result = task.Step();
   const int64_t id = db_.LastInsertRowId();
   for (int32_t type : record.wrongTypes) {
@@ -339,6 +377,7 @@ int ProgressDatabase::Insert(const TaskRecord& record) {
     insertConfusion_.Bind(2, record.day);
     insertConfusion_.Bind(3, record.chordType);
     insertConfusion_.Bind(4, type);
+    insertConfusion_.Bind(5, static_cast<int64_t>(record.family));
     result = insertConfusion_.Step();
   }
   task.Reset();
@@ -353,6 +392,7 @@ sql::Statement ProgressDatabase::Query(const std::string& text, const Filter& fi
   sql::Statement statement = db_.Prepare(text);
   statement.Bind(1, filter.fromDay);
   if (filter.family >= 0) statement.Bind(2, filter.family);
+  if (filter.answeredBy >= 0) statement.Bind(4, filter.answeredBy);
   return statement;
 }
 
@@ -382,11 +422,18 @@ std::vector<KeyModeCount> ProgressDatabase::ByKeyAndMode(const Filter& filter) c
 
 std::vector<Confusion> ProgressDatabase::Confusions(const Filter& filter, int32_t limit) const {
   std::vector<Confusion> rows;
-  if (filter.family >= 0 && filter.family != static_cast<int32_t>(Family::kChordRecognition)) return rows;
-  sql::Statement q = Query(ConfusionsSql(), {-1, filter.fromDay});
+  sql::Statement q = Query(ConfusionsSql(filter), filter);
   q.Bind(3, limit);
-  while (q.Step() == SQLITE_ROW) rows.push_back({ToInt(q.Int(0)), ToInt(q.Int(1)), ToInt(q.Int(2))});
+  while (q.Step() == SQLITE_ROW) {
+    rows.push_back({static_cast<Family>(q.Int(0)), ToInt(q.Int(1)), ToInt(q.Int(2)), ToInt(q.Int(3))});
+  }
   return rows;
+}
+
+std::optional<int32_t> ProgressDatabase::MeanVoiceCents(const Filter& filter) const {
+  sql::Statement q = Query("SELECT ROUND(AVG(mean_cents)) FROM task" + Where(filter) + " AND mean_cents IS NOT NULL", filter);
+  if (q.Step() != SQLITE_ROW || q.IsNull(0)) return std::nullopt;
+  return ToInt(q.Int(0));
 }
 
 std::vector<TaskRecord> ProgressDatabase::Rows(const Filter& filter) const {
@@ -410,7 +457,9 @@ std::vector<TaskRecord> ProgressDatabase::Rows(const Filter& filter) const {
     r.chordRoot = q.IsNull(13) ? kNone : ToInt(q.Int(13));
     r.language = ToInt(q.Int(14));
     r.melodyTitle = q.Text(15);
-    r.wrongTypes = ParseTypes(q.Text(16));
+    r.answeredBy = static_cast<AnswerInput>(q.Int(16));
+    r.meanCents = q.IsNull(17) ? kNone : ToInt(q.Int(17));
+    r.wrongTypes = ParseTypes(q.Text(18));
     rows.push_back(std::move(r));
   }
   return rows;
@@ -426,12 +475,13 @@ bool ProgressDatabase::Clear() {
 std::vector<std::string> ProgressDatabase::QueryPlans(const Filter& filter) const {
   std::vector<std::string> plans;
   for (const std::string& text :
-       {TasksPerDaySql(filter), ByKeyAndModeSql(filter), ConfusionsSql(), RowsSql(filter)}) {
+       {TasksPerDaySql(filter), ByKeyAndModeSql(filter), ConfusionsSql(filter), RowsSql(filter)}) {
     std::string plan = text + "\n";
     sql::Statement q = db_.Prepare("EXPLAIN QUERY PLAN " + text);
     q.Bind(1, filter.fromDay);
     q.Bind(2, filter.family);
     q.Bind(3, 10);
+    q.Bind(4, filter.answeredBy);
     while (q.Step() == SQLITE_ROW) plan += "  " + q.Text(3) + "\n";
     plans.push_back(std::move(plan));
   }

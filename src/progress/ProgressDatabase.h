@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,10 +13,11 @@
 namespace progress {
 
 // Which rows a view of the history takes: one family or all (family < 0), from a day on
-// ("yyyy-mm-dd"; empty: from the first).
+// ("yyyy-mm-dd"; empty: from the first), answered by one input (an AnswerInput) or any (< 0).
 struct Filter {
   int32_t family = -1;
   std::string fromDay;
+  int32_t answeredBy = -1;
 };
 
 struct DayCount {
@@ -32,8 +34,9 @@ struct KeyModeCount {
   int32_t solved = 0;
 };
 
-// A chord of type played named as type answered, count times.
+// A chord type (or a drill item) of the family played, named as answered, count times.
 struct Confusion {
+  Family family = Family::kChordRecognition;
   int32_t played = 0;
   int32_t answered = 0;
   int32_t count = 0;
@@ -52,8 +55,8 @@ class ProgressDatabase : public RecordSink {
   // The version of the file's layout, kept in its schema_version table. Any change of a table
   // or an index takes a new number and a migration: version 1 was written in two layouts,
   // version 2 exists to bring files of the first one up to date, version 3 keeps the title of
-  // a teacher's melody.
-  static constexpr int32_t kSchemaVersion = 3;
+  // a teacher's melody, version 4 how a task was answered and the family of a confusion.
+  static constexpr int32_t kSchemaVersion = 4;
   static constexpr int kBusyTimeoutMs = 3000;
   // The owner's lock file is the history file's name with this added.
   static constexpr const char* kLockSuffix = ".lock";
@@ -72,9 +75,10 @@ class ProgressDatabase : public RecordSink {
 
   std::vector<DayCount> TasksPerDay(const Filter& filter) const;
   std::vector<KeyModeCount> ByKeyAndMode(const Filter& filter) const;
-  // The chord recognition answers that named a wrong type, most frequent first (none for a
-  // filter of another family).
+  // The answers that named a wrong chord type or drill item, most frequent first.
   std::vector<Confusion> Confusions(const Filter& filter, int32_t limit) const;
+  // The mean of the tasks' voice deviations in cents, rounded; none without voice answers.
+  std::optional<int32_t> MeanVoiceCents(const Filter& filter) const;
   // The rows in the order written.
   std::vector<TaskRecord> Rows(const Filter& filter) const;
   // Deletes every row; false when it could not.

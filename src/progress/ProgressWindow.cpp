@@ -61,6 +61,8 @@ void ProgressWindow::BuildLayout() {
   familyList_ = new QComboBox(this);
   periodLabel_ = NewPlainLabel(QString(), this);
   periodList_ = new QComboBox(this);
+  inputLabel_ = NewPlainLabel(QString(), this);
+  inputList_ = new QComboBox(this);
   exportButton_ = new QPushButton(this);
   clearButton_ = new QPushButton(this);
   closeButton_ = new QPushButton(this);
@@ -82,6 +84,8 @@ void ProgressWindow::BuildLayout() {
   tables->addWidget(keyModeTable_, 1);
   tables->addWidget(confusionTable_, 1);
   auto* bottom = new QHBoxLayout;
+  bottom->addWidget(inputLabel_);
+  bottom->addWidget(inputList_);
   bottom->addStretch(1);
   bottom->addWidget(exportButton_);
   bottom->addWidget(clearButton_);
@@ -96,6 +100,7 @@ void ProgressWindow::BuildLayout() {
 
   connect(familyList_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
   connect(periodList_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
+  connect(inputList_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
   connect(exportButton_, &QPushButton::clicked, this, [this] { ExportCsv(); });
   connect(clearButton_, &QPushButton::clicked, this, [this] { ClearHistory(); });
   connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
@@ -136,6 +141,12 @@ void ProgressWindow::ApplyTexts() {
   periodLabel_->setText(Text(txt::kProgressPeriodLabel));
   const QSignalBlocker familyBlock(familyList_);
   const QSignalBlocker periodBlock(periodList_);
+  const QSignalBlocker inputBlock(inputList_);
+  inputLabel_->setText(Text(txt::kProgressInputLabel));
+  inputList_->addItem(Text(txt::kProgressAnyInput));
+  for (int32_t input = 0; input < kAnswerInputCount; ++input) {
+    inputList_->addItem(ToQString(AnswerInputName(static_cast<AnswerInput>(input))));
+  }
   familyList_->addItem(Text(txt::kProgressAllFamilies));
   for (int32_t family = 1; family < kFamilyCount; ++family) {
     familyList_->addItem(ToQString(FamilyName(static_cast<Family>(family))));
@@ -158,6 +169,8 @@ void ProgressWindow::SetFamily(int index) { familyList_->setCurrentIndex(index);
 
 void ProgressWindow::SetPeriod(int index) { periodList_->setCurrentIndex(index); }
 
+void ProgressWindow::SetInput(int index) { inputList_->setCurrentIndex(index); }
+
 Filter ProgressWindow::CurrentFilter() const {
   Filter filter;
   // List item 0 is all families; item n is family n.
@@ -165,6 +178,7 @@ Filter ProgressWindow::CurrentFilter() const {
   const int period = std::clamp(periodList_->currentIndex(), 0, static_cast<int>(std::size(kPeriodDays)) - 1);
   const int days = kPeriodDays[period];
   if (days > 0) filter.fromDay = DayBefore(days - 1);
+  filter.answeredBy = inputList_->currentIndex() - 1;
   return filter;
 }
 
@@ -214,9 +228,12 @@ void ProgressWindow::ShowDays() {
   const int step = std::max(1, (most + 4) / 4);
   tasksAxis_->setRange(0, 4 * step);
   tasksAxis_->setTickCount(5);
-  summary_->setText(total == 0 ? Text(txt::kProgressEmpty)
-                               : ToQString(StrFormat("%s = %d      %s = %d", T(txt::kProgressSummary).c_str(), total,
-                                                     T(txt::kProgressFirstShare).c_str(), Percent(totalFirst, total))));
+  std::string summary = StrFormat("%s = %d      %s = %d", T(txt::kProgressSummary).c_str(), total,
+                                  T(txt::kProgressFirstShare).c_str(), Percent(totalFirst, total));
+  if (const std::optional<int32_t> cents = database_.MeanVoiceCents(filter)) {
+    summary += StrFormat("      %s = %d", T(txt::kProgressMeanCents).c_str(), *cents);
+  }
+  summary_->setText(total == 0 ? Text(txt::kProgressEmpty) : ToQString(summary));
 }
 
 void ProgressWindow::ShowKeyModes() {
@@ -235,15 +252,15 @@ void ProgressWindow::ShowKeyModes() {
 
 void ProgressWindow::ShowConfusions() {
   const Filter filter = CurrentFilter();
-  const bool shown = filter.family < 0 || filter.family == static_cast<int>(Family::kChordRecognition);
+  const bool shown = filter.family < 0 || NamesItems(static_cast<Family>(filter.family));
   confusionTable_->setVisible(shown);
   if (!shown) return;
   const std::vector<Confusion> rows = database_.Confusions(filter, kMostConfusions);
   confusionTable_->setRowCount(static_cast<int>(rows.size()));
   int row = 0;
   for (const Confusion& r : rows) {
-    confusionTable_->SetCell(row, 0, ToQString(ChordName(r.played)));
-    confusionTable_->SetCell(row, 1, ToQString(ChordName(r.answered)));
+    confusionTable_->SetCell(row, 0, ToQString(ItemName(r.family, r.played)));
+    confusionTable_->SetCell(row, 1, ToQString(ItemName(r.family, r.answered)));
     confusionTable_->SetCell(row, 2, QString::number(r.count));
     ++row;
   }

@@ -34,6 +34,8 @@ class ProgressWindow : public QDialog {
   // List index of the family (0: all) and of the period.
   void SetFamily(int index);
   void SetPeriod(int index);
+  // List index of the answer input (0: any; n: progress::AnswerInput n - 1).
+  void SetInput(int index);
   // Reads the history again and shows it.
   void Refresh();
   // Asks for a file and writes the rows shown as CSV.
@@ -62,6 +64,8 @@ class ProgressWindow : public QDialog {
   TaskTitles taskTitles_;
   QComboBox* familyList_ = nullptr;
   QComboBox* periodList_ = nullptr;
+  QComboBox* inputList_ = nullptr;
+  QLabel* inputLabel_ = nullptr;
   QLabel* familyLabel_ = nullptr;
   QLabel* periodLabel_ = nullptr;
   QPushButton* exportButton_ = nullptr;

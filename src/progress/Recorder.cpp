@@ -13,6 +13,9 @@ namespace {
 RecordSink* sink = nullptr;
 std::optional<TaskRecord> open;
 std::function<TaskHistoryInfo(int32_t)> historyInfo;
+// The open task's voice answers: the sum of their deviations' absolute values and their count.
+int64_t centsSum = 0;
+int32_t centsCount = 0;
 
 void Close(int32_t attempt, bool ended, int32_t replays) {
   if (!open) return;
@@ -21,6 +24,9 @@ void Close(int32_t attempt, bool ended, int32_t replays) {
   record.attempt = attempt >= 1 && attempt <= 3 ? attempt : 0;
   record.ended = ended;
   record.replays = replays;
+  if (centsCount > 0) record.meanCents = static_cast<int32_t>((centsSum + centsCount / 2) / centsCount);
+  centsSum = 0;
+  centsCount = 0;
   StampNow(record);
   if (sink) sink->Write(record);
 }
@@ -52,11 +58,25 @@ void TaskOpened(int32_t replaysOfOpenTask) {
 
 TaskRecord* OpenTask() { return open ? &*open : nullptr; }
 
+void NoteAnswerInput(AnswerInput input) {
+  if (open) open->answeredBy = input;
+}
+
+void NoteVoiceDeviation(int32_t cents) {
+  if (!open) return;
+  centsSum += cents < 0 ? -static_cast<int64_t>(cents) : cents;
+  ++centsCount;
+}
+
 void TaskClosed(int32_t attempt, int32_t replays) { Close(attempt, false, replays); }
 
 void EndOpenTask(int32_t replays) { Close(0, true, replays); }
 
-void DropOpenTask() { open.reset(); }
+void DropOpenTask() {
+  open.reset();
+  centsSum = 0;
+  centsCount = 0;
+}
 
 void StampNow(TaskRecord& record) {
   const LocalTime t = ToLocalTime(std::time(nullptr));

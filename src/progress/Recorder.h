@@ -26,6 +26,10 @@ void TaskOpened(int32_t replaysOfOpenTask);
 TaskRecord* OpenTask();
 // The task closed: solved at attempt 1-3, or not solved (0). replays: "Listen again" uses in it.
 void TaskClosed(int32_t attempt, int32_t replays);
+// The open task is being answered by this input; the record keeps the last one before it closes.
+void NoteAnswerInput(AnswerInput input);
+// One voice answer of the open task was this many cents off its tone (signed).
+void NoteVoiceDeviation(int32_t cents);
 // A settings change or a task change ends a task that is still open, unsolved.
 void EndOpenTask(int32_t replays);
 // Forgets an open task without recording it (program end, tests).

@@ -16,8 +16,21 @@ enum class Family : int32_t {
   kTeacherMelody = 4,
   kChordRecognition = 5,
   kChordPlaying = 6,
+  kRhythm = 7,
+  kIntervals = 8,
+  kScales = 9,
+  kInversions = 10,
 };
-inline constexpr int32_t kFamilyCount = 7;
+inline constexpr int32_t kFamilyCount = 11;
+
+// How a task was answered: the input of its last answer. Stored numbers: never renumber.
+enum class AnswerInput : int32_t {
+  kMouse = 0,
+  kKeyboard = 1,  // the computer keyboard or a MIDI keyboard or pad
+  kVoice = 2,
+  kClap = 3,
+};
+inline constexpr int32_t kAnswerInputCount = 4;
 
 // The settings of the control bar a task type takes its tasks from. The others are stored as
 // they stood but say nothing of the task: the entrance exam has no key, a chord from a random
@@ -61,13 +74,17 @@ struct TaskRecord {
   bool ended = false;
   int32_t replays = 0;
   int32_t searchPresses = kNone;
+  // The chord type played; in the drill families (intervals, scales, inversions) the item asked.
   int32_t chordType = kNone;
   int32_t chordRoot = kNone;
-  // The chord types the student named wrongly, in order.
+  // The chord types (drill items) the student named wrongly, in order.
   std::vector<int32_t> wrongTypes;
   int32_t language = 0;
   // The title of the melody of a teacher-melody task; empty for the other tasks.
   std::string melodyTitle;
+  AnswerInput answeredBy = AnswerInput::kMouse;
+  // The mean of the voice answers' deviations from their tones, in cents (absolute, rounded).
+  int32_t meanCents = kNone;
 
   bool operator==(const TaskRecord&) const = default;
 };

@@ -36,6 +36,11 @@ void ResetMidiOut() {
   if (output) output->Reset();
 }
 
+void PrepareShortMsg(uint32_t message) {
+  std::lock_guard lock(outputLock);
+  if (output) output->Prepare(message);
+}
+
 bool MidiOutHasTimeline() {
   std::lock_guard lock(outputLock);
   return output && output->HasTimeline();

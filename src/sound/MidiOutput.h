@@ -24,6 +24,9 @@ class MidiOutDevice {
   // Only on a device with a timeline; the defaults send at once.
   virtual void ShortMsgAt(uint32_t message, uint32_t /*dueMs*/) { ShortMsg(message); }
   virtual void ResetAt(uint32_t /*dueMs*/) { Reset(); }
+  // Makes ready what the message will need (a synthesiser loads the channel's instrument), so
+  // that sending it later costs no time; sends nothing.
+  virtual void Prepare(uint32_t /*message*/) {}
 };
 
 // What a send would have sent: a short message, or a reset.
@@ -100,6 +103,8 @@ void SetMidiOut(MidiOutDevice* device);
 void SendShortMsg(uint32_t message);
 // Resets the open output.
 void ResetMidiOut();
+// Readies the open output for the message without sending it (see MidiOutDevice::Prepare).
+void PrepareShortMsg(uint32_t message);
 // Whether the open output takes messages ahead of time (see MidiOutDevice::HasTimeline).
 bool MidiOutHasTimeline();
 // Whether the open output plays what it gets at its time; true without an output.

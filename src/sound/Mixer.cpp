@@ -40,7 +40,9 @@ void Mixer::SetTimed(bool timed, int latencyFrames, int rate) {
 }
 
 void Mixer::Send(uint32_t message) {
-  // A program change may load samples from disk: done here, never on the audio thread.
+  // A program change, or a channel's first note, may load samples from disk: done here, never
+  // on the audio thread.
+  if (synth_) synth_->PrepareFor(message);
   if (!timed_ || midi::Kind(message) == midi::kProgramChange || !live_.Push({NowNs(), message, false})) {
     if (synth_) synth_->Apply(message);
   }
@@ -53,7 +55,9 @@ void Mixer::Reset() {
 }
 
 void Mixer::SendAt(uint32_t message, int64_t dueNs) {
-  // A program change may load samples from disk: done here, never on the audio thread.
+  // A program change, or a channel's first note, may load samples from disk: done here, never
+  // on the audio thread.
+  if (synth_) synth_->PrepareFor(message);
   if (!timed_ || midi::Kind(message) == midi::kProgramChange || !queue_.Push({dueNs, message, false})) {
     if (synth_) synth_->Apply(message);
   }

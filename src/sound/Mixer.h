@@ -91,6 +91,9 @@ class MixerMidiOut final : public MidiOutDevice {
   bool Ready() const override { return !mixer_.Timed() || mixer_.Flowing(); }
   void ShortMsgAt(uint32_t message, uint32_t dueMs) override { mixer_.SendAt(message, Mixer::ClockMsToNs(dueMs)); }
   void ResetAt(uint32_t dueMs) override { mixer_.ResetAt(Mixer::ClockMsToNs(dueMs)); }
+  void Prepare(uint32_t message) override {
+    if (Synth* synth = mixer_.GetSynth()) synth->PrepareFor(message);
+  }
 
  private:
   Mixer& mixer_;

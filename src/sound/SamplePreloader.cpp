@@ -28,7 +28,7 @@ void SamplePreloader::Load(int channel, int program) {
     synth_.reset();
     return;
   }
-  fluid_synth_program_change(synth_.get(), kPrevious, program_[c]);
+  if (program_[c] >= 0) fluid_synth_program_change(synth_.get(), kPrevious, program_[c]);
   fluid_synth_program_change(synth_.get(), kNew, program);
   program_[c] = program;
 }

@@ -32,5 +32,10 @@ class SamplePreloader {
   // Only from Load to Release: channel 0 the new program, channel 1 the previous one.
   FluidSettingsPtr settings_;
   FluidSynthPtr synth_;
-  std::array<int, midi::kChannelCount> program_{};
+  // The channels' programs; -1: none selected yet.
+  std::array<int, midi::kChannelCount> program_ = [] {
+    std::array<int, midi::kChannelCount> none{};
+    none.fill(-1);
+    return none;
+  }();
 };

@@ -15,13 +15,37 @@ std::unique_ptr<Synth> Synth::Create(const std::string& soundFontPath, int rate)
   fluid_settings_setint(settings.get(), "synth.dynamic-sample-loading", 1);
   FluidSynthPtr synth(new_fluid_synth(settings.get()));
   if (!synth) return nullptr;
-  if (fluid_synth_sfload(synth.get(), soundFontPath.c_str(), 1) == FLUID_FAILED) return nullptr;
+  // No channel selects a program yet: each does when it is first needed.
+  if (fluid_synth_sfload(synth.get(), soundFontPath.c_str(), 0) == FLUID_FAILED) return nullptr;
   ReturnFreedHeap();
   auto preloader = std::make_unique<SamplePreloader>(soundFontPath);
   std::unique_ptr<Synth> made(new Synth(std::move(settings), std::move(synth), std::move(preloader)));
   made->soundFontPath_ = soundFontPath;
   made->rate_ = rate;
   return made;
+}
+
+void Synth::PrepareFor(uint32_t message) {
+  if (midi::Kind(message) != midi::kNoteOn || midi::Data2(message) == 0) return;
+  SelectProgram(midi::Channel(message), -1);
+}
+
+bool Synth::HasProgram(int channel) const {
+  std::lock_guard lock(selecting_);
+  return (selected_ >> (static_cast<uint32_t>(channel) & midi::kChannelMask) & 1u) != 0;
+}
+
+void Synth::SelectProgram(int channel, int program) {
+  std::lock_guard lock(selecting_);
+  const uint32_t bit = 1u << (static_cast<uint32_t>(channel) & midi::kChannelMask);
+  if (program < 0) {
+    if (selected_ & bit) return;
+    program = 0;
+  }
+  if (preloader_) preloader_->Load(channel, program);
+  fluid_synth_program_change(synth_.get(), channel, program);
+  if (preloader_) preloader_->Release(channel);
+  selected_ |= bit;
 }
 
 void Synth::Apply(uint32_t message) {
@@ -49,9 +73,7 @@ void Synth::Apply(uint32_t message) {
       fluid_synth_cc(s, channel, data1, data2);
       break;
     case midi::kProgramChange:
-      if (preloader_) preloader_->Load(channel, data1);
-      fluid_synth_program_change(s, channel, data1);
-      if (preloader_) preloader_->Release(channel);
+      SelectProgram(channel, data1);
       break;
     case midi::kChannelPressure:
       fluid_synth_channel_pressure(s, channel, data1);

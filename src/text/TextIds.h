@@ -145,9 +145,25 @@ inline constexpr int kAudioLatencySafe = kAudioLatencyBase + 3;
 inline constexpr int kAudioLatencyRaised = kAudioLatencyBase + 4;
 inline constexpr int kAudioLatencyEnd = kAudioLatencyBase + 5;
 
+// The progress window's later families, its list of answer inputs (in the order of
+// progress::AnswerInput) and the voice answers' mean deviation.
+inline constexpr int kProgressMoreBase = kAudioLatencyEnd;
+inline constexpr int kProgressFamilyRhythm = kProgressMoreBase + 0;
+inline constexpr int kProgressFamilyIntervals = kProgressMoreBase + 1;
+inline constexpr int kProgressFamilyScales = kProgressMoreBase + 2;
+inline constexpr int kProgressFamilyInversions = kProgressMoreBase + 3;
+inline constexpr int kProgressInputLabel = kProgressMoreBase + 4;
+inline constexpr int kProgressAnyInput = kProgressMoreBase + 5;
+inline constexpr int kProgressInputMouse = kProgressMoreBase + 6;
+inline constexpr int kProgressInputKeyboard = kProgressMoreBase + 7;
+inline constexpr int kProgressInputVoice = kProgressMoreBase + 8;
+inline constexpr int kProgressInputClap = kProgressMoreBase + 9;
+inline constexpr int kProgressMeanCents = kProgressMoreBase + 10;
+inline constexpr int kProgressMoreEnd = kProgressMoreBase + 11;
+
 // Answers by voice: the voice tasks, the microphone's status, the pitch meter, the voice
 // settings and their help text.
-inline constexpr int kVoiceBase = kAudioLatencyEnd;
+inline constexpr int kVoiceBase = kProgressMoreEnd;
 inline constexpr int kVoicePopup = kVoiceBase + 0;
 // Menu items and titles of the voice tasks.
 inline constexpr int kVoiceTone13 = kVoiceBase + 1;

@@ -113,17 +113,50 @@ TEST_F(ProgressDatabaseTest, RowsComeBackAsWrittenAndTheQueriesCountThem) {
   EXPECT_TRUE(db.Confusions({}, 10).empty());
 }
 
+TEST_F(ProgressDatabaseTest, DrillConfusionsAndVoiceAnswersAreCountedPerFamilyAndInput) {
+  ProgressDatabase db(Path());
+  TaskRecord chord = Record("2026-12-01", 19, 2);
+  chord.chordType = 4;
+  chord.wrongTypes = {3};
+  TaskRecord interval = Record("2026-12-01", 40, 2);
+  interval.family = Family::kIntervals;
+  interval.chordType = 4;
+  interval.wrongTypes = {3, 3};
+  interval.answeredBy = AnswerInput::kVoice;
+  interval.meanCents = 12;
+  TaskRecord sung = Record("2026-12-02", 35, 1);
+  sung.answeredBy = AnswerInput::kVoice;
+  sung.meanCents = 25;
+  for (const TaskRecord& r : {chord, interval, sung}) ASSERT_TRUE(db.WriteRecord(r));
+
+  const auto counted = [](const std::vector<Confusion>& rows) {
+    std::vector<std::vector<int>> out;
+    for (const Confusion& c : rows) out.push_back({static_cast<int>(c.family), c.played, c.answered, c.count});
+    return out;
+  };
+  const int intervals = static_cast<int>(Family::kIntervals);
+  const int voice = static_cast<int>(AnswerInput::kVoice);
+  EXPECT_EQ(counted(db.Confusions({}, 10)), (std::vector<std::vector<int>>{{8, 4, 3, 2}, {5, 4, 3, 1}}));
+  EXPECT_EQ(counted(db.Confusions({intervals, ""}, 10)), (std::vector<std::vector<int>>{{8, 4, 3, 2}}));
+  EXPECT_EQ(counted(db.Confusions({-1, "", voice}, 10)), (std::vector<std::vector<int>>{{8, 4, 3, 2}}));
+  EXPECT_EQ(db.Rows({-1, "", voice}), (std::vector<TaskRecord>{interval, sung}));
+  EXPECT_EQ(db.TasksPerDay({-1, "", static_cast<int>(AnswerInput::kMouse)}).size(), 1u);
+  EXPECT_EQ(db.MeanVoiceCents({}), 19) << "the mean of 12 and 25, rounded";
+  EXPECT_EQ(db.MeanVoiceCents({intervals, ""}), 12);
+  EXPECT_EQ(db.MeanVoiceCents({-1, "2026-12-03"}), std::nullopt);
+}
+
 TEST_F(ProgressDatabaseTest, NewFileHasWalAndSchemaVersionAndKeepsRowsAcrossOpenings) {
   {
     ProgressDatabase db(Path());
     ASSERT_TRUE(db.WriteRecord(Record("2026-12-07", 1, 1)));
   }
   EXPECT_EQ(QueryText(Path(), "PRAGMA journal_mode"), "wal");
-  EXPECT_EQ(QueryText(Path(), "SELECT group_concat(version) FROM schema_version"), "3");
+  EXPECT_EQ(QueryText(Path(), "SELECT group_concat(version) FROM schema_version"), "4");
   ProgressDatabase again(Path());
   ASSERT_TRUE(again.WriteRecord(Record("2026-12-07", 1, 2)));
   EXPECT_EQ(again.Rows({}).size(), 2u);
-  EXPECT_EQ(QueryText(Path(), "SELECT group_concat(version) FROM schema_version"), "3");
+  EXPECT_EQ(QueryText(Path(), "SELECT group_concat(version) FROM schema_version"), "4");
 }
 
 TEST_F(ProgressDatabaseTest, DamagedFileIsMovedAsideOnceAndANewOneTakesTheAnswers) {

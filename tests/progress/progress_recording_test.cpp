@@ -150,6 +150,22 @@ TEST_F(ProgressRecording, ChordRecognitionRecordsTheChordAndTheTypesNamedWrongly
   EXPECT_EQ(Last().wrongTypes, (std::vector<int>{OtherType(type), OtherType(OtherType(type))}));
 }
 
+TEST_F(ProgressRecording, TheLastInputOfATaskAndTheMeanOfItsVoiceDeviationsAreKept) {
+  Open(19);
+  std::srand(42);
+  Command(cmd::kListenNew);
+  ChordHearTask& task = Hearing();
+  host.dialogActions.push_back(Answer(task.chordType));
+  progress::NoteAnswerInput(progress::AnswerInput::kVoice);
+  progress::NoteVoiceDeviation(-10);
+  progress::NoteVoiceDeviation(20);
+  progress::NoteVoiceDeviation(5);
+  Click(task.chordTones[0]);
+  ASSERT_EQ(sink.records.size(), 1u);
+  EXPECT_EQ(Last().answeredBy, progress::AnswerInput::kMouse) << "the click came last";
+  EXPECT_EQ(Last().meanCents, 12) << "35 / 3, rounded";
+}
+
 TEST_F(ProgressRecording, ExamTaskSkippedByANewOneEndsOpenAndTheExplanationRecordsNothing) {
   Open(13);
   Command(cmd::kListenNew);

@@ -58,6 +58,10 @@ constexpr const char* kSecondLayout = R"(
 // Version 2: the second layout of version 1 under its own number.
 const std::string kVersion2 = std::string(kSecondLayout) + "UPDATE schema_version SET version = 2;";
 
+// Version 3: the title of a teacher's melody added to the tasks.
+const std::string kVersion3 =
+    std::string(kSecondLayout) + "ALTER TABLE task ADD COLUMN melody_title TEXT; UPDATE schema_version SET version = 3;";
+
 // The rows the layouts hold.
 std::vector<TaskRecord> StoredRows() {
   TaskRecord chord = Record("2026-12-01", 19, 0);
@@ -98,6 +102,7 @@ TEST_F(ProgressSchemaTest, EveryEarlierLayoutIsBroughtUpToDateWithItsRows) {
       {"first version 1", std::string(kTaskTable) + kFirstLayout},
       {"second version 1", std::string(kTaskTable) + kSecondLayout},
       {"version 2", kTaskTable + kVersion2},
+      {"version 3", kTaskTable + kVersion3},
       // Earlier programs made the version table before the rest, in a transaction of its own.
       {"version table alone", "CREATE TABLE schema_version(version INTEGER NOT NULL);"},
   };
@@ -107,7 +112,7 @@ TEST_F(ProgressSchemaTest, EveryEarlierLayoutIsBroughtUpToDateWithItsRows) {
             "id INTEGER 0, day TEXT 1, time TEXT 1, task_type INTEGER 1, family INTEGER 1, key INTEGER 1, mode INTEGER 1, "
             "tempo INTEGER 1, max_distance INTEGER 1, attempt INTEGER 1, ended INTEGER 1, replays INTEGER 1, "
             "search_presses INTEGER 0, chord_type INTEGER 0, chord_root INTEGER 0, language INTEGER 1, "
-            "melody_title TEXT 0");
+            "melody_title TEXT 0, answered_by INTEGER 1, mean_cents INTEGER 0");
   for (const auto& [name, script] : layouts) {
     SCOPED_TRACE(name);
     std::filesystem::remove(Path());
@@ -127,12 +132,18 @@ TEST_F(ProgressSchemaTest, EveryEarlierLayoutIsBroughtUpToDateWithItsRows) {
       EXPECT_EQ(db.Rows({}).back(), added);
       TaskRecord melody = Record("2026-12-03", 10, 1);
       melody.melodyTitle = "Kalinka, \"berry\"";
+      melody.answeredBy = AnswerInput::kVoice;
+      melody.meanCents = 17;
       ASSERT_TRUE(db.WriteRecord(melody));
       EXPECT_EQ(db.Rows({}).back(), melody);
+      EXPECT_EQ(db.Rows({-1, "", static_cast<int>(AnswerInput::kVoice)}), std::vector<TaskRecord>{melody});
 
       const std::vector<Confusion> confused = db.Confusions({-1, ""}, 10);
       std::vector<std::vector<int>> counts;
-      for (const Confusion& c : confused) counts.push_back({c.played, c.answered, c.count});
+      for (const Confusion& c : confused) {
+        EXPECT_EQ(c.family, Family::kChordRecognition) << "the confusions kept before families were";
+        counts.push_back({c.played, c.answered, c.count});
+      }
       const std::vector<std::vector<int>> expected =
           hasRows ? std::vector<std::vector<int>>{{2, 1, 1}, {2, 3, 1}, {4, 2, 1}} : std::vector<std::vector<int>>{{4, 2, 1}};
       EXPECT_EQ(counts, expected);
@@ -144,7 +155,7 @@ TEST_F(ProgressSchemaTest, EveryEarlierLayoutIsBroughtUpToDateWithItsRows) {
       EXPECT_EQ(keys.back().tasks, 1);
     }
     EXPECT_TRUE(said.empty());
-    EXPECT_EQ(QueryText(Path(), "SELECT group_concat(version) FROM schema_version"), "3");
+    EXPECT_EQ(QueryText(Path(), "SELECT group_concat(version) FROM schema_version"), "4");
     EXPECT_EQ(QueryText(Path(), kSchemaQuery), newSchema);
     EXPECT_EQ(QueryText(Path(), kTaskColumnsQuery), newColumns);
     EXPECT_EQ(QueryText(Path(), "PRAGMA integrity_check"), "ok");

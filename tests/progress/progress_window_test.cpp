@@ -112,6 +112,8 @@ TEST_F(ProgressWindowTest, ExportNamesWhatATeacherReadsAndClearingAsksFirst) {
   TaskRecord melody = Record("2026-12-02", 10, 3);  // a teacher's melody: its own title
   melody.melodyTitle = "=Kalinka, \"little\"\nberry";  // a spreadsheet must not run it
   melody.language = 2;
+  melody.answeredBy = AnswerInput::kVoice;
+  melody.meanCents = 14;
   for (const TaskRecord& r : {tone, exam, chord, melody}) ASSERT_TRUE(database->WriteRecord(r));
   ProgressWindow window(*database, &TaskTitle, &View());
   window.SetPeriod(3);  // all time
@@ -123,15 +125,16 @@ TEST_F(ProgressWindowTest, ExportNamesWhatATeacherReadsAndClearingAsksFirst) {
   const std::vector<uint8_t> bytes = ReadBytes(path);
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
             "date,time,task,task_code,family,family_code,melody,key,mode,tempo,max_distance,attempt,ended_open,"
-            "replays,search_presses,chord_type,chord_root,answered_types,language,language_code\r\n"
+            "replays,search_presses,chord_type,chord_root,answered_types,language,language_code,"
+            "answered_by,answered_by_code,mean_cents\r\n"
             "2026-12-01,10:00:00,Search of the sounded tone pitch (13 keys),0,Tone search,1,,D,Dorian,100 Andante,,"
-            "2,0,0,3,,,,English,0\r\n"
+            "2,0,0,3,,,,English,0,Mouse,0,\r\n"
             "2026-12-01,10:00:00,\"Entering musical school (ear test): level 1, minor thirds\",13,Entrance exam,3,,"
-            ",,100 Andante,,1,0,0,,,,,German,1\r\n"
+            ",,100 Andante,,1,0,0,,,,,German,1,Mouse,0,\r\n"
             "2026-12-02,10:00:00,Chords playing: chords in basic form from random tone,23,Chord playing,6,,,,"
-            "100 Andante,,not solved,1,2,,Major triad,G,,English,0\r\n"
+            "100 Andante,,not solved,1,2,,Major triad,G,,English,0,Mouse,0,\r\n"
             "2026-12-02,10:00:00,\"Teacher melodies, one octave, level 1\",10,Teachers' melodies,4,"
-            "\"'=Kalinka, \"\"little\"\"\nberry\",,,100 Andante,,3,0,0,,,,,Russian,2\r\n");
+            "\"'=Kalinka, \"\"little\"\"\nberry\",,,100 Andante,,3,0,0,,,,,Russian,2,Voice,2,14\r\n");
 
   // The names are those of the interface language at the time of the export.
   Frame().OnCommand(cmd::kLangGerman);
@@ -139,7 +142,8 @@ TEST_F(ProgressWindowTest, ExportNamesWhatATeacherReadsAndClearingAsksFirst) {
   window.ExportCsv();
   const std::vector<uint8_t> german = ReadBytes(path);
   const std::string firstRow = "2026-12-01,10:00:00," + T(232) + ",0," + T(txt::kProgressFamilyToneSearch) + ",1,,D," +
-                               T(101) + ",100 Andante,,2,0,0,3,,,,English,0\r\n";
+                               T(101) + ",100 Andante,,2,0,0,3,,,,English,0," +
+                               T(txt::kProgressInputMouse) + ",0,\r\n";
   EXPECT_NE(T(232), "Search of the sounded tone pitch (13 keys)");
   EXPECT_NE(std::string(german.begin(), german.end()).find(firstRow), std::string::npos);
   Frame().OnCommand(cmd::kLangEnglish);

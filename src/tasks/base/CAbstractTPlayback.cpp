@@ -229,6 +229,11 @@ void CAbstractT::StartTimer(uint32_t periodMs) {
   if (timerId != 0) GetTimerService().KillEvent(timerId);
   currentTick = 0;
   ++playbackRun;
+  // The clicks' instrument is made ready here, not on the timer's thread at the first beat.
+  if (playbackMode == kSequencerPlayback || playbackMode == kMetronomePlayback) {
+    PrepareShortMsg(midi::Pack(midi::kNoteOn + midi::kPercussionChannel, static_cast<uint32_t>(metronomeDrumNote.load()),
+                               kAccentClickVelocity));
+  }
   // The new timer's first callback takes eventsLock too, so it sees timerId and timerRunning set.
   std::lock_guard lock(eventsLock);
   BuildTickIndex(*this);

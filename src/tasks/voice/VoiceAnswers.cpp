@@ -1,5 +1,6 @@
 #include "tasks/voice/VoiceAnswers.h"
 
+#include "progress/Recorder.h"
 #include "tasks/base/KeyboardNotes.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
@@ -27,6 +28,9 @@ std::string SungLine(std::span<const SungTone> tones) {
   return line;
 }
 
-void NoteVoiceAnswer(int32_t /*cents*/) {}
+void NoteVoiceAnswer(int32_t centsOff) {
+  progress::NoteAnswerInput(progress::AnswerInput::kVoice);
+  progress::NoteVoiceDeviation(centsOff);
+}
 
 }  // namespace voice

@@ -26,7 +26,8 @@ std::string SungLine(std::span<const SungTone> tones);
 inline constexpr uint32_t kEchoMs = 250;
 inline constexpr uint32_t kClickEchoMs = 1500;
 
-// Records that the open task is being answered by voice, with the singer's deviation.
-void NoteVoiceAnswer(int32_t cents);
+// Tells the progress history that the open task is being answered by voice, with this
+// answer's cents from the tone asked for.
+void NoteVoiceAnswer(int32_t centsOff);
 
 }  // namespace voice

@@ -100,8 +100,10 @@ class VoiceTask : public Melody {
       return;
     }
     if (next == 0) sung_.clear();
-    sung_.push_back({answer.note, (placed - target) * 100 + answer.cents});
-    NoteVoiceAnswer(answer.cents);
+    const int32_t centsOff = (placed - target) * 100 + answer.cents;
+    sung_.push_back({answer.note, centsOff});
+    // Before the answer goes in: the answer may close the task.
+    NoteVoiceAnswer(centsOff);
     this->OnMidiInNote(midi::Pack(midi::kNoteOn, static_cast<uint32_t>(placed), kSungVelocity));
     const int32_t key = placed - lowest;
     if (placed != target) {
