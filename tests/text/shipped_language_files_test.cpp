@@ -142,8 +142,9 @@ TEST(LanguageGuide, HasOneRowPerTextIdWithAKnownKind) {
     EXPECT_TRUE(kinds.count(guide[i].kind)) << "id " << i << ": " << guide[i].kind;
     EXPECT_FALSE(guide[i].role.empty()) << "id " << i;
   }
-  // "~" is a line break exactly in the bodies of the six help texts.
-  EXPECT_EQ(IdsOfKind(guide, "help"), Range({{380, 385}, {387, 391}, {393, 396}, {398, 401}, {403, 406}, {408, 412}}));
+  // "~" is a line break exactly in the bodies of the seven help texts.
+  EXPECT_EQ(IdsOfKind(guide, "help"), Range({{380, 385}, {387, 391}, {393, 396}, {398, 401}, {403, 406}, {408, 412},
+                                             {txt::kVoiceHelpFirst, txt::kVoiceHelpLast}}));
   // Read but never shown.
   EXPECT_EQ(IdsOfKind(guide, "unused"), Range({{13, 15}, {79, 81}, {183, 185}, {361, 372}, {377, 377}}));
   // Log lines that write their value right after the text; the progress messages that end with a
@@ -164,7 +165,11 @@ TEST(LanguageGuide, HasOneRowPerTextIdWithAKnownKind) {
                                                {txt::kDataFolderReadOnly, txt::kDataFolderReadOnly},
                                                {txt::kSaved, txt::kSaved},
                                                {txt::kSeqRecording, txt::kSeqRecording},
-                                               {txt::kMidiTempoFromFile, txt::kMidiTempoFromFile}, {txt::kAudioLatencyRaised, txt::kAudioLatencyRaised}}));
+                                               {txt::kMidiTempoFromFile, txt::kMidiTempoFromFile}, {txt::kAudioLatencyRaised, txt::kAudioLatencyRaised},
+                                               {txt::kVoiceSung, txt::kVoiceSung},
+                                               {txt::kVoiceOutsidePiano, txt::kMicrophoneOn},
+                                               {txt::kMicrophoneUnavailable, txt::kMicrophoneUnavailable},
+                                               {txt::kVoiceRange, txt::kVoiceRange}}));
   EXPECT_EQ(IdsOfKind(guide, "filter"), Range({{345, 345},
                                                {424, 424},
                                                {txt::kProgressCsvFilter, txt::kProgressCsvFilter},
