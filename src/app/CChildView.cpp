@@ -10,7 +10,10 @@
 #include "app/LogView.h"
 #include "app/MenuTable.h"
 #include "app/RhythmTapInput.h"
+#include "app/PitchMeterWindow.h"
 #include "app/TaskTable.h"
+#include "app/VoiceInput.h"
+#include "app/VoiceSettingsDialog.h"
 #include "commands/CommandIds.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CDialogMidiOptions.h"
@@ -57,6 +60,8 @@ CChildView::CChildView(QWidget* parent) : QWidget(parent) {
   std::error_code ec;
   workDir_ = std::filesystem::current_path(ec).string();
   OpenProgress();
+  voice_ = std::make_unique<VoiceInput>([this](const std::string& text) { ShowStatus(text); });
+  voice_->InstallHook();
   AppendLogHeader(std::time(nullptr));
   tapInput_ = std::make_unique<RhythmTapInput>([this] { UpdateControls(); });
   // The stored task; unlike a task chosen from the menu it always gets its header and settings lines.
@@ -79,6 +84,9 @@ CChildView::~CChildView() {
   for (auto& [id, timer] : timers_) delete timer;
   timers_.clear();
   // The task goes without writing its statistics.
+  // The microphone first: the window around the view is going, nothing is told any more.
+  ClosePitchMeter();
+  voice_.reset();
   task_.reset();
   CloseProgress();
   SetViewHost(nullptr);
@@ -139,6 +147,8 @@ void CChildView::BuildCommandTable() {
   commands_[kResultFontSettings] = [this] { ChooseResultFont(task_->resultFont); };
   for (int id : kHelpTextCommands) commands_[id] = [id] { ShowHelpText(id); };
   commands_[kAbout] = [] { ShowAbout(); };
+  commands_[kPitchMeter] = [this] { ShowPitchMeter(*voice_, this); };
+  commands_[kVoiceSettings] = [this] { EditVoiceSettings(*voice_, this); };
   commands_[kProgress] = [this] { progress::ShowProgressWindow(*progress_, &TaskTitle, this); };
   AddDrillCommands(commands_, [this](int type) { CreateTask(type); });
 }

@@ -12,6 +12,7 @@
 
 class CControlBar;
 class RhythmTapInput;
+class VoiceInput;
 namespace progress {
 class ProgressDatabase;
 }
@@ -141,6 +142,8 @@ class CChildView : public QWidget, public ViewHost {
   std::unique_ptr<progress::ProgressDatabase> progress_;
   // The rhythm tasks' taps; made before the first task, gone after the last.
   std::unique_ptr<RhythmTapInput> tapInput_;
+  // The microphone: outlives the task, which closes it through the voice hook.
+  std::unique_ptr<VoiceInput> voice_;
   std::unique_ptr<CAbstractT> task_;
   // Why the stored task was not started; empty when it was.
   std::string storedTaskProblem_;

@@ -13,6 +13,7 @@
 #include "tasks/melody/MelodyTypes.h"
 #include "tasks/range/KeyboardRangeTypes.h"
 #include "tasks/rhythm/RhythmTypes.h"
+#include "tasks/voice/VoiceTypes.h"
 #include "text/LanguageTable.h"
 #include "tools/ToolTypes.h"
 
@@ -20,7 +21,8 @@ namespace {
 
 // The families, in the order their items appear where two share a menu place.
 constexpr std::array kFamilies = {&MelodyTaskTypes,    &ExamTaskTypes, &ChordTaskTypes, &KeyboardRangeTaskTypes,
-                                  &SequencerTaskTypes, &ToolTaskTypes, &DrillTaskTypes, &RhythmTaskTypes};
+                                  &SequencerTaskTypes, &ToolTaskTypes, &DrillTaskTypes, &RhythmTaskTypes,
+                                  &VoiceTaskTypes};
 
 struct Catalogue {
   std::vector<TaskType> byType;

@@ -64,6 +64,15 @@ inline constexpr int kMeasureKeyboardRange = 32999;
 // The rhythm tasks: one item a level (kRhythmLevel1 + level), then their help text.
 inline constexpr int kRhythmLevel1 = 33220;
 inline constexpr int kAboutRhythmTasks = 33225;
+// Answers by voice: the voice tasks, their help text, the pitch meter and the voice settings.
+inline constexpr int kVoiceTone13 = 33200;
+inline constexpr int kVoiceTone37 = 33201;
+inline constexpr int kVoiceMelody2 = 33202;
+inline constexpr int kVoiceMelody4 = 33203;
+inline constexpr int kVoiceMelody8 = 33204;
+inline constexpr int kAboutVoiceAnswers = 33205;
+inline constexpr int kPitchMeter = 33206;
+inline constexpr int kVoiceSettings = 33207;
 
 // Framework commands of the accelerator table.
 inline constexpr int kEditCopy = 57634;

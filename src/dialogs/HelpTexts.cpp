@@ -16,7 +16,8 @@ struct HelpText {
   int lastBody;
 };
 
-constexpr std::array<HelpText, 8> kHelpTexts = {{
+constexpr std::array<HelpText, 9> kHelpTexts = {{
+constexpr std::array<HelpText, 7> kHelpTexts = {{
     {105, 386, 387, 391},
     {32863, 379, 380, 385},
     {32958, 397, 398, 401},
@@ -25,6 +26,7 @@ constexpr std::array<HelpText, 8> kHelpTexts = {{
     {32979, 407, 408, 412},
     {cmd::kAboutDrills, txt::kDrillHelpCaption, txt::kDrillHelpBody, txt::kDrillHelpBodyLast},
     {cmd::kAboutRhythmTasks, txt::kRhythmPopup, txt::kRhythmHelpFirst, txt::kRhythmHelpLast},
+    {cmd::kAboutVoiceAnswers, txt::kVoiceHelpCaption, txt::kVoiceHelpFirst, txt::kVoiceHelpLast},
 }};
 
 const HelpText* Find(int command) {

@@ -238,6 +238,50 @@ inline constexpr int kRhythmHelpFirst = kRhythmBase + 31;
 inline constexpr int kRhythmHelpLast = kRhythmBase + 36;
 inline constexpr int kRhythmEnd = kRhythmBase + 37;
 
+// Answers by voice: the voice tasks, the microphone's status, the pitch meter, the voice
+// settings and their help text.
+inline constexpr int kVoiceBase = kRhythmEnd;
+inline constexpr int kVoicePopup = kVoiceBase + 0;
+// Menu items and titles of the voice tasks.
+inline constexpr int kVoiceTone13 = kVoiceBase + 1;
+inline constexpr int kVoiceTone37 = kVoiceBase + 2;
+inline constexpr int kVoiceMelody2 = kVoiceBase + 3;
+inline constexpr int kVoiceMelody4 = kVoiceBase + 4;
+inline constexpr int kVoiceMelody8 = kVoiceBase + 5;
+// Followed by the tones sung, each "E4 +12 ct".
+inline constexpr int kVoiceSung = kVoiceBase + 6;
+inline constexpr int kVoiceCents = kVoiceBase + 7;
+// Followed by the name of the note sung.
+inline constexpr int kVoiceOutsidePiano = kVoiceBase + 8;
+// Followed by the input device's name.
+inline constexpr int kMicrophoneOn = kVoiceBase + 9;
+inline constexpr int kMicrophoneOff = kVoiceBase + 10;
+// Followed by the sound server's reason.
+inline constexpr int kMicrophoneUnavailable = kVoiceBase + 11;
+inline constexpr int kVoiceNeedsMicrophone = kVoiceBase + 12;
+inline constexpr int kPitchMeterItem = kVoiceBase + 13;
+inline constexpr int kPitchMeterTitle = kVoiceBase + 14;
+inline constexpr int kPitchMeterSilent = kVoiceBase + 15;
+inline constexpr int kVoiceSettingsItem = kVoiceBase + 16;
+inline constexpr int kVoiceSettingsTitle = kVoiceBase + 17;
+inline constexpr int kVoiceDeviceLabel = kVoiceBase + 18;
+inline constexpr int kVoiceDefaultDevice = kVoiceBase + 19;
+inline constexpr int kVoiceLevelLabel = kVoiceBase + 20;
+inline constexpr int kVoiceToleranceLabel = kVoiceBase + 21;
+inline constexpr int kVoiceExactOctave = kVoiceBase + 22;
+// Followed by the range ("C3 - G4") or kVoiceRangeUnknown.
+inline constexpr int kVoiceRange = kVoiceBase + 23;
+inline constexpr int kVoiceRangeUnknown = kVoiceBase + 24;
+inline constexpr int kVoiceSingLowest = kVoiceBase + 25;
+inline constexpr int kVoiceSingHighest = kVoiceBase + 26;
+inline constexpr int kVoiceSingAndHold = kVoiceBase + 27;
+inline constexpr int kVoiceHelpItem = kVoiceBase + 28;
+inline constexpr int kVoiceHelpCaption = kVoiceBase + 29;
+inline constexpr int kVoiceHelpFirst = kVoiceBase + 30;
+inline constexpr int kVoiceHelpLast = kVoiceBase + 35;
+inline constexpr int kVoiceStartHint = kVoiceBase + 36;
+inline constexpr int kVoiceEnd = kVoiceBase + 37;
+
 // One past the last text id.
-inline constexpr int kEnd = kRhythmEnd;
+inline constexpr int kEnd = kVoiceEnd;
 }  // namespace txt

@@ -49,6 +49,7 @@ std::string PathOf(MenuPlace place) {
     case MenuPlace::kVirtualSequencer: return "23>58>";
     case MenuPlace::kSequencer: return "23>";
     case MenuPlace::kOptions: return "24>";
+    case MenuPlace::kVoice: return "21>" + std::to_string(txt::kVoicePopup) + ">";
     case MenuPlace::kNone: break;
   }
   return "";
@@ -87,6 +88,8 @@ TEST(MenuTable, EveryTaskTypeOfTheCatalogueAndEveryOtherItemInItsPopup) {
   add(own);
   add(Place(MenuPlace::kRhythm));
   add({Item(PathOf(MenuPlace::kRhythm), cmd::kAboutRhythmTasks, txt::kRhythmHelpItem)});
+  add(Place(MenuPlace::kVoice));
+  add({Item(PathOf(MenuPlace::kVoice), cmd::kAboutVoiceAnswers, txt::kVoiceHelpItem)});
   add({"22>32977/56"});
   add(Place(MenuPlace::kMidiKeyboard));
   add(Place(MenuPlace::kVirtualSequencer));
@@ -94,6 +97,7 @@ TEST(MenuTable, EveryTaskTypeOfTheCatalogueAndEveryOtherItemInItsPopup) {
   add(Place(MenuPlace::kSequencer));
   add({"24>64>32945/67", "24>64>32971/68", "24>64>32987/69", "24>64>32990/70"});
   add(Place(MenuPlace::kOptions));
+  add({Item("24>", cmd::kPitchMeter, txt::kPitchMeterItem), Item("24>", cmd::kVoiceSettings, txt::kVoiceSettingsItem)});
   add({Item("24>", 33100, txt::kProgressMenuItem), "25>57664/71", "25>105/72", "25>32863/73", "25>32958/74",
        "25>32956/75", "25>32923/76", "25>32985/77", "25>32984/78"});
   EXPECT_EQ(items, expected);

@@ -150,7 +150,8 @@ TEST(LanguageGuide, HasOneRowPerTextIdWithAKnownKind) {
                                              {403, 406},
                                              {408, 412},
                                              {txt::kDrillHelpBody, txt::kDrillHelpBodyLast},
-                                             {txt::kRhythmHelpFirst, txt::kRhythmHelpLast}}));
+                                             {txt::kRhythmHelpFirst, txt::kRhythmHelpLast},
+                                             {txt::kVoiceHelpFirst, txt::kVoiceHelpLast}}));
   // Read but never shown.
   EXPECT_EQ(IdsOfKind(guide, "unused"), Range({{13, 15}, {79, 81}, {183, 185}, {361, 372}, {377, 377}}));
   // Log lines that write their value right after the text; the progress messages that end with a
@@ -179,7 +180,11 @@ TEST(LanguageGuide, HasOneRowPerTextIdWithAKnownKind) {
                                                {txt::kRhythmToleranceButton, txt::kRhythmToleranceButton},
                                                {txt::kRhythmCalibrated, txt::kRhythmCalibrated},
                                                {txt::kRhythmNoLevel, txt::kRhythmMicProblem},
-                                               {txt::kRhythmLegendTolerance, txt::kRhythmLegendTolerance}}));
+                                               {txt::kRhythmLegendTolerance, txt::kRhythmLegendTolerance},
+                                               {txt::kVoiceSung, txt::kVoiceSung},
+                                               {txt::kVoiceOutsidePiano, txt::kMicrophoneOn},
+                                               {txt::kMicrophoneUnavailable, txt::kMicrophoneUnavailable},
+                                               {txt::kVoiceRange, txt::kVoiceRange}}));
   EXPECT_EQ(IdsOfKind(guide, "filter"), Range({{345, 345},
                                                {424, 424},
                                                {txt::kProgressCsvFilter, txt::kProgressCsvFilter},

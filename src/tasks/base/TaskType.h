@@ -23,6 +23,7 @@ enum class MenuPlace : uint8_t {
   kVirtualSequencer,  // Sequencer > 16-track MIDI sequencer (virtual keyboard)
   kSequencer,         // Sequencer
   kOptions,           // Options
+  kVoice,             // Tasks > Sing it back (voice)
 };
 
 // The controls of the control bar a task type works with: these are enabled when it starts,

@@ -1,0 +1,36 @@
+#include "tasks/voice/VoiceAnswers.h"
+
+#include "progress/Recorder.h"
+#include "tasks/base/KeyboardNotes.h"
+#include "text/LanguageTable.h"
+#include "text/StrFormat.h"
+#include "text/TextIds.h"
+
+namespace voice {
+
+int32_t PlaceSungNote(int32_t sungNote, int32_t targetNote, bool exactOctave, int32_t lowest, int32_t highest) {
+  if (exactOctave) return sungNote;
+  int32_t semitones = ((sungNote - targetNote) % 12 + 12) % 12;
+  if (semitones >= 6) semitones -= 12;
+  int32_t note = targetNote + semitones;
+  while (note < lowest) note += 12;
+  while (note > highest) note -= 12;
+  return note;
+}
+
+std::string SungLine(std::span<const SungTone> tones) {
+  if (tones.empty()) return {};
+  std::string line = T(txt::kVoiceSung);
+  for (size_t i = 0; i < tones.size(); ++i) {
+    if (i > 0) line += ", ";
+    line += StrFormat("%s %+d %s", NoteName(tones[i].sungNote).c_str(), tones[i].centsOff, T(txt::kVoiceCents).c_str());
+  }
+  return line;
+}
+
+void NoteVoiceAnswer(int32_t centsOff) {
+  progress::NoteAnswerInput(progress::AnswerInput::kVoice);
+  progress::NoteVoiceDeviation(centsOff);
+}
+
+}  // namespace voice

@@ -1,0 +1,33 @@
+#pragma once
+#include <cstdint>
+#include <span>
+#include <string>
+
+// What the voice tasks share beyond their template: where a sung note lands on the piano and
+// how the tones sung are told.
+namespace voice {
+
+// One tone sung in the current attempt.
+struct SungTone {
+  int32_t sungNote = 0;  // the MIDI note the student held
+  int32_t centsOff = 0;  // from the tone asked for (its octave, or its nearest one)
+};
+
+// The note of the piano (lowest..highest) a sung note answers for when targetNote is asked
+// for. By pitch class, the note of its name nearest the target, then moved by octaves into
+// the piano; with the exact octave the note itself (possibly off the piano).
+int32_t PlaceSungNote(int32_t sungNote, int32_t targetNote, bool exactOctave, int32_t lowest, int32_t highest);
+
+// "Sung: E4 +12 ct, G4 -105 ct" in the language of the moment; empty without tones.
+std::string SungLine(std::span<const SungTone> tones);
+
+// The program's own tones reach the microphone as well: notes the student began to hold
+// before this long after the program stopped playing (or a key was clicked) are not answers.
+inline constexpr uint32_t kEchoMs = 250;
+inline constexpr uint32_t kClickEchoMs = 1500;
+
+// Tells the progress history that the open task is being answered by voice, with this
+// answer's cents from the tone asked for.
+void NoteVoiceAnswer(int32_t centsOff);
+
+}  // namespace voice

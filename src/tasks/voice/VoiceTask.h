@@ -1,0 +1,152 @@
+#pragma once
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "music/MidiMessage.h"
+#include "music/NoteEvent.h"
+#include "platform/Clock.h"
+#include "tasks/base/KeyboardNotes.h"
+#include "tasks/common/TaskCommon.h"
+#include "tasks/voice/VoiceAnswers.h"
+#include "tasks/voice/VoiceHook.h"
+#include "text/LanguageTable.h"
+#include "text/TextIds.h"
+
+namespace voice {
+
+// A melody task (one tone or a melody, on its piano) answered by singing: each note the
+// student holds is a key of the piano played on the hardware keyboard, so it goes the
+// keyboard's way to the same answer logic as a click (attempts, hints, log lines, statistics,
+// history). The microphone is open while the task is. The tones are played in the singer's
+// range (by whole octaves, as far as the sound of the piano reaches); a wrong note is marked
+// on the piano as the student's, and a line under the keys tells per tone how many cents the
+// voice was off the tone asked for.
+template <class Melody, int Title>
+class VoiceTask : public Melody {
+ public:
+  static constexpr int kTitle = Title;
+
+  VoiceTask() { this->title = T(Title); }
+  ~VoiceTask() override { ListenForSungNotes(nullptr); }
+
+  void Start() override {
+    Melody::Start();
+    ListenForSungNotes([this](const SungAnswer& answer) { OnSung(answer); });
+  }
+  void SetTexts() override {
+    Melody::SetTexts();
+    this->title = T(Title);
+    if (!this->hint) common::SetHintText(T(txt::kVoiceStartHint));
+  }
+  void OnListenNew() override {
+    common::DrawOnView([this](Dc& dc) {
+      for (int32_t key : studentKeys_) this->DrawKeyNormal(dc, key);
+    });
+    studentKeys_.clear();
+    sung_.clear();
+    const int32_t lowest = this->LowestNote();
+    const int32_t highest = lowest + this->KeyCount() - 1;
+    const VoiceJudging judging = CurrentVoiceJudging();
+    // The piano's sound reaches from the three-octave piano's lowest key to its highest.
+    const int32_t shift = judging.octaveShift ? judging.octaveShift(lowest, highest) : 0;
+    shift_ = std::clamp(shift, kKeyboardKeyToNote - lowest, kKeyboardKeyToNote + kHighestPianoKey - highest);
+    Melody::OnListenNew();
+    StopTheTone();
+    Quiet(kEchoMs);
+    DrawSungLine();
+  }
+  void OnListenAgain() override {
+    Melody::OnListenAgain();
+    StopTheTone();
+    Quiet(kEchoMs);
+  }
+  void OnLButtonDown(MouseFlags& flags, Point& point) override {
+    Melody::OnLButtonDown(flags, point);
+    Quiet(kClickEchoMs);
+  }
+  void PlayNote(int32_t key, int32_t channel) override {
+    if (shift_ != 0 && key >= 0 && key < this->KeyCount()) {
+      CAbstractT::PlayNote(this->LowestNote() + key + shift_ - kKeyboardKeyToNote, channel);
+    } else {
+      Melody::PlayNote(key, channel);
+    }
+  }
+  void DrawMessages(Dc& dc) override {
+    Melody::DrawMessages(dc);
+    DrawSungLine(dc);
+  }
+
+  // The tones sung in the current attempt, first first.
+  const std::vector<SungTone>& Sung() const { return sung_; }
+  // Semitones the tones are played away from the piano's keys.
+  int32_t PlayShift() const { return shift_; }
+
+ private:
+  void OnSung(const SungAnswer& answer) {
+    if (this->attempt < 1 || this->attempt > 3) return;
+    if (static_cast<int32_t>(answer.startMs - quietUntil_) < 0) return;
+    size_t next = 0;
+    if constexpr (requires { this->enteredCount; }) next = static_cast<size_t>(this->enteredCount);
+    if (next >= this->tones.size()) return;
+    const int32_t lowest = this->LowestNote();
+    const int32_t highest = lowest + this->KeyCount() - 1;
+    const int32_t target = lowest + this->tones[next];
+    // Back at the piano's pitch.
+    const int32_t heard = answer.note - shift_;
+    const int32_t placed = PlaceSungNote(heard, target, CurrentVoiceJudging().exactOctave, lowest, highest);
+    if (placed < lowest || placed > highest) {
+      common::SetHintText(T(txt::kVoiceOutsidePiano) + NoteName(answer.note));
+      return;
+    }
+    if (next == 0) sung_.clear();
+    const int32_t centsOff = (placed - target) * 100 + answer.cents;
+    sung_.push_back({answer.note, centsOff});
+    // Before the answer goes in: the answer may close the task.
+    NoteVoiceAnswer(centsOff);
+    this->OnMidiInNote(midi::Pack(midi::kNoteOn, static_cast<uint32_t>(placed), kSungVelocity));
+    const int32_t key = placed - lowest;
+    if (placed != target) {
+      studentKeys_.push_back(key);
+      common::DrawOnView([this, key](Dc& dc) { this->MarkKey(dc, key, studentBrush_); });
+    }
+    DrawSungLine();
+  }
+
+  // A single tone that would sound on is stopped after its beat: the microphone would take it
+  // for the answer.
+  void StopTheTone() {
+    if constexpr (Melody::kLeavesToneSounding) {
+      this->WaitMs(common::Beat());
+      this->AllNotesOff();
+    }
+  }
+  void Quiet(uint32_t ms) { quietUntil_ = timeGetTime() + ms; }
+
+  Rect SungLineRect(Dc& dc) const {
+    const Rect area = this->MessageRegion().Bounds();
+    const int height = dc.GetTextExtent("Ag").cy + 4;
+    return {area.left + 2, area.bottom - height - 2, area.right - 2, area.bottom - 2};
+  }
+  void DrawSungLine(Dc& dc) {
+    const Rect at = SungLineRect(dc);
+    const Font old = dc.SelectFont(this->messageFont);
+    dc.FillRect(at, this->paleGreyBrush);
+    common::UsePaleBackground(dc);
+    dc.SetTextColor({0, 0, 160});
+    dc.TextOut(at.left + 4, at.top + 2, SungLine(sung_));
+    dc.SelectFont(old);
+  }
+  void DrawSungLine() {
+    common::DrawOnView([this](Dc& dc) { DrawSungLine(dc); });
+  }
+
+  static constexpr uint32_t kSungVelocity = 100;
+  std::vector<SungTone> sung_;
+  std::vector<int32_t> studentKeys_;
+  int32_t shift_ = 0;
+  uint32_t quietUntil_ = 0;
+  Brush studentBrush_{90, 140, 255};
+};
+
+}  // namespace voice
