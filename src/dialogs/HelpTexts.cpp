@@ -17,7 +17,6 @@ struct HelpText {
 };
 
 constexpr std::array<HelpText, 9> kHelpTexts = {{
-constexpr std::array<HelpText, 7> kHelpTexts = {{
     {105, 386, 387, 391},
     {32863, 379, 380, 385},
     {32958, 397, 398, 401},

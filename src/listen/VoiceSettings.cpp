@@ -1,8 +1,9 @@
 #include "listen/VoiceSettings.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
+
+#include "text/KeyValueText.h"
 
 namespace {
 
@@ -10,14 +11,6 @@ constexpr size_t kLargestFile = 4096;
 constexpr size_t kLongestDeviceName = 256;
 constexpr int kLowestNote = 21;   // A0
 constexpr int kHighestNote = 108;  // C8
-
-std::optional<int> Number(std::string_view text, int lowest, int highest) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest)
-    return std::nullopt;
-  return value;
-}
 
 bool Printable(std::string_view text) {
   return text.size() <= kLongestDeviceName &&
@@ -29,27 +22,19 @@ bool Printable(std::string_view text) {
 VoiceSettings ParseVoiceSettings(std::string_view text) {
   VoiceSettings settings;
   SingingRange range;
-  while (!text.empty()) {
-    const size_t end = std::min(text.find('\n'), text.size());
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(std::min(end + 1, text.size()));
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    const size_t equals = line.find('=');
-    if (equals == std::string_view::npos) continue;
-    const std::string_view key = line.substr(0, equals);
-    const std::string_view value = line.substr(equals + 1);
+  ForEachKeyValue(text, [&](std::string_view key, std::string_view value) {
     if (key == "tolerance_cents") {
-      settings.toleranceCents = Number(value, kLowestToleranceCents, kHighestToleranceCents).value_or(kDefaultToleranceCents);
+      settings.toleranceCents = BoundedNumber(value, kLowestToleranceCents, kHighestToleranceCents).value_or(kDefaultToleranceCents);
     } else if (key == "exact_octave") {
       settings.exactOctave = value == "yes";
     } else if (key == "lowest_note") {
-      range.lowest = Number(value, kLowestNote, kHighestNote).value_or(0);
+      range.lowest = BoundedNumber(value, kLowestNote, kHighestNote).value_or(0);
     } else if (key == "highest_note") {
-      range.highest = Number(value, kLowestNote, kHighestNote).value_or(0);
+      range.highest = BoundedNumber(value, kLowestNote, kHighestNote).value_or(0);
     } else if (key == "input_device") {
       settings.inputDevice = Printable(value) ? std::string(value) : std::string();
     }
-  }
+  });
   if (range.Known()) settings.range = range;
   return settings;
 }

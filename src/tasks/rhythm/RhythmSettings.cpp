@@ -1,9 +1,10 @@
 #include "tasks/rhythm/RhythmSettings.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
 #include <vector>
+
+#include "text/KeyValueText.h"
 
 namespace rhythm {
 namespace {
@@ -11,15 +12,6 @@ namespace {
 constexpr size_t kLargestFile = 4096;
 constexpr std::array<const char*, kTapChannelCount> kOffsetKeys = {"offset_key_ms", "offset_midi_ms",
                                                                    "offset_clap_ms"};
-
-std::optional<int32_t> Number(std::string_view text, int32_t lowest, int32_t highest) {
-  int32_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest) {
-    return std::nullopt;
-  }
-  return value;
-}
 
 }  // namespace
 
@@ -30,27 +22,19 @@ uint32_t RhythmSettings::Corrected(const Tap& tap) const {
 RhythmSettings ParseRhythmSettings(std::string_view text) {
   RhythmSettings settings;
   const Tolerance standard;
-  while (!text.empty()) {
-    const size_t end = std::min(text.find('\n'), text.size());
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(std::min(end + 1, text.size()));
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    const size_t equals = line.find('=');
-    if (equals == std::string_view::npos) continue;
-    const std::string_view key = line.substr(0, equals);
-    const std::string_view value = line.substr(equals + 1);
+  ForEachKeyValue(text, [&](std::string_view key, std::string_view value) {
     if (key == "tolerance_percent") {
       settings.tolerance.percentOfBeat =
-          Number(value, kLowestTolerancePercent, kHighestTolerancePercent).value_or(standard.percentOfBeat);
+          BoundedNumber(value, kLowestTolerancePercent, kHighestTolerancePercent).value_or(standard.percentOfBeat);
     } else if (key == "tolerance_most_ms") {
-      settings.tolerance.mostMs = Number(value, kLowestToleranceMs, kHighestToleranceMs).value_or(standard.mostMs);
+      settings.tolerance.mostMs = BoundedNumber(value, kLowestToleranceMs, kHighestToleranceMs).value_or(standard.mostMs);
     } else if (key == "claps") {
       settings.claps = value == "yes";
     }
     for (size_t i = 0; i < kOffsetKeys.size(); ++i) {
-      if (key == kOffsetKeys[i]) settings.offsetMs[i] = Number(value, -kLargestOffsetMs, kLargestOffsetMs).value_or(0);
+      if (key == kOffsetKeys[i]) settings.offsetMs[i] = BoundedNumber(value, -kLargestOffsetMs, kLargestOffsetMs).value_or(0);
     }
-  }
+  });
   return settings;
 }
 
