@@ -47,10 +47,19 @@ bool WaitFor(Ready ready) {
 double PitchAfterOnset(const std::vector<float>& s, int rate) {
   size_t onset = 0;
   while (onset < s.size() && std::fabs(s[onset]) < 1e-3f) ++onset;
-  const size_t from = onset + static_cast<size_t>(rate / 5);
-  if (from + static_cast<size_t>(rate / 5) > s.size()) return 0;
-  return sound_test::PitchHz(std::vector<float>(s.begin() + static_cast<long>(from), s.begin() + static_cast<long>(from) + rate / 5), rate,
-                             200, 900);
+  // The median of 50 ms windows from 150 ms after the onset: a block the recorder lost on a busy
+  // machine moves one window's pitch, not the figure.
+  const auto window = static_cast<size_t>(rate / 20);
+  std::vector<double> pitches;
+  for (size_t from = onset + static_cast<size_t>(rate * 0.15); from + window <= s.size() && pitches.size() < 12;
+       from += window) {
+    pitches.push_back(sound_test::PitchHz(
+        std::vector<float>(s.begin() + static_cast<long>(from), s.begin() + static_cast<long>(from + window)), rate, 200,
+        900));
+  }
+  if (pitches.size() < 3) return 0;
+  std::nth_element(pitches.begin(), pitches.begin() + static_cast<long>(pitches.size() / 2), pitches.end());
+  return pitches[pitches.size() / 2];
 }
 
 // The program's sound as a user's machine makes it: the synthesiser made at the rate the
