@@ -19,6 +19,10 @@ constexpr double kSearchAfterMs = 15.0;
 constexpr double kHistoryMs = 120.0;
 // The first hops only fill the analysis: the noise floor's start is no clap.
 constexpr int64_t kWarmUpMs = 50;
+// A clap peaks at least this high (-40 dBFS) on any microphone that hears it; a weaker onset is
+// the room's noise rising out of digital silence (a source that has just begun to play) or a
+// far-off sound.
+constexpr float kLeastPeak = 0.01f;
 }  // namespace
 
 struct ClapDetector::Aubio {
@@ -69,10 +73,19 @@ void ClapDetector::AnalyseHop(std::vector<int64_t>& found) {
   if (aubio_->out->data[0] == 0) return;
   const auto onset = static_cast<int64_t>(aubio_onset_get_last(aubio_->onset.get()));
   if (fed_ < kWarmUpMs * rate_ / 1000) return;
+  if (PeakAround(onset) < kLeastPeak) return;
   const int64_t clap = AttackOf(onset);
   if (lastClap_ >= 0 && clap - lastClap_ < static_cast<int64_t>(kLeastGapMs) * rate_ / 1000) return;
   lastClap_ = clap;
   found.push_back(clap);
+}
+
+float ClapDetector::PeakAround(int64_t onset) const {
+  const int64_t first = onset - static_cast<int64_t>(kSearchBeforeMs * rate_ / 1000);
+  const int64_t last = std::min<int64_t>(onset + static_cast<int64_t>(kSearchAfterMs * rate_ / 1000), fed_ - 1);
+  float peak = 0.0f;
+  for (int64_t i = first; i <= last; ++i) peak = std::max(peak, std::fabs(HistoryAt(i)));
+  return peak;
 }
 
 int64_t ClapDetector::AttackOf(int64_t onset) const {

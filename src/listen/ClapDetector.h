@@ -22,6 +22,8 @@ class ClapDetector {
  private:
   struct Aubio;
   void AnalyseHop(std::vector<int64_t>& found);
+  // The highest sample around aubio's onset.
+  float PeakAround(int64_t onset) const;
   int64_t AttackOf(int64_t onset) const;
   float HistoryAt(int64_t position) const;
 

@@ -53,7 +53,12 @@ inline Track Make(const std::vector<double>& seconds, double lengthSeconds, uint
     }
   }
   const double noiseRms = peak * std::pow(10.0, -snrDb / 20.0);
-  for (float& s : track.samples) s = std::clamp(s + static_cast<float>(noiseRms * gauss(random)), -1.0f, 1.0f);
+  // A room's noise does not switch on: it rises over the first 0.3 s, before the first clap.
+  const double rise = 0.3 * rate;
+  for (size_t i = 0; i < track.samples.size(); ++i) {
+    const double level = std::min(1.0, static_cast<double>(i) / rise);
+    track.samples[i] = std::clamp(track.samples[i] + static_cast<float>(level * noiseRms * gauss(random)), -1.0f, 1.0f);
+  }
   return track;
 }
 

@@ -65,7 +65,7 @@ TEST(ClapListener, HearsClapsThroughTheSoundServerAtTheirSpacingThread) {
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   listener.Close();
   std::lock_guard lock(mutex);
-  ASSERT_EQ(heard.size(), at.size());
+  ASSERT_EQ(heard.size(), at.size()) << testing::PrintToString(heard);
   for (size_t i = 1; i < heard.size(); ++i) {
     EXPECT_NEAR(static_cast<double>(heard[i] - heard[0]), (at[i] - at[0]) * 1000.0, 10.0) << i;
   }
