@@ -1,17 +1,17 @@
 #pragma once
-#include <aubio/aubio.h>
-
 #include <memory>
 
-// Owning handles of aubio objects.
+#include "listen/AubioLibrary.h"
+
+// Owning handles of aubio objects; made only once LoadedAubio() has given the library.
 struct AubioPitchDeleter {
-  void operator()(aubio_pitch_t* pitch) const { del_aubio_pitch(pitch); }
+  void operator()(aubio_pitch_t* pitch) const { LoadedAubio()->delPitch(pitch); }
 };
 struct AubioOnsetDeleter {
-  void operator()(aubio_onset_t* onset) const { del_aubio_onset(onset); }
+  void operator()(aubio_onset_t* onset) const { LoadedAubio()->delOnset(onset); }
 };
 struct AubioVectorDeleter {
-  void operator()(fvec_t* vector) const { del_fvec(vector); }
+  void operator()(fvec_t* vector) const { LoadedAubio()->delFvec(vector); }
 };
 
 using AubioPitchPtr = std::unique_ptr<aubio_pitch_t, AubioPitchDeleter>;

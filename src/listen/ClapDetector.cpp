@@ -1,7 +1,5 @@
 #include "listen/ClapDetector.h"
 
-#include <aubio/aubio.h>
-
 #include <algorithm>
 #include <cmath>
 
@@ -37,12 +35,21 @@ ClapDetector::ClapDetector(uint32_t sampleRate)
       windowSize_(hopSize_ * 4),
       aubio_(std::make_unique<Aubio>()),
       history_(static_cast<size_t>(kHistoryMs * rate_ / 1000), 0.0f) {
-  aubio_->onset.reset(new_aubio_onset("hfc", windowSize_, hopSize_, rate_));
-  aubio_onset_set_threshold(aubio_->onset.get(), kThreshold);
-  aubio_onset_set_silence(aubio_->onset.get(), kSilenceDb);
-  aubio_onset_set_minioi_ms(aubio_->onset.get(), static_cast<smpl_t>(kLeastGapMs));
-  aubio_->hop.reset(new_fvec(hopSize_));
-  aubio_->out.reset(new_fvec(1));
+  const AubioLibrary* a = LoadedAubio();
+  if (!a) {
+    aubio_.reset();
+    return;
+  }
+  aubio_->onset.reset(a->newOnset("hfc", windowSize_, hopSize_, rate_));
+  aubio_->hop.reset(a->newFvec(hopSize_));
+  aubio_->out.reset(a->newFvec(1));
+  if (!aubio_->onset || !aubio_->hop || !aubio_->out) {
+    aubio_.reset();
+    return;
+  }
+  a->onsetSetThreshold(aubio_->onset.get(), kThreshold);
+  a->onsetSetSilence(aubio_->onset.get(), kSilenceDb);
+  a->onsetSetMinioiMs(aubio_->onset.get(), static_cast<smpl_t>(kLeastGapMs));
 }
 
 ClapDetector::~ClapDetector() = default;
@@ -54,6 +61,7 @@ float ClapDetector::HistoryAt(int64_t position) const {
 
 std::vector<int64_t> ClapDetector::Feed(std::span<const float> samples) {
   std::vector<int64_t> found;
+  if (!aubio_) return found;  // without aubio nothing is heard
   fvec_t& hop = *aubio_->hop;
   for (const float raw : samples) {
     const float sample = std::isfinite(raw) ? std::clamp(raw, -1.0f, 1.0f) : 0.0f;
@@ -69,9 +77,10 @@ std::vector<int64_t> ClapDetector::Feed(std::span<const float> samples) {
 }
 
 void ClapDetector::AnalyseHop(std::vector<int64_t>& found) {
-  aubio_onset_do(aubio_->onset.get(), aubio_->hop.get(), aubio_->out.get());
+  const AubioLibrary& a = *LoadedAubio();
+  a.onsetDo(aubio_->onset.get(), aubio_->hop.get(), aubio_->out.get());
   if (aubio_->out->data[0] == 0) return;
-  const auto onset = static_cast<int64_t>(aubio_onset_get_last(aubio_->onset.get()));
+  const auto onset = static_cast<int64_t>(a.onsetGetLast(aubio_->onset.get()));
   if (fed_ < kWarmUpMs * rate_ / 1000) return;
   if (PeakAround(onset) < kLeastPeak) return;
   const int64_t clap = AttackOf(onset);

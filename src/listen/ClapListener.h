@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "listen/AubioMissing.h"
 #include "listen/ClapDetector.h"
 #include "listen/VoiceCapture.h"
 
@@ -34,9 +35,11 @@ class ClapListener : private CaptureConsumer {
   explicit ClapListener(std::function<void(uint32_t atMs)> onClap);
   ~ClapListener() override;
 
-  void Open(const std::string& deviceName = {}) { capture_.Open(deviceName); }
+  void Open(const std::string& deviceName = {}) {
+    if (AubioLoads()) capture_.Open(deviceName);
+  }
   void Close() { capture_.Close(); }
-  CaptureStatus Status() const { return capture_.Status(); }
+  CaptureStatus Status() const { return AubioLoads() ? capture_.Status() : AubioMissingStatus(); }
 
  private:
   void Started(uint32_t sampleRate) override;

@@ -38,23 +38,33 @@ PitchAnalyser::PitchAnalyser(uint32_t sampleRate, const PitchAnalyserOptions& op
       hopSize_(windowSize_ / 8),
       options_(options),
       aubio_(std::make_unique<Aubio>()) {
+  const AubioLibrary* a = LoadedAubio();
+  if (!a) {
+    aubio_.reset();
+    return;
+  }
   const char* method = options_.method == "yin" || options_.method == "yinfft" ? options_.method.c_str() : "yinfast";
-  aubio_->pitch.reset(new_aubio_pitch(method, windowSize_, hopSize_, sampleRate_));
-  aubio_pitch_set_unit(aubio_->pitch.get(), "midi");
-  aubio_pitch_set_silence(aubio_->pitch.get(), options_.silenceDb);
-  aubio_->onset.reset(new_aubio_onset(options_.onsetMethod.c_str(), windowSize_, hopSize_, sampleRate_));
-  if (!aubio_->onset) aubio_->onset.reset(new_aubio_onset("specflux", windowSize_, hopSize_, sampleRate_));
-  aubio_onset_set_threshold(aubio_->onset.get(), options_.onsetThreshold);
-  aubio_onset_set_silence(aubio_->onset.get(), options_.silenceDb);
-  aubio_onset_set_minioi_ms(aubio_->onset.get(), 100);
-  aubio_->hop.reset(new_fvec(hopSize_));
-  aubio_->pitchOut.reset(new_fvec(1));
-  aubio_->onsetOut.reset(new_fvec(1));
+  aubio_->pitch.reset(a->newPitch(method, windowSize_, hopSize_, sampleRate_));
+  aubio_->onset.reset(a->newOnset(options_.onsetMethod.c_str(), windowSize_, hopSize_, sampleRate_));
+  if (!aubio_->onset) aubio_->onset.reset(a->newOnset("specflux", windowSize_, hopSize_, sampleRate_));
+  aubio_->hop.reset(a->newFvec(hopSize_));
+  aubio_->pitchOut.reset(a->newFvec(1));
+  aubio_->onsetOut.reset(a->newFvec(1));
+  if (!aubio_->pitch || !aubio_->onset || !aubio_->hop || !aubio_->pitchOut || !aubio_->onsetOut) {
+    aubio_.reset();
+    return;
+  }
+  a->pitchSetUnit(aubio_->pitch.get(), "midi");
+  a->pitchSetSilence(aubio_->pitch.get(), options_.silenceDb);
+  a->onsetSetThreshold(aubio_->onset.get(), options_.onsetThreshold);
+  a->onsetSetSilence(aubio_->onset.get(), options_.silenceDb);
+  a->onsetSetMinioiMs(aubio_->onset.get(), 100);
 }
 
 PitchAnalyser::~PitchAnalyser() = default;
 
 void PitchAnalyser::Feed(std::span<const float> samples, std::vector<PitchFrame>& frames) {
+  if (!aubio_) return;  // without aubio nothing is heard
   fvec_t& hop = *aubio_->hop;
   while (!samples.empty()) {
     const size_t take = std::min<size_t>(samples.size(), hopSize_ - filled_);
@@ -76,10 +86,11 @@ PitchFrame PitchAnalyser::AnalyseHop() {
   PitchFrame frame;
   frame.seconds = double(hops_) * hopSize_ / sampleRate_;
   frame.levelDb = LevelDb(*aubio_->hop);
-  aubio_pitch_do(aubio_->pitch.get(), aubio_->hop.get(), aubio_->pitchOut.get());
-  aubio_onset_do(aubio_->onset.get(), aubio_->hop.get(), aubio_->onsetOut.get());
+  const AubioLibrary& a = *LoadedAubio();
+  a.pitchDo(aubio_->pitch.get(), aubio_->hop.get(), aubio_->pitchOut.get());
+  a.onsetDo(aubio_->onset.get(), aubio_->hop.get(), aubio_->onsetOut.get());
   frame.onset = aubio_->onsetOut->data[0] != 0;
-  frame.confidence = std::clamp<float>(aubio_pitch_get_confidence(aubio_->pitch.get()), 0, 1);
+  frame.confidence = std::clamp<float>(a.pitchGetConfidence(aubio_->pitch.get()), 0, 1);
   const float midi = aubio_->pitchOut->data[0];
   const bool voiced = std::isfinite(midi) && midi >= options_.lowestMidi && midi <= options_.highestMidi &&
                       frame.confidence >= options_.minConfidence && frame.levelDb >= options_.silenceDb;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "listen/AubioMissing.h"
 #include "listen/SungNoteDetector.h"
 #include "listen/VoiceAnalysis.h"
 #include "listen/VoiceCapture.h"
@@ -28,9 +29,11 @@ class VoiceListener : private CaptureConsumer {
   explicit VoiceListener(std::function<void()> wake = {});
   ~VoiceListener() override;
 
-  void Open(const std::string& deviceName = {}) { capture_.Open(deviceName); }
+  void Open(const std::string& deviceName = {}) {
+    if (AubioLoads()) capture_.Open(deviceName);
+  }
   void Close() { capture_.Close(); }
-  CaptureStatus Status() const { return capture_.Status(); }
+  CaptureStatus Status() const { return AubioLoads() ? capture_.Status() : AubioMissingStatus(); }
   // Applies from the next block on.
   void SetTolerance(int cents) { tolerance_.store(cents); }
 
