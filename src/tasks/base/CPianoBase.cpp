@@ -70,7 +70,8 @@ void CPianoBase::Draw(Dc& dc) {
 
 bool CPianoBase::IsKeyEnabled(int32_t key) const {
   if (key < 0 || key >= keyCount_) return false;
-  const bool blocked = scaleRow != -1 && blockExtramodeKeys && playbackMode == kNoPlayback && !InScale(key);
+  const bool blocked =
+      keepsToMode_ && scaleRow != -1 && blockExtramodeKeys && playbackMode == kNoPlayback && !InScale(key);
   return !blocked;
 }
 

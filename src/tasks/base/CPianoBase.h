@@ -36,7 +36,8 @@ class CPianoBase : public CAbstractT {
   // The MIDI note of key 0: both pianos end at note 72.
   int32_t LowestNote() const { return 73 - keyCount_; }
   // Whether the key takes clicks: blocked only when "Block all extramode keys out" is on,
-  // a mode is chosen, the object plays nothing by timer and the key is off the scale.
+  // a mode is chosen, the object plays nothing by timer, the task keeps to the mode and the
+  // key is off the scale.
   bool IsKeyEnabled(int32_t key) const;
   // The enabled key under the point, or -1.
   int32_t KeyAt(Point point) const;
@@ -61,6 +62,8 @@ class CPianoBase : public CAbstractT {
   void PressKey(Point point, const std::function<void(int32_t key)>& sound);
   // Notes of the hardware keyboard answer as clicks do (the answering task families).
   void TakeKeyboardAnswers() { keyboardAnswers_ = true; }
+  // The task asks for tones of its own, whatever the mode list holds: no key is blocked.
+  void IgnoreMode() { keepsToMode_ = false; }
   // The MIDI note key 0 sounds when clicked.
   virtual int32_t NoteOfKey0() const { return LowestNote(); }
 
@@ -73,6 +76,7 @@ class CPianoBase : public CAbstractT {
 
   const int32_t keyCount_;
   bool keyboardAnswers_ = false;
+  bool keepsToMode_ = true;
   // Draws the key's look without keeping it.
   void PaintKey(Dc& dc, int32_t key, Brush brush) const;
 

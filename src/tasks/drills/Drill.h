@@ -24,10 +24,13 @@ inline constexpr std::array<const char*, 4> kKindKeys = {"intervals", "scales", 
 // What one item asks for.
 enum class Family { kInterval, kScale, kInversion };
 
-// How an interval sounds (the tones one after the other or together); a scale runs only
-// ascending or descending.
-enum class Direction { kAscending, kDescending, kHarmonic };
+// How an interval sounds (the tones one after the other or together); how a scale sounds
+// (running ascending or descending, or a short melody in it).
+enum class Direction { kAscending, kDescending, kHarmonic, kMelody };
 inline constexpr std::array<const char*, 3> kDirectionKeys = {"ascending", "descending", "harmonic"};
+inline constexpr std::array<const char*, 3> kScaleDirectionKeys = {"ascending", "descending", "melody"};
+inline constexpr std::array<Direction, 3> kScaleDirections = {Direction::kAscending, Direction::kDescending,
+                                                              Direction::kMelody};
 
 // Major and natural minor are also the Ionian and Aeolian modes; the melodic minor sounds in
 // its ascending form both ways.
@@ -64,7 +67,7 @@ struct IntervalSet {
 };
 struct ScaleSet {
   std::vector<Scale> scales;
-  std::vector<Direction> directions;  // ascending, descending
+  std::vector<Direction> directions;  // ascending, descending, melody
 };
 struct ChordSet {
   std::vector<ChordType> types;

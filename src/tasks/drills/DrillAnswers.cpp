@@ -95,6 +95,8 @@ Verdict JudgePlayed(const Item& item, const std::vector<int32_t>& played) {
 }
 
 std::optional<Answer> AnswerOfPlayed(const Item& item, const std::vector<int32_t>& played) {
+  // The item's own tones name it (a melody in a scale runs no scale).
+  if (JudgePlayed(item, played) == Verdict::kRight) return RightAnswer(item);
   switch (item.question.family) {
     case Family::kInterval: {
       if (played.size() < 2) return std::nullopt;

@@ -12,11 +12,11 @@ const DrillList& LoadedDrills() {
 
 void ChooseDrill(size_t index) { chosen = index; }
 
-const Drill* DrillOfKind(Kind kind) {
+const ListedDrill* DrillOfKind(Kind kind) {
   const std::vector<ListedDrill>& drills = LoadedDrills().drills;
-  if (chosen < drills.size() && drills[chosen].drill.kind == kind) return &drills[chosen].drill;
+  if (chosen < drills.size() && drills[chosen].drill.kind == kind) return &drills[chosen];
   for (const ListedDrill& listed : drills) {
-    if (listed.drill.kind == kind) return &listed.drill;
+    if (listed.drill.kind == kind) return &listed;
   }
   return nullptr;
 }

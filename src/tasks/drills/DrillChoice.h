@@ -14,6 +14,6 @@ const DrillList& LoadedDrills();
 void ChooseDrill(size_t index);
 // The chosen drill when it is of the kind, else the first loaded one of the kind; nullptr
 // when there is none.
-const Drill* DrillOfKind(Kind kind);
+const ListedDrill* DrillOfKind(Kind kind);
 
 }  // namespace drills

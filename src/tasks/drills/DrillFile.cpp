@@ -184,9 +184,11 @@ IntervalSet ReadIntervals(const JsonValue& value, const std::string& where) {
 ScaleSet ReadScales(const JsonValue& value, const std::string& where) {
   ExpectObject(value, Quoted("scales"), where);
   OnlyKeys(value, {"names", "directions"}, where);
-  // A scale sounds ascending or descending, never harmonic.
-  return {Words<Scale>(Required(value, "names", where), "names", kScaleKeys, where),
-          Words<Direction>(Required(value, "directions", where), "directions", kDirectionKeys, where, 2)};
+  ScaleSet set{Words<Scale>(Required(value, "names", where), "names", kScaleKeys, where), {}};
+  for (size_t way : Words<size_t>(Required(value, "directions", where), "directions", kScaleDirectionKeys, where)) {
+    set.directions.push_back(kScaleDirections[way]);
+  }
+  return set;
 }
 
 ChordSet ReadChords(const JsonValue& value, const std::string& where) {

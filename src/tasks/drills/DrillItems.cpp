@@ -48,6 +48,23 @@ std::vector<int32_t> ScaleSteps(Scale scale) {
   return {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
 }
 
+std::vector<int32_t> MelodySteps(Scale scale) {
+  const std::vector<int32_t> steps = ScaleSteps(scale);
+  const auto octave = static_cast<int32_t>(steps.size()) - 1;
+  const int32_t count = kShortestMelody + std::rand() % (kLongestMelody - kShortestMelody + 1);
+  std::vector<int32_t> melody = {0};
+  int32_t degree = 0;
+  for (int32_t i = 2; i < count; ++i) {
+    const int32_t size = 1 + std::rand() % 2;
+    const bool up = std::rand() % 2 == 0;
+    // A move past either end goes the other way.
+    degree = (up && degree + size <= octave) || degree - size < 0 ? degree + size : degree - size;
+    melody.push_back(steps[static_cast<size_t>(degree)]);
+  }
+  melody.push_back(2 * degree <= octave ? 0 : 12);
+  return melody;
+}
+
 int32_t ChordsTypeIndex(ChordType type) {
   static constexpr std::array<int32_t, kChordKeys.size()> kIndex = {0, 1, 2, 6, 7, 4, 8, 5};
   return kIndex[static_cast<size_t>(type)];
@@ -84,7 +101,8 @@ Item BuildItem(const Question& question, int32_t reference) {
       }
       break;
     case Family::kScale: {
-      std::vector<int32_t> steps = ScaleSteps(question.scale);
+      std::vector<int32_t> steps =
+          question.direction == Direction::kMelody ? MelodySteps(question.scale) : ScaleSteps(question.scale);
       if (question.direction == Direction::kDescending) std::reverse(steps.begin(), steps.end());
       uint32_t at = 0;
       for (size_t i = 0; i < steps.size(); ++i) {

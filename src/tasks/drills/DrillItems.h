@@ -43,6 +43,9 @@ struct Item {
 inline constexpr uint32_t kMelodicToneMs = 900;
 inline constexpr uint32_t kScaleToneMs = 450;
 inline constexpr uint32_t kTogetherMs = 1800;
+// The tones of a short melody in a scale.
+inline constexpr int32_t kShortestMelody = 6;
+inline constexpr int32_t kLongestMelody = 8;
 
 // Every question of the level: the intervals in each direction, the scales in each
 // direction, the chord types in each position they have (a triad has no third inversion).
@@ -50,6 +53,11 @@ std::vector<Question> Questions(const Level& level);
 
 // The semitones above the tonic of the scale's tones up to the octave (0 and 12 included).
 std::vector<int32_t> ScaleSteps(Scale scale);
+// A short melody in the scale, as semitones above the tonic: a random walk of
+// kShortestMelody-kLongestMelody tones over its degrees from the tonic to the octave, by one or
+// two degrees at a time (a move past either end goes the other way), from the tonic to the tonic or its octave,
+// whichever is nearer. Drawn with std::rand like the other tasks' tones.
+std::vector<int32_t> MelodySteps(Scale scale);
 // The semitones above the bass of the chord's tones in the position, lowest first.
 std::vector<int32_t> ChordShape(ChordType type, Position position);
 // The chord's type among those of the chord tasks (their names are texts 203-217).
@@ -58,7 +66,7 @@ int32_t ChordsTypeIndex(ChordType type);
 int32_t ChordToneCount(ChordType type);
 
 // The item of the question on the reference tone (the first tone of an interval, the tonic
-// of a scale, the bass of a chord).
+// of a scale, the bass of a chord). A melody in a scale is drawn anew each time.
 Item BuildItem(const Question& question, int32_t reference);
 // A random question of the drill's level (a level past the last is the last) on a random
 // reference tone of the drill's range, drawn with std::rand like the other tasks' tones.

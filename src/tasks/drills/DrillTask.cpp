@@ -10,6 +10,7 @@
 #include "tasks/common/TaskCommon.h"
 #include "tasks/drills/DrillChoice.h"
 #include "tasks/drills/DrillHistory.h"
+#include "tasks/drills/DrillLevels.h"
 #include "text/LanguageTable.h"
 #include "text/TextIds.h"
 
@@ -27,7 +28,14 @@ constexpr int32_t kKeyToNote = 36;
 
 DrillTask::DrillTask(drills::Kind kind) {
   playbackMode = kNoPlayback;
-  if (const drills::Drill* drill = drills::DrillOfKind(kind)) drill_ = *drill;
+  // The drill's items are on no mode of the mode list.
+  IgnoreMode();
+  if (const drills::ListedDrill* listed = drills::DrillOfKind(kind)) {
+    drill_ = listed->drill;
+    levelKey_ = drills::LevelKey(*listed);
+    const drills::DrillLevels stored = drills::ReadDrillLevels();
+    if (const auto level = stored.find(levelKey_); level != stored.end()) SetLevel(level->second);
+  }
   // The log's header is written before the task starts.
   title = TitleLine();
 }
@@ -58,7 +66,10 @@ drills::Item DrillTask::FitToPiano(drills::Item item) const {
   int32_t shift = 0;
   while (low->note + shift < LowestNote()) shift += 12;
   while (high->note + shift > LowestNote() + KeyCount() - 1) shift -= 12;
-  return drills::BuildItem(item.question, item.reference + shift);
+  // Moved tone by tone: a melody drawn anew would not be the one asked.
+  item.reference += shift;
+  for (drills::Tone& tone : item.tones) tone.note += shift;
+  return item;
 }
 
 void DrillTask::OnListenNew() {
@@ -181,6 +192,7 @@ void DrillTask::Solved() {
   if (nextLevel) {
     ++level_;
     rightInARow_ = 0;
+    drills::StoreDrillLevel(levelKey_, level_);
     common::ShowMessage(*this, common::kMessageGreen, [this] {
       return T(txt::kDrillNextLevel) + std::to_string(level_ + 1) + " / " + std::to_string(drill_->levels.size());
     });

@@ -19,7 +19,8 @@
 // the answer dialog, or plays it on the piano or the hardware keyboard when the drill allows
 // (closing the dialog then leaves the piano to answer on; Enter asks for the name again).
 // Three attempts; after the third wrong one the answer is named and played again. Five tasks
-// in a row solved at the first attempt lead to the next level.
+// in a row solved at the first attempt lead to the next level, which the next start of the
+// drill begins at.
 class DrillTask : public MonoMelodyTest37 {
  public:
   // Tasks in a row solved at the first attempt that lead to the next level.
@@ -77,6 +78,8 @@ class DrillTask : public MonoMelodyTest37 {
   std::string TitleLine() const;
 
   std::optional<drills::Drill> drill_;
+  // The drill's name in the file of the levels reached.
+  std::string levelKey_;
   size_t level_ = 0;
   int32_t rightInARow_ = 0;
   drills::Item item_;

@@ -53,7 +53,7 @@ TEST(DrillFile, ABrokenFileGetsOneLineOnWhatIsWrong) {
        "level 1, intervals: \"semitones\" lists an entry twice"},
       {File(R"({"intervals": {"semitones": [3]}})"), "level 1, intervals: \"directions\" is missing"},
       {File(R"({"scales": {"names": ["major"], "directions": ["harmonic"]}})"),
-       "level 1, scales: \"directions\" must list at least one of: ascending, descending"},
+       "level 1, scales: \"directions\" must list at least one of: ascending, descending, melody"},
       {File(R"({"scales": {"names": ["ionian"], "directions": ["ascending"]}})"),
        "level 1, scales: \"names\" must list at least one of: major, natural-minor, harmonic-minor, melodic-minor, "
        "dorian, phrygian, lydian, mixolydian, locrian, major-pentatonic, minor-pentatonic, whole-tone, chromatic"},
@@ -99,6 +99,16 @@ TEST(DrillFile, WrongAnswersAreRecordedWithWhatTheyName) {
   EXPECT_EQ(ConfusionOfPlayed(chord, {60, 61}), (Confusion{"root", "?"}));
   const Item dorian = BuildItem({.family = Family::kScale, .direction = Direction::kDescending, .scale = Scale::kDorian}, 62);
   EXPECT_EQ(ConfusionOfPlayed(dorian, {74, 73, 71, 69, 67, 66, 64, 62}), (Confusion{"dorian", "major"}));
+}
+
+TEST(DrillFile, AMelodyInAScaleWalksItsDegreesFromTonicToTonic) {
+  std::srand(1);
+  const Item melody =
+      BuildItem({.family = Family::kScale, .direction = Direction::kMelody, .scale = Scale::kHarmonicMinor}, 57);
+  const std::vector<Tone> tones = {{57, 0, 450},    {59, 450, 450},   {62, 900, 450}, {65, 1350, 450},
+                                   {64, 1800, 450}, {68, 2250, 450}, {69, 2700, 900}};
+  EXPECT_EQ(melody.tones, tones);
+  EXPECT_EQ(RightAnswer(melody), (Answer{.family = Family::kScale, .scale = Scale::kHarmonicMinor}));
 }
 
 TEST(DrillLibrary, ListsShippedThenOwnDrillsAndNamesABrokenFileOnce) {

@@ -1,14 +1,21 @@
 // The drill tasks driven through the program: every item of every shipped exercise file
 // played and named in the scripted answer dialog, right at once and right after a wrong
-// answer, with the counters, the log and the progress history; the tones of an interval.
+// answer, with the counters, the log and the progress history; the level kept between starts;
+// the tones of an interval, answered on every key whatever the mode list blocks.
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "progress/ProgressNames.h"
+#include "music/MusicalTables.h"
 #include "progress/ProgressTestSupport.h"
+#include "settings/ProgramSettings.h"
+#include "tasks/base/ScaleKeys.h"
 #include "tasks/drills/DrillChoice.h"
 #include "tasks/drills/DrillHistory.h"
+#include "tasks/drills/DrillLevels.h"
 #include "tasks/drills/DrillTask.h"
 #include "tasks/drills/DrillTypes.h"
 #include "tasks/melody/MelodyTestSupport.h"
@@ -118,11 +125,47 @@ TEST_F(DrillTasks, EveryShippedItemIsPlayedAndNamedRightlyAtOnceOrAfterAWrongAns
   ASSERT_TRUE(host.dialogActions.empty());
 }
 
+TEST_F(DrillTasks, TheLevelReachedIsKeptBetweenStarts) {
+  const std::vector<ListedDrill>& listed = LoadedDrills().drills;
+  const auto indexOf = [&listed](const std::string& file) {
+    for (size_t i = 0; i < listed.size(); ++i) {
+      if (LevelKey(listed[i]) == file) return i;
+    }
+    return listed.size();
+  };
+  const size_t intervals = indexOf("01-intervals-1.json");
+  const size_t scales = indexOf("05-scales-1.json");
+  ASSERT_LT(std::max(intervals, scales), listed.size());
+  // A broken line and a level out of range are skipped.
+  std::ofstream(kDrillLevelsFile) << "05-scales-1.json=3\r\n01-intervals-1.json=99\nno level\n";
+  EXPECT_EQ(Choose(scales).Level(), 2u);
+  DrillTask& task = Choose(intervals);
+  EXPECT_EQ(task.Level(), 0u);
+  const Question question = Questions(task.PlayedDrill()->levels[0])[0];
+  const size_t right = IndexOf(Choices(task.PlayedDrill()->levels[0]), RightAnswer(Item{.question = question}));
+  for (int32_t i = 0; i < DrillTask::kRightInARowForNextLevel; ++i) {
+    task.queuedQuestions.push_back(question);
+    host.dialogActions.push_back(Pick(right));
+    Command(cmd::kListenNew);
+  }
+  EXPECT_EQ(task.Level(), 1u);
+  std::ifstream file(kDrillLevelsFile);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), "01-intervals-1.json=2\n05-scales-1.json=3\n");
+  EXPECT_EQ(Choose(intervals).Level(), 1u);
+}
+
 TEST_F(DrillTasks, IntervalsSoundUpDownAndTogetherThenThreeWrongAnswersNameIt) {
   // Intervals 1: named or played on the piano; the reference 48-67.
   DrillTask& task = Choose(0);
-  // Keys off the mode's scale take clicks.
-  blockExtramodeKeys = false;
+  // The mode list does not apply to drills: with C major chosen and its extramode keys
+  // blocked, every key still takes clicks (C sharp among them).
+  for (const TaskType& type : DrillTaskTypes()) {
+    EXPECT_EQ(type.controls & (controls::kKeyList | controls::kModeList | controls::kBlockExtramode), 0);
+  }
+  blockExtramodeKeys = true;
+  scaleRow = ScaleRowOf(0, 0);
+  ASSERT_FALSE(InScale(1));
+  for (int32_t key = 0; key < task.KeyCount(); ++key) EXPECT_TRUE(task.IsKeyEnabled(key)) << key;
   ASSERT_TRUE(task.PlayedDrill()->onPiano);
   const struct {
     Direction direction;

@@ -50,8 +50,24 @@ int32_t ProgramMode(Scale scale) {
   return it == kModes.end() ? -1 : it->second;
 }
 
+// A melody: 6-8 tones of the scale from its tonic to its tonic or octave, by one or two degrees.
+void ExpectMelodyNotes(const Item& item) {
+  const std::vector<int32_t> steps = ScaleSteps(item.question.scale);
+  std::vector<int32_t> degrees;
+  for (int32_t note : Notes(item)) {
+    const auto step = std::find(steps.begin(), steps.end(), note - item.reference);
+    ASSERT_NE(step, steps.end()) << note;
+    degrees.push_back(static_cast<int32_t>(step - steps.begin()));
+  }
+  ASSERT_TRUE(degrees.size() >= 6 && degrees.size() <= 8);
+  EXPECT_EQ(degrees.front(), 0);
+  EXPECT_TRUE(degrees.back() == 0 || degrees.back() + 1 == static_cast<int32_t>(steps.size()));
+  for (size_t i = 1; i + 1 < degrees.size(); ++i) EXPECT_TRUE(std::abs(degrees[i] - degrees[i - 1]) <= 2);
+}
+
 void ExpectScaleNotes(const Item& item) {
   const Question& q = item.question;
+  if (q.direction == Direction::kMelody) return ExpectMelodyNotes(item);
   std::vector<int32_t> notes = Notes(item);
   if (q.direction == Direction::kDescending) std::reverse(notes.begin(), notes.end());
   ASSERT_TRUE(std::is_sorted(notes.begin(), notes.end()) && std::adjacent_find(notes.begin(), notes.end()) == notes.end());

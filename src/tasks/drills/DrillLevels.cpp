@@ -1,0 +1,53 @@
+#include "tasks/drills/DrillLevels.h"
+
+#include <optional>
+#include <vector>
+
+#include "tasks/drills/DrillFile.h"
+#include "text/KeyValueText.h"
+
+namespace drills {
+namespace {
+
+// Room for a line of every drill the menu can hold, and more.
+constexpr size_t kLargestFile = 64 * 1024;
+
+bool FitsInALine(const std::string& key) { return !key.empty() && key.find_first_of("=\r\n") == std::string::npos; }
+
+}  // namespace
+
+std::string LevelKey(const ListedDrill& listed) {
+  return (listed.own ? "own/" : "") + listed.file.filename().string();
+}
+
+DrillLevels ParseDrillLevels(std::string_view text) {
+  DrillLevels levels;
+  ForEachKeyValue(text, [&levels](std::string_view key, std::string_view value) {
+    const std::optional<int32_t> level = BoundedNumber(value, 1, static_cast<int32_t>(kMostLevels));
+    if (level && !key.empty()) levels[std::string(key)] = static_cast<size_t>(*level - 1);
+  });
+  return levels;
+}
+
+std::string FormatDrillLevels(const DrillLevels& levels) {
+  std::string text;
+  for (const auto& [key, level] : levels) {
+    if (FitsInALine(key) && level < kMostLevels) text += key + "=" + std::to_string(level + 1) + "\n";
+  }
+  return text;
+}
+
+DrillLevels ReadDrillLevels(const std::string& path) {
+  const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(path, kLargestFile + 1);
+  if (!bytes || bytes->size() > kLargestFile) return {};
+  return ParseDrillLevels(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+}
+
+FileWriteResult StoreDrillLevel(const std::string& key, size_t level, const std::string& path) {
+  DrillLevels levels = ReadDrillLevels(path);
+  levels[key] = level;
+  const std::string text = FormatDrillLevels(levels);
+  return WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+}  // namespace drills
