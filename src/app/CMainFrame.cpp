@@ -206,6 +206,11 @@ void CMainFrame::ShowMenuPrompt(int commandId) {
     ShowLatestMessage();
     return;
   }
+  // A greyed item says why, in every language.
+  if (const std::string reason = view_->UnavailableReason(commandId); !reason.empty()) {
+    messagePane_->setText(ToQString(reason));
+    return;
+  }
   // Prompts of the menu items belong to the Russian interface only.
   messagePane_->setText(languageIndex == 2 ? ToQString(MenuPrompt(commandId)) : QString());
 }
@@ -275,7 +280,8 @@ QAction* CMainFrame::ActionFor(int commandId) const {
 
 void CMainFrame::UpdateMenuEnabling() {
   for (const auto& [id, action] : actions_) {
-    action->setEnabled(view_->HasHandler(id) || id == cmd::kExit || id == cmd::kAbout);
+    action->setEnabled((view_->HasHandler(id) && view_->UnavailableReason(id).empty()) || id == cmd::kExit ||
+                       id == cmd::kAbout);
   }
 }
 
