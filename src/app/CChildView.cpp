@@ -33,6 +33,7 @@
 #include "sound/MidiDevices.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
+#include "text/TextIds.h"
 
 namespace {
 
