@@ -33,6 +33,7 @@
 #include "sound/MidiDevices.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
+#include "text/TextIds.h"
 
 namespace {
 
@@ -158,7 +159,14 @@ bool CChildView::HasHandler(int id) const { return commands_.count(id) != 0; }
 bool CChildView::IsCommandEnabled(int id) const {
   if (id == cmd::kListenNew) return task_->newTaskEnabled;
   if (id == cmd::kListenAgain) return task_->listenAgainEnabled;
-  return HasHandler(id);
+  return HasHandler(id) && UnavailableReason(id).empty();
+}
+
+std::string CChildView::UnavailableReason(int id) const {
+  if (!voice_ || !voice_->Unavailable()) return {};
+  const int type = TaskTypeOfCommand(id);
+  if (id != cmd::kPitchMeter && (type < 0 || TaskTypeAt(type).place != MenuPlace::kVoice)) return {};
+  return T(txt::kMicrophoneUnavailable) + voice_->UnavailableReason() + "  " + T(txt::kVoiceTryAgain);
 }
 
 bool CChildView::OnCommand(int id) {

@@ -44,8 +44,11 @@ class CChildView : public QWidget, public ViewHost {
   // The command table. Returns false for a command the view has no handler for.
   bool OnCommand(int id);
   bool HasHandler(int id) const;
-  // Whether the control-bar buttons 1000 and 1001 take commands now.
+  // Whether the control-bar buttons 1000 and 1001 take commands now; a command that needs the
+  // microphone takes none while the microphone is unavailable.
   bool IsCommandEnabled(int id) const;
+  // Why the command cannot be used now (the microphone's reason), or "".
+  std::string UnavailableReason(int id) const;
   void OnTimer(int id);
   void OnMidiInData(uint32_t message);
   // The volume slider repainted: once the volume is ready, its position goes to all channels.

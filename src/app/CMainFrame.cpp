@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -130,11 +131,25 @@ bool CMainFrame::event(QEvent* event) {
   return QMainWindow::event(event);
 }
 
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  auto* menu = qobject_cast<QMenu*>(watched);
+  if (menu && event->type() == QEvent::MouseMove) {
+    const QAction* action = menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+    if (action && !action->isEnabled()) {
+      for (const auto& [id, each] : actions_) {
+        if (each == action) ShowMenuPrompt(id);
+      }
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
 void CMainFrame::BuildMenu(QMenu* parent, const std::vector<MenuEntry>& entries) {
   for (const MenuEntry& entry : entries) {
     if (entry.IsPopup()) {
       QMenu* menu = parent ? parent->addMenu(MenuText(entry)) : menuBar()->addMenu(MenuText(entry));
       connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateMenuEnabling);
+      menu->installEventFilter(this);
       connect(menu->menuAction(), &QAction::hovered, this, [this] { ShowMenuPrompt(0); });
       // A closed menu leaves no prompt behind.
       connect(menu, &QMenu::aboutToHide, this, [this] { ShowMenuPrompt(0); });
@@ -206,6 +221,11 @@ void CMainFrame::ShowMenuPrompt(int commandId) {
     ShowLatestMessage();
     return;
   }
+  // A greyed item says why, in every language.
+  if (const std::string reason = view_->UnavailableReason(commandId); !reason.empty()) {
+    messagePane_->setText(ToQString(reason));
+    return;
+  }
   // Prompts of the menu items belong to the Russian interface only.
   messagePane_->setText(languageIndex == 2 ? ToQString(MenuPrompt(commandId)) : QString());
 }
@@ -275,7 +295,8 @@ QAction* CMainFrame::ActionFor(int commandId) const {
 
 void CMainFrame::UpdateMenuEnabling() {
   for (const auto& [id, action] : actions_) {
-    action->setEnabled(view_->HasHandler(id) || id == cmd::kExit || id == cmd::kAbout);
+    action->setEnabled((view_->HasHandler(id) && view_->UnavailableReason(id).empty()) || id == cmd::kExit ||
+                       id == cmd::kAbout);
   }
 }
 

@@ -56,6 +56,8 @@ class CMainFrame : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
+  // A menu item that is greyed gets no highlight: the pointer over it still shows its prompt.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildMenu(QMenu* parent, const std::vector<MenuEntry>& entries);

@@ -53,12 +53,13 @@ void VoiceInput::ChangeSettings(const VoiceSettings& settings) {
   const bool newDevice = settings.inputDevice != settings_.inputDevice;
   settings_ = settings;
   WriteVoiceSettings(settings_, settingsPath_);
-  if (!listener_) return;
-  listener_->SetTolerance(settings_.toleranceCents);
   if (newDevice) {
     failureTold_ = false;
-    listener_->Open(settings_.inputDevice);
+    unavailable_ = false;
   }
+  if (!listener_) return;
+  listener_->SetTolerance(settings_.toleranceCents);
+  if (newDevice) listener_->Open(settings_.inputDevice);
 }
 
 CaptureStatus VoiceInput::Status() const { return listener_ ? listener_->Status() : CaptureStatus{}; }
@@ -78,7 +79,6 @@ void VoiceInput::Update() {
       });
     });
     listener_->SetTolerance(settings_.toleranceCents);
-    failureTold_ = false;
     listener_->Open(settings_.inputDevice);
   } else if (!wanted && listener_) {
     listener_.reset();
@@ -110,12 +110,15 @@ void VoiceInput::Report(const CaptureStatus& status) {
   reportedState_ = status.state;
   switch (status.state) {
     case CaptureState::kOpen:
+      unavailable_ = false;
       if (showStatus_) showStatus_(T(txt::kMicrophoneOn) + status.deviceName);
       break;
     case CaptureState::kClosed:
       if (showStatus_) showStatus_(T(txt::kMicrophoneOff));
       break;
     case CaptureState::kFailed:
+      unavailable_ = true;
+      unavailableReason_ = status.reason;
       if (showStatus_) showStatus_(T(txt::kMicrophoneUnavailable) + status.reason);
       if (taskSink_) common::SetHintText(T(txt::kVoiceNeedsMicrophone));
       if (!failureTold_) {

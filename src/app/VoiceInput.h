@@ -14,7 +14,9 @@
 // The program's microphone: the voice settings, the listener, and who hears it (the voice
 // task through the tasks' voice hook, the pitch meter, the voice settings' level meter).
 // The microphone is open exactly while someone listens; the status bar says so, and a
-// microphone that cannot be opened is told once in a message box and in the task's hint.
+// microphone that cannot be opened is told once in a message box and in the task's hint, and
+// stays unavailable (the voice menu items are greyed) until another input device is chosen or
+// the program starts again.
 // Window thread only: the listener's wake-up is posted to it.
 class VoiceInput {
  public:
@@ -37,6 +39,10 @@ class VoiceInput {
   void ChangeSettings(const VoiceSettings& settings);
   CaptureStatus Status() const;
   bool IsOpen() const { return listener_ != nullptr; }
+  // The microphone could not be opened, and why; it is not tried again until another device
+  // is chosen.
+  bool Unavailable() const { return unavailable_; }
+  const std::string& UnavailableReason() const { return unavailableReason_; }
 
  private:
   void SetTaskSink(SungAnswerSink sink);
@@ -57,4 +63,6 @@ class VoiceInput {
   std::unique_ptr<VoiceListener> listener_;
   CaptureState reportedState_ = CaptureState::kClosed;
   bool failureTold_ = false;
+  bool unavailable_ = false;
+  std::string unavailableReason_;
 };

@@ -73,6 +73,11 @@ inline constexpr int kVoiceMelody8 = 33204;
 inline constexpr int kAboutVoiceAnswers = 33205;
 inline constexpr int kPitchMeter = 33206;
 inline constexpr int kVoiceSettings = 33207;
+inline constexpr int kVoiceTeacher1 = 33208;
+inline constexpr int kVoiceTeacher2 = 33209;
+inline constexpr int kVoiceTeacher37 = 33210;
+inline constexpr int kVoiceMine13 = 33211;
+inline constexpr int kVoiceMine37 = 33212;
 
 // Framework commands of the accelerator table.
 inline constexpr int kEditCopy = 57634;

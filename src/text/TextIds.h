@@ -280,7 +280,23 @@ inline constexpr int kVoiceHelpCaption = kVoiceBase + 29;
 inline constexpr int kVoiceHelpFirst = kVoiceBase + 30;
 inline constexpr int kVoiceHelpLast = kVoiceBase + 35;
 inline constexpr int kVoiceStartHint = kVoiceBase + 36;
-inline constexpr int kVoiceEnd = kVoiceBase + 37;
+// The hint after a new task; the legend lines of the voice tasks.
+inline constexpr int kVoiceHintTone = kVoiceBase + 37;
+inline constexpr int kVoiceHintMelody = kVoiceBase + 38;
+inline constexpr int kVoiceLegendTone = kVoiceBase + 39;
+inline constexpr int kVoiceLegendMelody = kVoiceBase + 40;
+inline constexpr int kVoiceLegendHold = kVoiceBase + 41;
+inline constexpr int kVoiceLegendHeadphones = kVoiceBase + 42;
+inline constexpr int kVoiceLegendMarks = kVoiceBase + 43;
+// After kMicrophoneUnavailable and the reason, on a greyed voice menu item.
+inline constexpr int kVoiceTryAgain = kVoiceBase + 44;
+// Menu items and titles of the teacher melodies sung back.
+inline constexpr int kVoiceTeacher1 = kVoiceBase + 45;
+inline constexpr int kVoiceTeacher2 = kVoiceBase + 46;
+inline constexpr int kVoiceTeacher37 = kVoiceBase + 47;
+inline constexpr int kVoiceMine13 = kVoiceBase + 48;
+inline constexpr int kVoiceMine37 = kVoiceBase + 49;
+inline constexpr int kVoiceEnd = kVoiceBase + 50;
 
 // One past the last text id.
 inline constexpr int kEnd = kVoiceEnd;

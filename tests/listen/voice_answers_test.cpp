@@ -1,7 +1,7 @@
 // Answers by voice end to end: generated singing played into a private PulseAudio server's
 // sink whose monitor is the default input, the program's own capture and analysis listening,
 // a melody task of the catalogue answered through the voice hook. The same answers given by
-// clicks leave the same counters, hints and log lines.
+// clicks leave the same counters, hints and log lines; the history tells the two apart.
 #include <QCoreApplication>
 #include <chrono>
 #include <random>
@@ -9,6 +9,8 @@
 
 #include "listen/PrivatePulseServer.h"
 #include "listen/SungVoice.h"
+#include "progress/ProgressTestSupport.h"
+#include "progress/Recorder.h"
 #include "tasks/common/TaskCommon.h"
 #include "tasks/melody/MelodyTestSupport.h"
 
@@ -24,12 +26,18 @@ struct Outcome {
   int32_t given = 0, first = 0, attempt = 0;
   std::vector<std::string> hints;
   std::vector<std::string> log;
+  std::vector<progress::TaskRecord> records;
 };
 
 class VoiceAnswers : public MelodyApp {
  protected:
   void SetUp() override {
     if (!server_.Running()) GTEST_SKIP() << "pulseaudio cannot start here";
+  }
+  void TearDown() override {
+    progress::SetRecordSink(nullptr);
+    progress::DropOpenTask();
+    MelodyApp::TearDown();
   }
   int Type() const { return TaskTypeOfCommand(cmd::kVoiceMelody4); }
 
@@ -61,6 +69,8 @@ class VoiceAnswers : public MelodyApp {
   // the first tone right, the second a tone away.
   Outcome Run(bool voice) {
     Open(Type());
+    sink_.records.clear();
+    progress::SetRecordSink(&sink_);
     std::srand(5);
     Outcome o;
     const auto answer = [&](const std::vector<int>& keys, int32_t attempt) {
@@ -103,10 +113,12 @@ class VoiceAnswers : public MelodyApp {
     for (size_t i = from; i < resultsLog.size(); ++i) {
       if (!resultsLog[i].starts_with(T(common::text::kLogTime))) o.log.push_back(resultsLog[i]);
     }
+    o.records = sink_.records;
     return o;
   }
 
   PrivatePulseServer server_;
+  progress_test::CapturingSink sink_;
 };
 
 TEST_F(VoiceAnswers, AMelodySungBackCountsAsClicksThread) {
@@ -122,6 +134,15 @@ TEST_F(VoiceAnswers, AMelodySungBackCountsAsClicksThread) {
   EXPECT_EQ(sung.first, 1) << "solved at the first attempt";
   EXPECT_EQ(sung.attempt, 2) << "a wrong second tone";
   EXPECT_FALSE(sung.log.empty());
+
+  // The solved task in the history: by voice, the singing 10 cents sharp on the mean.
+  ASSERT_EQ(clicked.records.size(), 1u);
+  EXPECT_EQ(clicked.records[0].answeredBy, progress::AnswerInput::kMouse);
+  EXPECT_EQ(clicked.records[0].meanCents, progress::kNone);
+  ASSERT_EQ(sung.records.size(), 1u);
+  EXPECT_EQ(sung.records[0].answeredBy, progress::AnswerInput::kVoice);
+  EXPECT_EQ(sung.records[0].attempt, 1);
+  EXPECT_NEAR(sung.records[0].meanCents, 10, 8);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "tasks/base/CAbstractT.h"
 
+#include <algorithm>
 
 #include "commands/CommandIds.h"
 #include "log/ResultsLog.h"
@@ -92,19 +93,23 @@ void CAbstractT::DrawTextLines(Dc& dc, const char* line1, const char* line2, con
                                const char* line5, const char* line6, const char* line7, const char* line8,
                                const char* line9, const char* line10) {
   const std::array<const char*, 10> lines = {line1, line2, line3, line4, line5, line6, line7, line8, line9, line10};
-  const int x = clientRect.right / 42;
   for (size_t n = 0; n < lines.size(); ++n) {
     if (lines[n] == nullptr) continue;
-    const int y = static_cast<int>(clientRect.bottom / kLineDivisors[n]);
-    dc.TextOut(x, y, lines[n]);
+    const Point at = TextLineAt(static_cast<int>(n) + 1);
+    dc.TextOut(at.x, at.y, lines[n]);
   }
+}
+
+Point CAbstractT::TextLineAt(int line) const {
+  const size_t n = static_cast<size_t>(std::clamp(line, 1, static_cast<int>(kLineDivisors.size())) - 1);
+  return {clientRect.right / 42, static_cast<int32_t>(clientRect.bottom / kLineDivisors[n])};
 }
 
 void CAbstractT::ClearTextLines(Dc& dc) {
   const std::string blanks(260, ' ');
-  const int x = clientRect.right / 42;
-  for (size_t n = 1; n < kLineDivisors.size(); ++n) {
-    dc.TextOut(x, static_cast<int>(clientRect.bottom / kLineDivisors[n]), blanks);
+  for (int line = 2; line <= static_cast<int>(kLineDivisors.size()); ++line) {
+    const Point at = TextLineAt(line);
+    dc.TextOut(at.x, at.y, blanks);
   }
 }
 

@@ -76,6 +76,8 @@ class CAbstractT {
                              const char* line10 = nullptr);
   virtual void ClearTextLines(Dc& dc);                     // 27
   virtual void ClearTextLinesAgain(Dc& dc);                // 28
+  // Where DrawTextLines writes line 1..10.
+  Point TextLineAt(int line) const;
   virtual void PlayNote(int32_t key, int32_t channel);     // 29
   virtual void NoteOn(int32_t key);                        // 30
   virtual void NoteOff(int32_t key);                       // 31

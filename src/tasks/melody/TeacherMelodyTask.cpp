@@ -8,7 +8,6 @@
 #include "platform/UiHost.h"
 #include "platform/ViewHost.h"
 #include "progress/Recorder.h"
-#include "sound/MidiOutput.h"
 #include "tasks/base/ToneTimeline.h"
 #include "tasks/melody/CSequencedTest13.h"
 #include "text/LanguageTable.h"
@@ -168,13 +167,13 @@ void TeacherMelodyTask<Family, L>::PlayMelody(uint32_t startMs, const melody::To
     const int32_t key = tone.note - this->LowestNote();
     const uint32_t start = msAt(tone.tick);
     if (marks) timeline.Cue(start, [marks, key] { marks(key, true); });
-    // Each tone sounds until the next one cuts it, or until its own end when a rest follows.
-    timeline.PlayNote(start, key, melody::kToneChannel);
+    // Each tone sounds until the next one cuts it, or until its own end when a rest follows
+    // (the note ended is the one sent, wherever the task plays its keys).
     const int32_t end = tone.tick + tone.length;
     if (i + 1 < melody.size() && melody[i + 1].tick > end) {
-      timeline.Sends(msAt(end), [&tone] {
-        SendShortMsg(midi::Pack(midi::kNoteOff + melody::kToneChannel, static_cast<uint32_t>(tone.note), 0));
-      });
+      timeline.Tone(key, start, msAt(end) - start, melody::kToneChannel);
+    } else {
+      timeline.PlayNote(start, key, melody::kToneChannel);
     }
     if (marks) timeline.Cue(msAt(end), [marks, key] { marks(key, false); });
   }

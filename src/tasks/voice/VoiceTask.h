@@ -1,6 +1,8 @@
 #pragma once
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 #include "music/MidiMessage.h"
@@ -8,6 +10,8 @@
 #include "platform/Clock.h"
 #include "tasks/base/KeyboardNotes.h"
 #include "tasks/common/TaskCommon.h"
+#include "tasks/melody/MelodyCommon.h"
+#include "tasks/melody/MonoMelodyTest13.h"
 #include "tasks/voice/VoiceAnswers.h"
 #include "tasks/voice/VoiceHook.h"
 #include "text/LanguageTable.h"
@@ -15,13 +19,13 @@
 
 namespace voice {
 
-// A melody task (one tone or a melody, on its piano) answered by singing: each note the
+// A melody task (one tone, a random melody or a teacher's one, on its piano) answered by singing: each note the
 // student holds is a key of the piano played on the hardware keyboard, so it goes the
 // keyboard's way to the same answer logic as a click (attempts, hints, log lines, statistics,
 // history). The microphone is open while the task is. The tones are played in the singer's
 // range (by whole octaves, as far as the sound of the piano reaches); a wrong note is marked
-// on the piano as the student's, and a line under the keys tells per tone how many cents the
-// voice was off the tone asked for.
+// on the piano as the student's, and the message area's last line tells per tone how many
+// cents the voice was off the tone asked for. Hints and legend say to sing.
 template <class Melody, int Title>
 class VoiceTask : public Melody {
  public:
@@ -52,6 +56,8 @@ class VoiceTask : public Melody {
     const int32_t shift = judging.octaveShift ? judging.octaveShift(lowest, highest) : 0;
     shift_ = std::clamp(shift, kKeyboardKeyToNote - lowest, kKeyboardKeyToNote + kHighestPianoKey - highest);
     Melody::OnListenNew();
+    // Open unless the task had nothing to give (a teacher's level without melodies).
+    if (!this->newTaskEnabled) common::SetHint(*this, kSingle ? txt::kVoiceHintTone : txt::kVoiceHintMelody);
     StopTheTone();
     Quiet(kEchoMs);
     DrawSungLine();
@@ -72,8 +78,20 @@ class VoiceTask : public Melody {
       Melody::PlayNote(key, channel);
     }
   }
+  // The family's legend and statistics, with the voice tasks' legend; the line of the tones
+  // sung below, where the legend leaves room.
   void DrawMessages(Dc& dc) override {
-    Melody::DrawMessages(dc);
+    static constexpr std::array kLegend = {kSingle ? txt::kVoiceLegendTone : txt::kVoiceLegendMelody,
+                                           txt::kVoiceLegendHold,
+                                           txt::kVoiceLegendHeadphones,
+                                           txt::kVoiceLegendMarks,
+                                           melody::kOneTone.legend[1],
+                                           melody::kOneTone.legend[2]};
+    if constexpr (std::is_base_of_v<MonoMelodyTest13, Melody>) {
+      this->DrawLegendAndStatistics(dc, common::Texts(kLegend));
+    } else {
+      this->DrawLegendOrStatistics(dc, common::Texts(kLegend));
+    }
     DrawSungLine(dc);
   }
 
@@ -113,20 +131,31 @@ class VoiceTask : public Melody {
     DrawSungLine();
   }
 
+  static constexpr bool kSingle = [] {
+    if constexpr (requires { std::tuple_size<decltype(Melody::tones)>::value; }) {
+      return std::tuple_size_v<decltype(Melody::tones)> == 1;
+    } else {
+      return false;
+    }
+  }();
+
   // A single tone that would sound on is stopped after its beat: the microphone would take it
   // for the answer.
   void StopTheTone() {
-    if constexpr (Melody::kLeavesToneSounding) {
+    if constexpr (requires { Melody::kLeavesToneSounding; }) {
+      if constexpr (!Melody::kLeavesToneSounding) return;
       this->WaitMs(common::Beat());
       this->AllNotesOff();
     }
   }
   void Quiet(uint32_t ms) { quietUntil_ = timeGetTime() + ms; }
 
+  // The message area's last text line: the voice legend ends before it, and the statistics
+  // over the legend (three-octave piano) end before it as well.
   Rect SungLineRect(Dc& dc) const {
-    const Rect area = this->MessageRegion().Bounds();
+    const Point at = this->TextLineAt(kSungLine);
     const int height = dc.GetTextExtent("Ag").cy + 4;
-    return {area.left + 2, area.bottom - height - 2, area.right - 2, area.bottom - 2};
+    return {at.x - 4, at.y - 2, this->clientRect.right - 2, at.y + height - 2};
   }
   void DrawSungLine(Dc& dc) {
     const Rect at = SungLineRect(dc);
@@ -142,6 +171,7 @@ class VoiceTask : public Melody {
   }
 
   static constexpr uint32_t kSungVelocity = 100;
+  static constexpr int kSungLine = 10;
   std::vector<SungTone> sung_;
   std::vector<int32_t> studentKeys_;
   int32_t shift_ = 0;
