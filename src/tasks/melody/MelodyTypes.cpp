@@ -3,6 +3,7 @@
 #include <array>
 
 #include "commands/CommandIds.h"
+#include "tasks/melody/MelodyControls.h"
 #include "tasks/melody/CSequencedTest13.h"
 #include "tasks/melody/MonoMelodyTest13_0.h"
 #include "tasks/melody/MonoMelodyTest13_N.h"
@@ -14,15 +15,7 @@ namespace {
 
 using progress::Family;
 using namespace controls;
-
-// Key, mode, tempo and the two piano options; the maximum distance only where tones follow one
-// another at random.
-constexpr uint16_t kOneTone = kKeyList | kModeList | kTempoList | kFixIllumination | kBlockExtramode | kPlay | kTimeMeter;
-constexpr uint16_t kSequence = kOneTone | kMaxDistance;
-constexpr progress::UsedSettings kScale{true, true, false};
-constexpr progress::UsedSettings kScaleAndDistance{true, true, true};
-// A teacher's melody brings its own key.
-constexpr progress::UsedSettings kOwnKey{};
+using namespace melody_controls;
 
 // The stored type numbers and families are kept in the settings file and the progress history:
 // never renumber them.

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "commands/CommandIds.h"
+#include "tasks/melody/MelodyControls.h"
 #include "tasks/melody/CSequencedTest13.h"
 #include "tasks/melody/MonoMelodyTest13_N.h"
 #include "tasks/melody/MonoMelodyTest37_N.h"
@@ -13,14 +14,8 @@ namespace {
 
 using progress::Family;
 using namespace controls;
-
-// As the random melodies: key, mode, tempo and the piano options; the distance for melodies.
-constexpr uint16_t kOneTone = kKeyList | kModeList | kTempoList | kFixIllumination | kBlockExtramode | kPlay | kTimeMeter;
-constexpr uint16_t kSequence = kOneTone | kMaxDistance;
-constexpr progress::UsedSettings kScale{true, true, false};
-constexpr progress::UsedSettings kScaleAndDistance{true, true, true};
-// A teacher's melody brings its own key.
-constexpr progress::UsedSettings kOwnKey{};
+// The same controls as the melodies played for the piano.
+using namespace melody_controls;
 
 }  // namespace
 
