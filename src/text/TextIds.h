@@ -298,6 +298,14 @@ inline constexpr int kVoiceMine13 = kVoiceBase + 48;
 inline constexpr int kVoiceMine37 = kVoiceBase + 49;
 inline constexpr int kVoiceEnd = kVoiceBase + 50;
 
+// The hints of an interval drill answered by singing its second (upper) tone; the sentence
+// after them where the drill may be answered by name too.
+inline constexpr int kDrillVoiceBase = kVoiceEnd;
+inline constexpr int kDrillSing = kDrillVoiceBase + 0;
+inline constexpr int kDrillSingUpper = kDrillVoiceBase + 1;
+inline constexpr int kDrillSingOrName = kDrillVoiceBase + 2;
+inline constexpr int kDrillVoiceEnd = kDrillVoiceBase + 3;
+
 // One past the last text id.
-inline constexpr int kEnd = kVoiceEnd;
+inline constexpr int kEnd = kDrillVoiceEnd;
 }  // namespace txt

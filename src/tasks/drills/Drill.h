@@ -95,9 +95,11 @@ struct Drill {
   // drawn from lowest..highest (one note when both are the same).
   int32_t lowestReference = 48;
   int32_t highestReference = 72;
-  // How the student may answer: by name in a dialog, by playing on the piano.
+  // How the student may answer: by name in a dialog, by playing on the piano, by singing
+  // the second tone of an interval (the drill's scales and chords are answered the other ways).
   bool byName = true;
   bool onPiano = false;
+  bool byVoice = false;
   std::vector<Level> levels;  // at least one
 };
 

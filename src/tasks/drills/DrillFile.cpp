@@ -161,10 +161,22 @@ void ReadReference(const JsonValue& value, Drill& drill) {
 }
 
 void ReadAnswers(const JsonValue& value, Drill& drill) {
-  static constexpr std::array<const char*, 2> kWays = {"name", "piano"};
+  static constexpr std::array<const char*, 3> kWays = {"name", "piano", "voice"};
   const std::vector<size_t> ways = Words<size_t>(value, "answers", kWays, "");
   drill.byName = std::find(ways.begin(), ways.end(), 0) != ways.end();
   drill.onPiano = std::find(ways.begin(), ways.end(), 1) != ways.end();
+  drill.byVoice = std::find(ways.begin(), ways.end(), 2) != ways.end();
+}
+
+// A voice sings one tone: a drill answered by voice alone asks intervals only.
+void CheckVoiceOnly(const Drill& drill) {
+  if (!drill.byVoice || drill.byName || drill.onPiano) return;
+  for (size_t i = 0; i < drill.levels.size(); ++i) {
+    if (!drill.levels[i].scales.scales.empty() || !drill.levels[i].chords.types.empty()) {
+      Fail("level " + std::to_string(i + 1),
+           "\"voice\" answers intervals only: add \"name\" or \"piano\" to \"answers\" for scales and chords");
+    }
+  }
 }
 
 IntervalSet ReadIntervals(const JsonValue& value, const std::string& where) {
@@ -252,6 +264,7 @@ DrillRead DrillOfJson(const JsonValue& document) {
     for (size_t i = 0; i < levels.array.size(); ++i) {
       drill.levels.push_back(ReadLevel(levels.array[i], drill.kind, "level " + std::to_string(i + 1)));
     }
+    CheckVoiceOnly(drill);
     return {std::move(drill), {}};
   } catch (const Problem& problem) {
     return {std::nullopt, problem.what()};

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "commands/CommandIds.h"
+#include "music/MidiMessage.h"
+#include "platform/Clock.h"
 #include "platform/ViewHost.h"
 #include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
@@ -11,6 +13,7 @@
 #include "tasks/drills/DrillChoice.h"
 #include "tasks/drills/DrillHistory.h"
 #include "tasks/drills/DrillLevels.h"
+#include "tasks/base/KeyboardNotes.h"
 #include "text/LanguageTable.h"
 #include "text/TextIds.h"
 
@@ -23,6 +26,7 @@ constexpr int kRevealed = 291;
 constexpr int kHintRevealed = 154;
 // MIDI note of key 0 of every piano in the playback (PlayNote and NoteOn add it).
 constexpr int32_t kKeyToNote = 36;
+constexpr uint32_t kSungVelocity = 100;
 
 }  // namespace
 
@@ -40,7 +44,34 @@ DrillTask::DrillTask(drills::Kind kind) {
   title = TitleLine();
 }
 
-void DrillTask::Start() { SetTexts(); }
+DrillTask::~DrillTask() {
+  if (listening_) ListenForSungNotes(nullptr);
+}
+
+void DrillTask::Start() {
+  SetTexts();
+  if (drill_ && drill_->byVoice) {
+    ListenForSungNotes([this](const SungAnswer& answer) { OnSung(answer); });
+    listening_ = true;
+  }
+}
+
+bool DrillTask::Singing() const {
+  return drill_ && drill_->byVoice && item_.question.family == drills::Family::kInterval && item_.tones.size() == 2;
+}
+
+void DrillTask::ShowWaitingHint() {
+  if (!Singing()) {
+    common::SetHint(*this, drill_->byName ? txt::kDrillPlayHint : txt::kDrillPlayOnlyHint);
+    return;
+  }
+  const int sing = item_.question.direction == drills::Direction::kHarmonic ? txt::kDrillSingUpper : txt::kDrillSing;
+  if (!drill_->byName) {
+    common::SetHint(*this, sing);
+    return;
+  }
+  common::SetHint(*this, [sing] { return T(sing) + " " + T(txt::kDrillSingOrName); });
+}
 
 void DrillTask::SetTexts() {
   common::ShowKeptHint(*this, txt::kDrillStartHint);
@@ -60,7 +91,7 @@ std::string DrillTask::LevelText() const {
 }
 
 drills::Item DrillTask::FitToPiano(drills::Item item) const {
-  if (!drill_ || !drill_->onPiano || item.tones.empty()) return item;
+  if (!OnThePiano() || item.tones.empty()) return item;
   const auto [low, high] = std::minmax_element(item.tones.begin(), item.tones.end(),
                                                [](const drills::Tone& a, const drills::Tone& b) { return a.note < b.note; });
   int32_t shift = 0;
@@ -80,6 +111,9 @@ void DrillTask::OnListenNew() {
   common::CountNewTask(*this);
   common::ClearMessage(*this);
   for (const drills::Tone& tone : item_.tones) UnmarkKey(tone.note - LowestNote());
+  for (const int32_t key : studentKeys_) UnmarkKey(key);
+  studentKeys_.clear();
+  sung_.clear();
   GetViewHost().UpdateWindow();
   item_ = drills::DrawItem(*drill_, level_);
   if (!queuedQuestions.empty()) {
@@ -97,10 +131,11 @@ void DrillTask::OnListenNew() {
   attempt = 1;
   newTaskEnabled = false;
   listenAgainEnabled = true;
-  if (drill_->byName) {
+  DrawSung();
+  if (drill_->byName && !Singing()) {
     AskName(txt::kDrillAsk);
   } else {
-    common::SetHint(*this, txt::kDrillPlayOnlyHint);
+    ShowWaitingHint();
   }
 }
 
@@ -112,6 +147,7 @@ void DrillTask::PlayItem() {
     timeline.Sends(tone.startMs + tone.lengthMs, [this, key] { NoteOff(key); });
   }
   timeline.Play();
+  quietUntil_ = timeGetTime() + voice::kEchoMs;
 }
 
 void DrillTask::SetLevel(size_t level) {
@@ -125,6 +161,12 @@ void DrillTask::OnListenAgain() {
   common::CountReplay(*this);
 }
 
+void DrillTask::OnLButtonDown(MouseFlags& flags, Point& point) {
+  MonoMelodyTest37::OnLButtonDown(flags, point);
+  // The key clicked sounds in the microphone too.
+  if (listening_) quietUntil_ = timeGetTime() + voice::kClickEchoMs;
+}
+
 void DrillTask::OnEnterKey() {
   if (IsOpen() && drill_ && drill_->byName) AskName(txt::kDrillAsk);
 }
@@ -132,9 +174,12 @@ void DrillTask::OnEnterKey() {
 void DrillTask::AskName(int dialogHint) {
   const std::vector<drills::Answer> choices = drills::Choices(drill_->levels[std::min(level_, drill_->levels.size() - 1)]);
   while (IsOpen()) {
-    if (dialog.AskAnswer(choices, T(dialogHint)) != IDOK) {
-      if (drill_->onPiano) {
-        common::SetHint(*this, txt::kDrillPlayHint);
+    asking_ = true;
+    const int closedBy = dialog.AskAnswer(choices, T(dialogHint));
+    asking_ = false;
+    if (closedBy != IDOK) {
+      if (drill_->onPiano || Singing()) {
+        ShowWaitingHint();
         return;
       }
       // Without the piano the dialog cannot be left without an answer.
@@ -156,8 +201,40 @@ void DrillTask::AskName(int dialogHint) {
   }
 }
 
+void DrillTask::OnSung(const SungAnswer& answer) {
+  if (!IsOpen() || asking_ || !Singing()) return;
+  if (static_cast<int32_t>(answer.startMs - quietUntil_) < 0) return;
+  const int32_t lowest = LowestNote();
+  const int32_t highest = lowest + KeyCount() - 1;
+  const int32_t target = item_.tones[1].note;
+  const int32_t placed = voice::PlaceSungNote(answer.note, target, CurrentVoiceJudging().exactOctave, lowest, highest);
+  if (placed < lowest || placed > highest) {
+    common::SetHintText(T(txt::kVoiceOutsidePiano) + NoteName(answer.note));
+    return;
+  }
+  const int32_t centsOff = (placed - target) * 100 + answer.cents;
+  sung_ = {{answer.note, centsOff}};
+  // Before the answer goes in: the answer may close the task.
+  voice::NoteVoiceAnswer(centsOff);
+  const int32_t key = placed - lowest;
+  if (placed != target) {
+    studentKeys_.push_back(key);
+    common::DrawOnView([this, key](Dc& dc) { MarkKey(dc, key, studentBrush_); });
+  }
+  // The first tone is the one played: the sung one follows it.
+  played_ = {item_.tones[0].note};
+  sungKey_ = true;
+  OnMidiInNote(midi::Pack(midi::kNoteOn, static_cast<uint32_t>(placed), kSungVelocity));
+  sungKey_ = false;
+  DrawSung();
+}
+
+void DrillTask::DrawSung() {
+  if (listening_) common::DrawOnView([this](Dc& dc) { voice::DrawSungLine(*this, dc, sung_); });
+}
+
 void DrillTask::OnAnswerClick(MouseFlags&, Point&) {
-  if (!IsOpen() || !drill_ || !drill_->onPiano || pressedKey < 0) return;
+  if (!IsOpen() || !drill_ || !(drill_->onPiano || sungKey_) || pressedKey < 0) return;
   played_.push_back(LowestNote() + pressedKey);
   switch (drills::JudgePlayed(item_, played_)) {
     case drills::Verdict::kNotYet:
@@ -168,9 +245,7 @@ void DrillTask::OnAnswerClick(MouseFlags&, Point&) {
     case drills::Verdict::kWrong: {
       const std::optional<drills::Answer> named = drills::AnswerOfPlayed(item_, played_);
       played_.clear();
-      if (!Wrong(named ? std::optional<int32_t>(drills::HistoryItem(*named)) : std::nullopt)) {
-        common::SetHint(*this, drill_->byName ? txt::kDrillPlayHint : txt::kDrillPlayOnlyHint);
-      }
+      if (!Wrong(named ? std::optional<int32_t>(drills::HistoryItem(*named)) : std::nullopt)) ShowWaitingHint();
       return;
     }
   }
@@ -223,7 +298,7 @@ void DrillTask::CloseTask(std::function<std::string()> hint) {
 }
 
 void DrillTask::MarkTones(Brush brush) {
-  if (!drill_ || !drill_->onPiano) return;
+  if (!OnThePiano()) return;
   common::DrawOnView([this, brush](Dc& dc) {
     for (const drills::Tone& tone : item_.tones) MarkKey(dc, tone.note - LowestNote(), brush);
   });
@@ -237,6 +312,7 @@ void DrillTask::ResetStatistics() {
 void DrillTask::DrawMessages(Dc& dc) {
   common::DrawKeptMessage(*this, dc, MessageLineAt());
   DrawStatistics(dc);
+  if (listening_) voice::DrawSungLine(*this, dc, sung_);
 }
 
 void DrillTask::DrawStatistics(Dc& dc) {

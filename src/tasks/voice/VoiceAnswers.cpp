@@ -1,6 +1,8 @@
 #include "tasks/voice/VoiceAnswers.h"
 
 #include "progress/Recorder.h"
+#include "tasks/base/CAbstractT.h"
+#include "tasks/common/TaskCommon.h"
 #include "tasks/base/KeyboardNotes.h"
 #include "text/LanguageTable.h"
 #include "text/StrFormat.h"
@@ -26,6 +28,18 @@ std::string SungLine(std::span<const SungTone> tones) {
     line += StrFormat("%s %+d %s", NoteName(tones[i].sungNote).c_str(), tones[i].centsOff, T(txt::kVoiceCents).c_str());
   }
   return line;
+}
+
+void DrawSungLine(CAbstractT& task, Dc& dc, std::span<const SungTone> tones) {
+  const Point at = task.TextLineAt(kSungLine);
+  const int height = dc.GetTextExtent("Ag").cy + 4;
+  const Rect place{at.x - 4, at.y - 2, task.clientRect.right - 2, at.y + height - 2};
+  const Font old = dc.SelectFont(task.messageFont);
+  dc.FillRect(place, task.paleGreyBrush);
+  common::UsePaleBackground(dc);
+  dc.SetTextColor({0, 0, 160});
+  dc.TextOut(place.left + 4, place.top + 2, SungLine(tones));
+  dc.SelectFont(old);
 }
 
 void NoteVoiceAnswer(int32_t centsOff) {

@@ -3,6 +3,9 @@
 #include <span>
 #include <string>
 
+class CAbstractT;
+class Dc;
+
 // What the voice tasks share beyond their template: where a sung note lands on the piano and
 // how the tones sung are told.
 namespace voice {
@@ -20,6 +23,12 @@ int32_t PlaceSungNote(int32_t sungNote, int32_t targetNote, bool exactOctave, in
 
 // "Sung: E4 +12 ct, G4 -105 ct" in the language of the moment; empty without tones.
 std::string SungLine(std::span<const SungTone> tones);
+
+// The message area's text line of the tones sung: the last one, below the voice legend and
+// the statistics.
+inline constexpr int kSungLine = 10;
+// Draws SungLine(tones) on that line of the task, over what stood there.
+void DrawSungLine(CAbstractT& task, Dc& dc, std::span<const SungTone> tones);
 
 // The program's own tones reach the microphone as well: notes the student began to hold
 // before this long after the program stopped playing (or a key was clicked) are not answers.

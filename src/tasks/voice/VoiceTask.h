@@ -152,26 +152,12 @@ class VoiceTask : public Melody {
 
   // The message area's last text line: the voice legend ends before it, and the statistics
   // over the legend (three-octave piano) end before it as well.
-  Rect SungLineRect(Dc& dc) const {
-    const Point at = this->TextLineAt(kSungLine);
-    const int height = dc.GetTextExtent("Ag").cy + 4;
-    return {at.x - 4, at.y - 2, this->clientRect.right - 2, at.y + height - 2};
-  }
-  void DrawSungLine(Dc& dc) {
-    const Rect at = SungLineRect(dc);
-    const Font old = dc.SelectFont(this->messageFont);
-    dc.FillRect(at, this->paleGreyBrush);
-    common::UsePaleBackground(dc);
-    dc.SetTextColor({0, 0, 160});
-    dc.TextOut(at.left + 4, at.top + 2, SungLine(sung_));
-    dc.SelectFont(old);
-  }
+  void DrawSungLine(Dc& dc) { voice::DrawSungLine(*this, dc, sung_); }
   void DrawSungLine() {
     common::DrawOnView([this](Dc& dc) { DrawSungLine(dc); });
   }
 
   static constexpr uint32_t kSungVelocity = 100;
-  static constexpr int kSungLine = 10;
   std::vector<SungTone> sung_;
   std::vector<int32_t> studentKeys_;
   int32_t shift_ = 0;

@@ -63,6 +63,10 @@ TEST(DrillFile, ABrokenFileGetsOneLineOnWhatIsWrong) {
        "level 1, chords: \"askType\" must be true or false"},
       {File(R"({"scales": {"names": ["major"], "directions": ["ascending"]}})", R"({"fixed": 60})", "intervals"),
        "level 1: a drill of kind \"intervals\" has no \"scales\""},
+      {R"({"format": 1, "title": {"english": "x"}, "kind": "mixed", "reference": {"fixed": 60}, "answers": ["voice"],)"
+       R"( "levels": [{"intervals": {"semitones": [3], "directions": ["ascending"]}},)"
+       R"( {"scales": {"names": ["major"], "directions": ["ascending"]}}]})",
+       "level 2: \"voice\" answers intervals only: add \"name\" or \"piano\" to \"answers\" for scales and chords"},
   };
   for (const auto& [text, error] : cases) EXPECT_EQ(ErrorOf(text), error) << text;
 }

@@ -1,7 +1,8 @@
 // The drill tasks driven through the program: every item of every shipped exercise file
 // played and named in the scripted answer dialog, right at once and right after a wrong
 // answer, with the counters, the log and the progress history; the level kept between starts;
-// the tones of an interval, answered on every key whatever the mode list blocks.
+// the tones of an interval, answered on every key whatever the mode list blocks; the second
+// tone sung.
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -19,6 +20,7 @@
 #include "tasks/drills/DrillTask.h"
 #include "tasks/drills/DrillTypes.h"
 #include "tasks/melody/MelodyTestSupport.h"
+#include "tasks/voice/VoiceHook.h"
 #include "text/StrFormat.h"
 #include "text/TextIds.h"
 
@@ -54,11 +56,20 @@ class DrillTasks : public MelodyApp {
   }
   DrillTask& Task() { return dynamic_cast<DrillTask&>(View().Task()); }
   void TearDown() override {
+    SetVoiceHook({});
     progress::DropOpenTask();
     progress::SetRecordSink(nullptr);
     MelodyApp::TearDown();
   }
   const progress::TaskRecord& Last() const { return sink.records.back(); }
+  size_t IndexOfFile(const std::string& file) const {
+    const std::vector<ListedDrill>& listed = LoadedDrills().drills;
+    for (size_t i = 0; i < listed.size(); ++i) {
+      if (listed[i].file.filename() == file) return i;
+    }
+    ADD_FAILURE() << file;
+    return 0;
+  }
   progress_test::CapturingSink sink;
 };
 
@@ -83,9 +94,12 @@ TEST_F(DrillTasks, EveryShippedItemIsPlayedAndNamedRightlyAtOnceOrAfterAWrongAns
         const size_t rightIndex = IndexOf(choices, right);
         ASSERT_LT(rightIndex, choices.size());
         // Right at once.
+        // An interval of a drill answered by voice waits for the voice; Enter names it.
+        const bool sung = drill.byVoice && question.family == Family::kInterval;
         task.queuedQuestions.push_back(question);
         host.dialogActions.push_back(Pick(rightIndex));
         Command(cmd::kListenNew);
+        if (sung) Command(cmd::kEnter);
         ++given;
         EXPECT_FALSE(Heard().empty());
         ASSERT_EQ(task.CurrentItem().question, question);
@@ -105,6 +119,7 @@ TEST_F(DrillTasks, EveryShippedItemIsPlayedAndNamedRightlyAtOnceOrAfterAWrongAns
           Pick(rightIndex)(dialog, controls);
         });
         Command(cmd::kListenNew);
+        if (sung) Command(cmd::kEnter);
         ++given;
         EXPECT_EQ(Last().attempt, 2);
         EXPECT_EQ(Last().chordType, HistoryItem(right));
@@ -215,6 +230,52 @@ TEST_F(DrillTasks, IntervalsSoundUpDownAndTogetherThenThreeWrongAnswersNameIt) {
   EXPECT_EQ(Last().wrongTypes, (std::vector<int32_t>(3, progress::kIntervalItems + 7)));
   EXPECT_EQ(Hint(), T(291) + " " + T(txt::kDrillIntervalNames + 4) + ". " + T(154));
   EXPECT_EQ(Heard().size(), 4u);
+}
+
+TEST_F(DrillTasks, TheSecondToneSungAnswersAsOnThePianoInAnyOctaveOnceTheItemHasSounded) {
+  SungAnswerSink sing;
+  // In place of the program's microphone, installed at its start.
+  Choose(0);
+  SetVoiceHook({.listen = [&sing](SungAnswerSink sink) { sing = std::move(sink); }, .judging = {}});
+  DrillTask& task = Choose(IndexOfFile("13-sing-intervals.json"));
+  ASSERT_TRUE(sing);
+  ASSERT_TRUE(task.PlayedDrill()->byVoice);
+  const auto sungAt = [&](int32_t note, int32_t cents, uint32_t startMs) { sing({note, cents, startMs}); };
+
+  // Ascending major third: the tone an octave up is right; a hold begun while the item still
+  // sounded in the microphone is none.
+  task.queuedQuestions.push_back({.family = Family::kInterval, .semitones = 4});
+  Command(cmd::kListenNew);
+  EXPECT_EQ(Hint(), T(txt::kDrillSing) + " " + T(txt::kDrillSingOrName));
+  const int32_t first = task.CurrentItem().reference;
+  ASSERT_EQ(Heard().size(), 2u);
+  sungAt(first + 4, 0, clock.NowMs() - 100);
+  EXPECT_EQ(task.attempt, 1);
+  sungAt(first + 16, -12, clock.NowMs() + 300);
+  EXPECT_EQ(task.attempt, 0);
+  EXPECT_EQ(Last().attempt, 1);
+  EXPECT_EQ(Last().answeredBy, progress::AnswerInput::kVoice);
+  EXPECT_EQ(Last().meanCents, 12);  // how far off, either way
+  ASSERT_EQ(task.Sung().size(), 1u);
+  EXPECT_EQ(task.Sung()[0].centsOff, -12);
+
+  // Together: the upper tone. A minor third sung is wrong and recorded as such, then the
+  // major third at the second attempt.
+  task.queuedQuestions.push_back({.family = Family::kInterval, .semitones = 4, .direction = Direction::kHarmonic});
+  Command(cmd::kListenNew);
+  EXPECT_EQ(Hint(), T(txt::kDrillSingUpper) + " " + T(txt::kDrillSingOrName));
+  const int32_t bass = task.CurrentItem().reference;
+  sungAt(bass + 3, 20, clock.NowMs() + 300);
+  EXPECT_EQ(task.attempt, 2);
+  EXPECT_EQ(task.Sung()[0].centsOff, -80);
+  sungAt(bass + 4, 0, clock.NowMs() + 600);
+  EXPECT_EQ(Last().attempt, 2);
+  EXPECT_EQ(Last().wrongTypes, std::vector<int32_t>{progress::kIntervalItems + 3});
+  // Nothing sung counts once the task is over.
+  sungAt(bass + 4, 0, clock.NowMs() + 900);
+  EXPECT_EQ(sink.records.size(), 2u);
+  EXPECT_EQ(task.solvedFirst, 1);
+  EXPECT_EQ(task.solvedSecond, 1);
 }
 
 }  // namespace
