@@ -14,6 +14,17 @@ constexpr size_t kLargestFile = 64 * 1024;
 
 bool FitsInALine(const std::string& key) { return !key.empty() && key.find_first_of("=\r\n") == std::string::npos; }
 
+std::string ReadText(const std::string& path) {
+  const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(path, kLargestFile + 1);
+  if (!bytes || bytes->size() > kLargestFile) return {};
+  return std::string(bytes->begin(), bytes->end());
+}
+
+FileWriteResult Write(const std::string& path, const DrillLevels& levels, const std::string& chosen) {
+  const std::string text = FormatDrillLevels(levels, chosen);
+  return WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
 }  // namespace
 
 std::string LevelKey(const ListedDrill& listed) {
@@ -29,25 +40,35 @@ DrillLevels ParseDrillLevels(std::string_view text) {
   return levels;
 }
 
-std::string FormatDrillLevels(const DrillLevels& levels) {
-  std::string text;
+std::string ParseChosenDrill(std::string_view text) {
+  std::string chosen;
+  ForEachKeyValue(text, [&chosen](std::string_view key, std::string_view value) {
+    if (key == kChosenKey) chosen = std::string(value);
+  });
+  return FitsInALine(chosen) ? chosen : std::string();
+}
+
+std::string FormatDrillLevels(const DrillLevels& levels, const std::string& chosen) {
+  std::string text = FitsInALine(chosen) ? std::string(kChosenKey) + "=" + chosen + "\n" : std::string();
   for (const auto& [key, level] : levels) {
     if (FitsInALine(key) && level < kMostLevels) text += key + "=" + std::to_string(level + 1) + "\n";
   }
   return text;
 }
 
-DrillLevels ReadDrillLevels(const std::string& path) {
-  const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(path, kLargestFile + 1);
-  if (!bytes || bytes->size() > kLargestFile) return {};
-  return ParseDrillLevels(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
-}
+DrillLevels ReadDrillLevels(const std::string& path) { return ParseDrillLevels(ReadText(path)); }
+
+std::string ReadChosenDrill(const std::string& path) { return ParseChosenDrill(ReadText(path)); }
 
 FileWriteResult StoreDrillLevel(const std::string& key, size_t level, const std::string& path) {
-  DrillLevels levels = ReadDrillLevels(path);
+  const std::string text = ReadText(path);
+  DrillLevels levels = ParseDrillLevels(text);
   levels[key] = level;
-  const std::string text = FormatDrillLevels(levels);
-  return WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()));
+  return Write(path, levels, ParseChosenDrill(text));
+}
+
+FileWriteResult StoreChosenDrill(const std::string& key, const std::string& path) {
+  return Write(path, ReadDrillLevels(path), key);
 }
 
 }  // namespace drills

@@ -216,16 +216,17 @@ void DrillTask::OnSung(const SungAnswer& answer) {
   sung_ = {{answer.note, centsOff}};
   // Before the answer goes in: the answer may close the task.
   voice::NoteVoiceAnswer(centsOff);
-  const int32_t key = placed - lowest;
-  if (placed != target) {
-    studentKeys_.push_back(key);
-    common::DrawOnView([this, key](Dc& dc) { MarkKey(dc, key, studentBrush_); });
-  }
   // The first tone is the one played: the sung one follows it.
   played_ = {item_.tones[0].note};
   sungKey_ = true;
   OnMidiInNote(midi::Pack(midi::kNoteOn, static_cast<uint32_t>(placed), kSungVelocity));
   sungKey_ = false;
+  // After the key's flash, which redraws it.
+  const int32_t key = placed - lowest;
+  if (placed != target) {
+    studentKeys_.push_back(key);
+    common::DrawOnView([this, key](Dc& dc) { MarkKey(dc, key, studentBrush_); });
+  }
   DrawSung();
 }
 

@@ -165,8 +165,13 @@ TEST_F(DrillTasks, TheLevelReachedIsKeptBetweenStarts) {
   }
   EXPECT_EQ(task.Level(), 1u);
   std::ifstream file(kDrillLevelsFile);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), "01-intervals-1.json=2\n05-scales-1.json=3\n");
+  // The drill chosen last is kept too: the next start begins at it.
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}),
+            "chosen=01-intervals-1.json\n01-intervals-1.json=2\n05-scales-1.json=3\n");
   EXPECT_EQ(Choose(intervals).Level(), 1u);
+  Choose(scales);
+  EXPECT_EQ(ReadChosenDrill(), "05-scales-1.json");
+  EXPECT_EQ(ParseChosenDrill("chosen=a=b\nchosen\n"), "");
 }
 
 TEST_F(DrillTasks, IntervalsSoundUpDownAndTogetherThenThreeWrongAnswersNameIt) {
