@@ -25,7 +25,8 @@ void SungNoteDetector::Reset() {
   hopSeconds_ = 0;
   silentSeconds_ = 0;
   lastNote_.reset();
-  sameNoteFrom_ = 0;
+  silenceFrom_.reset();
+  onsetFrom_ = 0;
 }
 
 std::optional<SungNote> SungNoteDetector::Add(const PitchFrame& frame) {
@@ -40,15 +41,19 @@ std::optional<SungNote> SungNoteDetector::Add(const PitchFrame& frame) {
     silentSeconds_ = 0;
   } else {
     silentSeconds_ += hopSeconds_;
-    if (silentSeconds_ >= kBreakSeconds) sameNoteFrom_ = frame.seconds;
+    if (silentSeconds_ >= kBreakSeconds && !silenceFrom_) silenceFrom_ = frame.seconds;
   }
-  if (frame.onset) sameNoteFrom_ = frame.seconds - hopSeconds_;
+  if (frame.onset) onsetFrom_ = frame.seconds - hopSeconds_;
 
   std::optional<SungNote> note = HeldNote(frame.seconds);
   if (!note) return std::nullopt;
-  if (lastNote_ == note->midi && note->startSeconds < sameNoteFrom_ - 1e-9) return std::nullopt;
+  if (lastNote_ == note->midi) {
+    const auto since = [&note](double from) { return note->startSeconds >= from - 1e-9; };
+    if (!(silenceFrom_ && since(*silenceFrom_)) && !since(onsetFrom_)) return std::nullopt;
+  }
   lastNote_ = note->midi;
-  sameNoteFrom_ = std::numeric_limits<double>::infinity();
+  silenceFrom_.reset();
+  onsetFrom_ = std::numeric_limits<double>::infinity();
   return note;
 }
 

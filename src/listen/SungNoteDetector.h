@@ -43,6 +43,10 @@ class SungNoteDetector {
   double hopSeconds_ = 0;
   double silentSeconds_ = 0;       // how long the pitch has been missing up to now
   std::optional<int> lastNote_;
-  double sameNoteFrom_ = 0;        // the last note again only from a hold starting here
+  // The last note again only from a hold starting after a break: the first silence since that
+  // note (an onset heard later within the new tone, as vibrato may give, does not undo it),
+  // or the latest onset.
+  std::optional<double> silenceFrom_;
+  double onsetFrom_ = 0;
   mutable std::vector<float> scratch_;
 };
