@@ -304,7 +304,9 @@ inline constexpr int kDrillVoiceBase = kVoiceEnd;
 inline constexpr int kDrillSing = kDrillVoiceBase + 0;
 inline constexpr int kDrillSingUpper = kDrillVoiceBase + 1;
 inline constexpr int kDrillSingOrName = kDrillVoiceBase + 2;
-inline constexpr int kDrillVoiceEnd = kDrillVoiceBase + 3;
+// Before the first task of a drill answered by singing.
+inline constexpr int kDrillSingStartHint = kDrillVoiceBase + 3;
+inline constexpr int kDrillVoiceEnd = kDrillVoiceBase + 4;
 
 // One past the last text id.
 inline constexpr int kEnd = kDrillVoiceEnd;

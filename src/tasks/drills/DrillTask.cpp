@@ -74,7 +74,7 @@ void DrillTask::ShowWaitingHint() {
 }
 
 void DrillTask::SetTexts() {
-  common::ShowKeptHint(*this, txt::kDrillStartHint);
+  common::ShowKeptHint(*this, drill_ && drill_->byVoice ? txt::kDrillSingStartHint : txt::kDrillStartHint);
   ViewHost& view = GetViewHost();
   view.SetControlText(cmd::kListenNew, T(common::text::kListenNewCaption));
   view.SetControlText(cmd::kListenAgain, T(txt::kListenAgainCaption));

@@ -245,6 +245,7 @@ TEST_F(DrillTasks, TheSecondToneSungAnswersAsOnThePianoInAnyOctaveOnceTheItemHas
   DrillTask& task = Choose(IndexOfFile("13-sing-intervals.json"));
   ASSERT_TRUE(sing);
   ASSERT_TRUE(task.PlayedDrill()->byVoice);
+  EXPECT_EQ(Hint(), T(txt::kDrillSingStartHint));
   const auto sungAt = [&](int32_t note, int32_t cents, uint32_t startMs) { sing({note, cents, startMs}); };
 
   // Ascending major third: the tone an octave up is right; a hold begun while the item still
