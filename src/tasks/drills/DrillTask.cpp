@@ -216,11 +216,20 @@ void DrillTask::OnSung(const SungAnswer& answer) {
   sung_ = {{answer.note, centsOff}};
   // Before the answer goes in: the answer may close the task.
   voice::NoteVoiceAnswer(centsOff);
-  // The first tone is the one played: the sung one follows it.
-  played_ = {item_.tones[0].note};
-  sungKey_ = true;
-  OnMidiInNote(midi::Pack(midi::kNoteOn, static_cast<uint32_t>(placed), kSungVelocity));
-  sungKey_ = false;
+  const int32_t reference = item_.tones[0].note;
+  if (item_.together && placed == reference && placed != target) {
+    // The lower tone of a harmonic interval sung again: on the piano one key of the two, sung
+    // it is a unison, wrong as after a melodic interval.
+    if (!Wrong(drills::HistoryItem(drills::Answer{.family = drills::Family::kInterval, .semitones = 0}))) {
+      ShowWaitingHint();
+    }
+  } else {
+    // The first tone is the one played: the sung one follows it.
+    played_ = {reference};
+    sungKey_ = true;
+    OnMidiInNote(midi::Pack(midi::kNoteOn, static_cast<uint32_t>(placed), kSungVelocity));
+    sungKey_ = false;
+  }
   // After the key's flash, which redraws it.
   const int32_t key = placed - lowest;
   if (placed != target) {

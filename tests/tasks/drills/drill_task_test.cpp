@@ -265,8 +265,8 @@ TEST_F(DrillTasks, TheSecondToneSungAnswersAsOnThePianoInAnyOctaveOnceTheItemHas
   ASSERT_EQ(task.Sung().size(), 1u);
   EXPECT_EQ(task.Sung()[0].centsOff, -12);
 
-  // Together: the upper tone. A minor third sung is wrong and recorded as such, then the
-  // major third at the second attempt.
+  // Together: the upper tone. A minor third sung is wrong and recorded as such, the lower
+  // tone as a unison, then the major third at the third attempt.
   task.queuedQuestions.push_back({.family = Family::kInterval, .semitones = 4, .direction = Direction::kHarmonic});
   Command(cmd::kListenNew);
   EXPECT_EQ(Hint(), T(txt::kDrillSingUpper) + " " + T(txt::kDrillSingOrName));
@@ -274,14 +274,17 @@ TEST_F(DrillTasks, TheSecondToneSungAnswersAsOnThePianoInAnyOctaveOnceTheItemHas
   sungAt(bass + 3, 20, clock.NowMs() + 300);
   EXPECT_EQ(task.attempt, 2);
   EXPECT_EQ(task.Sung()[0].centsOff, -80);
-  sungAt(bass + 4, 0, clock.NowMs() + 600);
-  EXPECT_EQ(Last().attempt, 2);
-  EXPECT_EQ(Last().wrongTypes, std::vector<int32_t>{progress::kIntervalItems + 3});
-  // Nothing sung counts once the task is over.
+  // The lower tone sung again is a unison.
+  sungAt(bass, 0, clock.NowMs() + 600);
+  EXPECT_EQ(task.attempt, 3);
   sungAt(bass + 4, 0, clock.NowMs() + 900);
+  EXPECT_EQ(Last().attempt, 3);
+  EXPECT_EQ(Last().wrongTypes, (std::vector<int32_t>{progress::kIntervalItems + 3, progress::kIntervalItems}));
+  // Nothing sung counts once the task is over.
+  sungAt(bass + 4, 0, clock.NowMs() + 1200);
   EXPECT_EQ(sink.records.size(), 2u);
   EXPECT_EQ(task.solvedFirst, 1);
-  EXPECT_EQ(task.solvedSecond, 1);
+  EXPECT_EQ(task.solvedThird, 1);
 }
 
 }  // namespace
