@@ -8,12 +8,12 @@
 #include "platform/ViewHost.h"
 #include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
+#include "tasks/base/KeyboardNotes.h"
 #include "tasks/base/ToneTimeline.h"
 #include "tasks/common/TaskCommon.h"
 #include "tasks/drills/DrillChoice.h"
 #include "tasks/drills/DrillHistory.h"
 #include "tasks/drills/DrillLevels.h"
-#include "tasks/base/KeyboardNotes.h"
 #include "text/LanguageTable.h"
 #include "text/TextIds.h"
 
