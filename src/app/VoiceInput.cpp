@@ -34,7 +34,8 @@ void VoiceInput::InstallHook() {
                   return VoiceJudging{settings_.exactOctave, [range](int32_t lowest, int32_t highest) {
                                         return ShiftIntoRange(lowest, highest, range, ShiftStep::kOctave);
                                       }};
-                }});
+                },
+                [this] { return unavailable_; }});
 }
 
 int VoiceInput::AddListener(FrameListener listener) {

@@ -57,7 +57,11 @@ void DrillTask::Start() {
 }
 
 bool DrillTask::Singing() const {
-  return drill_ && drill_->byVoice && item_.question.family == drills::Family::kInterval && item_.tones.size() == 2;
+  if (!drill_ || !drill_->byVoice || item_.question.family != drills::Family::kInterval || item_.tones.size() != 2) {
+    return false;
+  }
+  // Without a microphone the drill's other ways answer.
+  return !(MicrophoneUnavailable() && (drill_->byName || drill_->onPiano));
 }
 
 void DrillTask::ShowWaitingHint() {

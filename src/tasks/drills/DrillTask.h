@@ -70,7 +70,8 @@ class DrillTask : public MonoMelodyTest37 {
   bool IsOpen() const { return !newTaskEnabled && attempt >= 1; }
   // The item is shown on the piano: the drill is answered there or by voice.
   bool OnThePiano() const { return drill_ && (drill_->onPiano || drill_->byVoice); }
-  // The current item is answered by singing its second tone.
+  // The current item is answered by singing its second tone (not while the microphone cannot
+  // be used, where the drill may be answered otherwise).
   bool Singing() const;
   // The hint while the task waits for an answer on the piano or by voice.
   void ShowWaitingHint();

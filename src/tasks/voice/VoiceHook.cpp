@@ -16,3 +16,5 @@ void ListenForSungNotes(SungAnswerSink sink) {
 }
 
 VoiceJudging CurrentVoiceJudging() { return TheHook().judging ? TheHook().judging() : VoiceJudging{}; }
+
+bool MicrophoneUnavailable() { return TheHook().unavailable && TheHook().unavailable(); }

@@ -22,12 +22,16 @@ struct VoiceJudging {
 // The microphone as the tasks see it; the program installs it. listen(sink) opens the
 // microphone and hands every held note to the sink on the user-interface thread;
 // listen(nullptr) closes it again.
+// unavailable() is true once the microphone could not be opened (until another input device
+// is chosen).
 struct VoiceHook {
   std::function<void(SungAnswerSink sink)> listen;
   std::function<VoiceJudging()> judging;
+  std::function<bool()> unavailable;
 };
 
 void SetVoiceHook(VoiceHook hook);
 // Without a hook (tests of other tasks) nothing is heard.
 void ListenForSungNotes(SungAnswerSink sink);
 VoiceJudging CurrentVoiceJudging();
+bool MicrophoneUnavailable();

@@ -241,7 +241,10 @@ TEST_F(DrillTasks, TheSecondToneSungAnswersAsOnThePianoInAnyOctaveOnceTheItemHas
   SungAnswerSink sing;
   // In place of the program's microphone, installed at its start.
   Choose(0);
-  SetVoiceHook({.listen = [&sing](SungAnswerSink sink) { sing = std::move(sink); }, .judging = {}});
+  bool micFailed = false;
+  SetVoiceHook({.listen = [&sing](SungAnswerSink sink) { sing = std::move(sink); },
+                .judging = {},
+                .unavailable = [&micFailed] { return micFailed; }});
   DrillTask& task = Choose(IndexOfFile("13-sing-intervals.json"));
   ASSERT_TRUE(sing);
   ASSERT_TRUE(task.PlayedDrill()->byVoice);
@@ -285,6 +288,15 @@ TEST_F(DrillTasks, TheSecondToneSungAnswersAsOnThePianoInAnyOctaveOnceTheItemHas
   EXPECT_EQ(sink.records.size(), 2u);
   EXPECT_EQ(task.solvedFirst, 1);
   EXPECT_EQ(task.solvedThird, 1);
+
+  // Without a microphone the name is asked for at once.
+  micFailed = true;
+  task.queuedQuestions.push_back({.family = Family::kInterval, .semitones = 7});
+  const std::vector<Answer> choices = Choices(task.PlayedDrill()->levels[task.Level()]);
+  host.dialogActions.push_back(Pick(IndexOf(choices, Answer{.family = Family::kInterval, .semitones = 7})));
+  Command(cmd::kListenNew);
+  EXPECT_TRUE(host.dialogActions.empty());
+  EXPECT_EQ(task.solvedFirst, 2);
 }
 
 }  // namespace
