@@ -8,7 +8,6 @@
 #include "platform/ViewHost.h"
 #include "progress/Recorder.h"
 #include "settings/ProgramSettings.h"
-#include "tasks/base/KeyboardNotes.h"
 #include "tasks/base/ToneTimeline.h"
 #include "tasks/common/TaskCommon.h"
 #include "tasks/drills/DrillChoice.h"
@@ -211,15 +210,11 @@ void DrillTask::OnSung(const SungAnswer& answer) {
   const int32_t lowest = LowestNote();
   const int32_t highest = lowest + KeyCount() - 1;
   const int32_t target = item_.tones[1].note;
-  const int32_t placed = voice::PlaceSungNote(answer.note, target, CurrentVoiceJudging().exactOctave, lowest, highest);
-  if (placed < lowest || placed > highest) {
-    common::SetHintText(T(txt::kVoiceOutsidePiano) + NoteName(answer.note));
-    return;
-  }
-  const int32_t centsOff = (placed - target) * 100 + answer.cents;
-  sung_ = {{answer.note, centsOff}};
-  // Before the answer goes in: the answer may close the task.
-  voice::NoteVoiceAnswer(centsOff);
+  // Told to the history before the answer goes in: the answer may close the task.
+  const std::optional<voice::SungKey> sung = voice::AnswerOnPiano(answer, 0, target, lowest, highest);
+  if (!sung) return;
+  sung_ = {sung->tone};
+  const int32_t placed = sung->pianoNote;
   const int32_t reference = item_.tones[0].note;
   if (item_.together && placed == reference && placed != target) {
     // The lower tone of a harmonic interval sung again: on the piano one key of the two, sung

@@ -30,6 +30,20 @@ std::string SungLine(std::span<const SungTone> tones) {
   return line;
 }
 
+std::optional<SungKey> AnswerOnPiano(const SungAnswer& answer, int32_t shift, int32_t targetNote, int32_t lowest,
+                                     int32_t highest) {
+  // Back at the piano's pitch.
+  const int32_t heard = answer.note - shift;
+  const int32_t placed = PlaceSungNote(heard, targetNote, CurrentVoiceJudging().exactOctave, lowest, highest);
+  if (placed < lowest || placed > highest) {
+    common::SetHintText(T(txt::kVoiceOutsidePiano) + NoteName(answer.note));
+    return std::nullopt;
+  }
+  const SungKey key{placed, {answer.note, (placed - targetNote) * 100 + answer.cents}};
+  NoteVoiceAnswer(key.tone.centsOff);
+  return key;
+}
+
 void DrawSungLine(CAbstractT& task, Dc& dc, std::span<const SungTone> tones) {
   const Point at = task.TextLineAt(kSungLine);
   const int height = dc.GetTextExtent("Ag").cy + 4;

@@ -1,7 +1,10 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+
+#include "tasks/voice/VoiceHook.h"
 
 class CAbstractT;
 class Dc;
@@ -20,6 +23,18 @@ struct SungTone {
 // for. By pitch class, the note of its name nearest the target, then moved by octaves into
 // the piano; with the exact octave the note itself (possibly off the piano).
 int32_t PlaceSungNote(int32_t sungNote, int32_t targetNote, bool exactOctave, int32_t lowest, int32_t highest);
+
+// A held note as an answer on the piano: the piano's note it plays, and the tone as told.
+struct SungKey {
+  int32_t pianoNote = 0;
+  SungTone tone;
+};
+// Where a held note answers on the piano lowest..highest when targetNote is asked for, by the
+// voice settings (shift: semitones the task plays its tones above the piano's keys), and the
+// progress history told that the task is answered by voice; none when it lies off the piano,
+// and the hint says so.
+std::optional<SungKey> AnswerOnPiano(const SungAnswer& answer, int32_t shift, int32_t targetNote, int32_t lowest,
+                                     int32_t highest);
 
 // "Sung: E4 +12 ct, G4 -105 ct" in the language of the moment; empty without tones.
 std::string SungLine(std::span<const SungTone> tones);

@@ -110,21 +110,14 @@ class VoiceTask : public Melody {
     const int32_t lowest = this->LowestNote();
     const int32_t highest = lowest + this->KeyCount() - 1;
     const int32_t target = lowest + this->tones[next];
-    // Back at the piano's pitch.
-    const int32_t heard = answer.note - shift_;
-    const int32_t placed = PlaceSungNote(heard, target, CurrentVoiceJudging().exactOctave, lowest, highest);
-    if (placed < lowest || placed > highest) {
-      common::SetHintText(T(txt::kVoiceOutsidePiano) + NoteName(answer.note));
-      return;
-    }
+    // Told to the history before the answer goes in: the answer may close the task.
+    const std::optional<SungKey> sung = AnswerOnPiano(answer, shift_, target, lowest, highest);
+    if (!sung) return;
     if (next == 0) sung_.clear();
-    const int32_t centsOff = (placed - target) * 100 + answer.cents;
-    sung_.push_back({answer.note, centsOff});
-    // Before the answer goes in: the answer may close the task.
-    NoteVoiceAnswer(centsOff);
-    this->OnMidiInNote(midi::Pack(midi::kNoteOn, static_cast<uint32_t>(placed), kSungVelocity));
-    const int32_t key = placed - lowest;
-    if (placed != target) {
+    sung_.push_back(sung->tone);
+    this->OnMidiInNote(midi::Pack(midi::kNoteOn, static_cast<uint32_t>(sung->pianoNote), kSungVelocity));
+    const int32_t key = sung->pianoNote - lowest;
+    if (sung->pianoNote != target) {
       studentKeys_.push_back(key);
       common::DrawOnView([this, key](Dc& dc) { this->MarkKey(dc, key, studentBrush_); });
     }
