@@ -38,9 +38,10 @@ constexpr int kMinWidth = 722;
 constexpr int kMinHeight = 450;
 
 
-// A language text, or the resource text while the language has none for it.
+// A language text, or the resource text while the language has none for it. A text from a
+// file (a drill's title) is shown as it is: its "&" marks no access key.
 QString MenuText(const MenuEntry& entry) {
-  if (entry.text) return ToQString(entry.text());
+  if (entry.text) return ToQString(entry.text()).replace(QLatin1Char('&'), QLatin1String("&&"));
   if (entry.textId < 0 || T(entry.textId).empty()) return QString::fromUtf8(entry.resourceText);
   return ToQString(T(entry.textId));
 }

@@ -4,12 +4,16 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "app/CChildView.h"
 #include "app/TaskTable.h"
 #include "commands/CommandIds.h"
 #include "dialogs/CDialogMidiOptions.h"
+#include "platform/FileWrite.h"
 #include "platform/qt/QtTranslations.h"
 #include "progress/ProgressDatabase.h"
 #include "progress/Recorder.h"
@@ -44,11 +48,19 @@ namespace {
 // start, and a guard of a process still running (another window of this program, a second
 // program starting in the same folder) is no sign of a failure.
 bool EarlierStartDied() {
-  std::ifstream guard(kStartGuardFile);
-  if (!guard) return false;
+  // Read without blocking: anything but a regular file there (a FIFO) is no guard.
+  const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(kStartGuardFile, 64);
+  if (!bytes) return false;
+  std::istringstream guard(std::string(bytes->begin(), bytes->end()));
   long pid = 0;
   if (!(guard >> pid) || pid <= 0) return true;
   return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+void WriteStartGuard(int32_t type) {
+  const std::string text = std::to_string(::getpid()) + ' ' + std::to_string(type) + '\n';
+  // Replaces whatever is at the path; a guard that cannot be written only costs the guard.
+  WriteFileAtomically(kStartGuardFile, std::vector<uint8_t>(text.begin(), text.end()));
 }
 
 }  // namespace
@@ -58,7 +70,7 @@ std::unique_ptr<CAbstractT> CChildView::MakeStoredTask() {
     storedTaskProblem_ = T(txt::kStoredTaskNotStarted);
     taskType = 0;
   }
-  std::ofstream(kStartGuardFile) << ::getpid() << ' ' << taskType << '\n';
+  WriteStartGuard(taskType);
   try {
     return MakeTask(taskType);
   } catch (const std::exception& e) {

@@ -1,5 +1,9 @@
 #include "log/TimeLog.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <memory>
 
@@ -20,10 +24,21 @@ void WriteUtf16(std::FILE* f, const std::string& text) {
   std::fwrite(bytes.data(), 1, bytes.size(), f);
 }
 
+// The log opened for appending; none for anything but a regular file (a FIFO in its place would
+// hold the program's end).
+std::FILE* OpenForAppending(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644);
+  if (fd < 0) return nullptr;
+  struct stat info {};
+  std::FILE* f = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? ::fdopen(fd, "ab") : nullptr;
+  if (f == nullptr) ::close(fd);
+  return f;
+}
+
 }  // namespace
 
 bool AppendTimeRecord(const std::string& path, std::time_t start, std::time_t end) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "ab"));
+  std::unique_ptr<std::FILE, FileCloser> file(OpenForAppending(path));
   if (!file) return false;
   std::FILE* f = file.get();
   std::fseek(f, 0, SEEK_END);

@@ -33,9 +33,13 @@ void AudioEngine::EnsureOutput() {
 }
 
 void AudioEngine::OpenOutput() {
-  // Told from the audio thread; looked at on this one.
-  auto underrun = [this] {
-    if (!checkPosted_.exchange(true)) PostToUiThread([] { GetAudioEngine().CheckUnderruns(); });
+  // Told from the audio thread (which ends before this engine does); looked at on this one,
+  // unless the engine has gone by then.
+  auto underrun = [this, alive = std::weak_ptr<const bool>(alive_)] {
+    if (checkPosted_.exchange(true)) return;
+    PostToUiThread([this, alive] {
+      if (alive.lock()) CheckUnderruns();
+    });
   };
   auto output = std::make_unique<AudioOutput>(mixer_, synth_ ? synth_->Rate() : 0, latency_, underrun);
   if (output->Running()) output_ = std::move(output);

@@ -60,6 +60,8 @@ class AudioEngine {
   std::function<void(const std::string&)> notice_;
   bool raiseNoticed_ = false;
   std::atomic<bool> checkPosted_{false};
+  // Gone with the engine: an underrun check posted to the user-interface thread looks first.
+  std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
 };
 
 AudioEngine& GetAudioEngine();

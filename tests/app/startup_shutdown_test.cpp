@@ -2,6 +2,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <filesystem>
@@ -145,6 +146,17 @@ TEST_F(Shutdown, StartThatDiedBuildingTheStoredTaskBeginsWithTheFirstTask) {
   EXPECT_FALSE(fs::exists("AureloStarting.tmp"));
   EXPECT_TRUE(RequestClose());
   EXPECT_EQ(ReadBytes("AureloSettings.dat")[202], 0);
+}
+
+// A FIFO where the guard goes neither holds the start nor counts as a start that died.
+TEST_F(Shutdown, AFifoInPlaceOfTheStartGuardHoldsNothing) {
+  taskType = 8;
+  ASSERT_EQ(::mkfifo("AureloStarting.tmp", 0600), 0);
+  StartProgram();
+  View().OnTimer(cmd::kTimerDeferredStart);
+  EXPECT_EQ(taskType, 8);
+  EXPECT_TRUE(host.messageBoxes.empty());
+  EXPECT_FALSE(fs::exists("AureloStarting.tmp"));
 }
 
 TEST_F(Shutdown, StoredRectangleIsRestoredAndStoredAgain) {

@@ -1,4 +1,7 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <ctime>
 #include <fstream>
@@ -47,6 +50,12 @@ TEST(TimeLog, UnwritableFileWritesNothing) {
   TempWorkDir dir;
   std::filesystem::create_directory("TimeLog.txt");
   EXPECT_FALSE(AppendTimeRecord("TimeLog.txt", 0, 10));
+  // A FIFO in its place, read or not, never holds the program's end.
+  ASSERT_EQ(::mkfifo("fifo", 0600), 0);
+  EXPECT_FALSE(AppendTimeRecord("fifo", 0, 10));
+  const int reader = ::open("fifo", O_RDONLY | O_NONBLOCK);
+  EXPECT_FALSE(AppendTimeRecord("fifo", 0, 10));
+  ::close(reader);
 }
 
 TEST(TimeLog, LongRunsShowMoreThanTwoDigitsOfMinutes) {

@@ -2,8 +2,10 @@
 // 96 kHz, and a PulseAudio server whose only sink (a null sink) runs at 44.1 or 48 kHz. Each
 // test starts its own server under a name of its own and ends it; the sound is taken from the
 // server and note 69 must sound at 440 Hz.
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 #include <jack/jack.h>
+#include <signal.h>
 
 #include <algorithm>
 #include <atomic>
@@ -17,6 +19,7 @@
 #include <vector>
 
 #include "SoundTestAudio.h"
+#include "sound/AudioEngine.h"
 #include "sound/AudioOutput.h"
 #include "sound/AudioServers.h"
 #include "sound/Mixer.h"
@@ -120,6 +123,46 @@ class ScopedEnv {
   const char* name_;
 };
 
+// A private PulseAudio server with one null sink at the rate, in a runtime folder of its own.
+class PulseServer {
+ public:
+  explicit PulseServer(int rate)
+      : dir_(std::filesystem::temp_directory_path() /
+             ("aurelo-pulse-" + std::to_string(getpid()) + "-" + std::to_string(rate))),
+        runtime_("XDG_RUNTIME_DIR", Made(dir_)),
+        process_({"pulseaudio", "--daemonize=no", "-n", "--exit-idle-time=-1", "--disallow-exit",
+                  "--load=module-null-sink sink_name=out rate=" + std::to_string(rate),
+                  "--load=module-native-protocol-unix"}) {}
+  ~PulseServer() {
+    process_.Stop();
+    std::filesystem::remove_all(dir_);
+  }
+  PulseServer(const PulseServer&) = delete;
+  PulseServer& operator=(const PulseServer&) = delete;
+  ServerProcess& Process() { return process_; }
+  const std::filesystem::path& Dir() const { return dir_; }
+
+ private:
+  static std::string Made(const std::filesystem::path& dir) {
+    std::filesystem::create_directories(dir);
+    std::filesystem::permissions(dir, std::filesystem::perms::owner_all);
+    return dir.string();
+  }
+
+  std::filesystem::path dir_;
+  ScopedEnv runtime_;
+  ServerProcess process_;
+};
+
+// Runs the user-interface thread's events for the time.
+void RunEventsFor(std::chrono::milliseconds time) {
+  const auto end = std::chrono::steady_clock::now() + time;
+  while (std::chrono::steady_clock::now() < end) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    std::this_thread::sleep_for(5ms);
+  }
+}
+
 TEST(AudioDrivers, OnJackNote69SoundsAt440AtTheServersRate) {
   if (!Installed("jackd")) GTEST_SKIP() << "jackd is not installed (scripts/setup installs jackd2)";
   for (const int rate : {44100, 48000, 96000}) {
@@ -154,21 +197,14 @@ TEST(AudioDrivers, OnPulseAudioNote69SoundsAt440AtTheSinksRate) {
   for (const int rate : {44100, 48000, 192000}) {
     SCOPED_TRACE(rate);
     const int synthRate = std::min(rate, 96000);
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                      ("aurelo-pulse-" + std::to_string(getpid()) + "-" + std::to_string(rate));
-    std::filesystem::create_directories(dir);
-    std::filesystem::permissions(dir, std::filesystem::perms::owner_all);
-    ScopedEnv runtime("XDG_RUNTIME_DIR", dir.string());
-    ServerProcess pulse({"pulseaudio", "--daemonize=no", "-n", "--exit-idle-time=-1", "--disallow-exit",
-                         "--load=module-null-sink sink_name=out rate=" + std::to_string(rate),
-                         "--load=module-native-protocol-unix"});
-    ASSERT_TRUE(pulse.Started());
+    PulseServer pulse(rate);
+    ASSERT_TRUE(pulse.Process().Started());
     ASSERT_TRUE(WaitFor([] { return audio_servers::PulseSinkRate().has_value(); }));
     EXPECT_EQ(audio_servers::PulseSinkRate(), rate);
     Sound sound;
     ASSERT_NE(sound.synth, nullptr);
     EXPECT_EQ(sound.synth->Rate(), synthRate);
-    const std::string raw = (dir / "out.raw").string();
+    const std::string raw = (pulse.Dir() / "out.raw").string();
     ServerProcess recorder({"sh", "-c",
                             "exec parec -d out.monitor --raw --format=float32le --channels=1 --rate=" + std::to_string(rate) +
                                 " --latency-msec=20 > " + raw});
@@ -185,9 +221,42 @@ TEST(AudioDrivers, OnPulseAudioNote69SoundsAt440AtTheSinksRate) {
     std::vector<float> heard;
     for (float v = 0; in.read(reinterpret_cast<char*>(&v), sizeof v);) heard.push_back(v);
     EXPECT_NEAR(PitchAfterOnset(heard, rate), 440.0, 1.0);
-    pulse.Stop();
-    std::filesystem::remove_all(dir);
   }
+}
+
+// A program whose audio thread does not run for 150 ms (stopped, as on a machine too busy for
+// it), three times, had its stream run dry: the output is opened again with the next larger
+// latency, and the status line is given once, however often that happens.
+TEST(AudioDrivers, OnPulseAudioAStreamThatRunsDryIsOpenedWithTheNextLargerLatencySaidOnce) {
+  if (!Installed("pulseaudio")) GTEST_SKIP() << "pulseaudio is not installed";
+  PulseServer pulse(48000);
+  ASSERT_TRUE(pulse.Process().Started());
+  ASSERT_TRUE(WaitFor([] { return audio_servers::PulseSinkRate().has_value(); }));
+  AudioEngine engine;
+  std::vector<std::string> notices;
+  engine.SetNoticeHandler([&notices](const std::string& line) { notices.push_back(line); });
+  engine.SetLatency(AudioLatency::kLow);
+  engine.AttachSynth(Synth::Create(kFont, 48000));
+  ASSERT_NE(engine.Output(), nullptr);
+  ASSERT_EQ(engine.Output()->DriverName(), "pulseaudio");
+  const std::string self = std::to_string(getpid());
+  const auto stallThrice = [&self, &engine] {
+    // Once the new stream flows and has settled, this whole process is stopped three times.
+    ASSERT_TRUE(WaitFor([&engine] { return engine.GetMixer().Flowing(); }));
+    ServerProcess stopper({"sh", "-c",
+                           "sleep 0.7; for i in 1 2 3; do kill -STOP " + self + "; sleep 0.15; kill -CONT " + self +
+                               "; sleep 0.3; done"});
+    // Never ended from here: it might be between its stop and its go on.
+    while (!stopper.Ended()) RunEventsFor(100ms);
+    RunEventsFor(300ms);
+  };
+  stallThrice();
+  EXPECT_NE(engine.Latency(), AudioLatency::kLow);
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_EQ(notices[0].rfind(" ms"), notices[0].size() - 3);
+  stallThrice();
+  EXPECT_EQ(engine.Latency(), AudioLatency::kSafe);
+  EXPECT_EQ(notices.size(), 1u);
 }
 
 }  // namespace

@@ -30,6 +30,11 @@ class ServerProcess {
   ServerProcess& operator=(const ServerProcess&) = delete;
 
   bool Started() const { return pid_ > 0; }
+  // Whether it has ended by itself (it is then reaped).
+  bool Ended() {
+    if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == pid_) pid_ = -1;
+    return pid_ <= 0;
+  }
   void Stop() {
     if (pid_ <= 0) return;
     kill(pid_, SIGTERM);
