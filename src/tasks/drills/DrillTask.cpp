@@ -326,6 +326,8 @@ void DrillTask::DrawMessages(Dc& dc) {
 
 void DrillTask::DrawStatistics(Dc& dc) {
   std::vector<common::PanelLine> lines = common::StatisticsLines(*this);
+  // Which drill runs (the one chosen last comes back at the next start) and how far it is.
+  if (drill_) lines.push_back({drills::TitleIn(*drill_, languageIndex), common::kPanelGrey});
   lines.push_back({LevelText(), common::kPanelGrey});
   DrawPanelOverLegend(dc, lines, 10);
 }
