@@ -30,17 +30,20 @@ Colour ColourOf(TapTiming timing) {
   return kLateColour;
 }
 
-// The x of a moment of the answer; a little room is left either side for early and late taps.
-// On the left the room is at least that of the taps row's label, which stands there.
+// The x of a moment of the answer. The axis runs from aroundMs before the first bar to aroundMs
+// after the last (room for the tolerance, early and late taps and extra taps, which are drawn
+// at most a sixteenth of the answer outside it), right of the taps row's label.
 struct Scale {
   Rect area;
   int32_t totalMs = 1;
   int32_t labelWidth = 0;
+  int32_t aroundMs = 0;
   int32_t X(int32_t ms) const {
-    const int32_t margin = area.Width() / 16;
-    const int32_t leftMargin = std::max(margin, labelWidth + margin / 2);
-    const int64_t width = area.Width() - leftMargin - margin;
-    return area.left + leftMargin + static_cast<int32_t>(width * ms / std::max(totalMs, 1));
+    const int32_t pad = area.Width() / 32;
+    const int32_t left = labelWidth + pad;
+    const int64_t width = std::max(area.Width() - left - pad, 1);
+    const int64_t span = std::max(totalMs + 2 * aroundMs, 1);
+    return area.left + left + static_cast<int32_t>(width * (ms + aroundMs) / span);
   }
 };
 
@@ -71,7 +74,8 @@ std::string OffsetLabel(int32_t offsetMs) { return StrFormat(offsetMs > 0 ? "+%d
 
 void DrawPicture(Dc& dc, const Rect& area, const AnswerPicture& picture) {
   if (area.IsEmpty() || picture.totalMs <= 0) return;
-  const Scale scale{area, picture.totalMs, dc.GetTextExtent(T(txt::kRhythmRowTaps)).cx};
+  const int32_t around = std::max(picture.judgement.toleranceMs, picture.totalMs / 16);
+  const Scale scale{area, picture.totalMs, dc.GetTextExtent(T(txt::kRhythmRowTaps)).cx, around};
   const int32_t h = area.Height();
   const int32_t lineHeight = std::max(dc.GetTextExtent("0").cy, 1);
   const int32_t rhythmTop = area.top + lineHeight + h / 20;

@@ -44,6 +44,8 @@ std::string ToleranceCaption(int32_t percent) { return T(txt::kRhythmToleranceBu
 RhythmTask::RhythmTask(int32_t level) : level_(std::clamp<int32_t>(level, 0, rhythm::kLevelFiles.size() - 1)) {
   playbackMode = kNoPlayback;
   drawsWholeClient = true;
+  // The log's header is written before the task starts.
+  title = T(txt::kRhythmLevel1 + level_);
   settings_ = rhythm::ReadRhythmSettings();
   rhythm::LevelRead read = rhythm::ReadLevelFile(rhythm::LevelPath(rhythm::kLevelFiles[static_cast<size_t>(level_)]));
   if (read.Ok() && !read.rhythms.empty()) {
@@ -199,20 +201,23 @@ void RhythmTask::Judge(const std::vector<Tap>& taps) {
   WriteLogLine(judgement);
   const bool right = judgement.Right();
   picture_ = rhythm::MakePicture(*current_, quarterMs_, std::move(judgement));
-  Repaint();
+  // Each way out paints the picture with the counts as they now stand.
   if (right) {
     common::CountSolved(*this);
     common::ShowMessage(*this, common::kMessageGreen, common::text::kSolved);
     CloseRhythmTask(common::text::kHintSolved);
     attempt = 0;
+    Repaint();
     return;
   }
   if (!common::WrongAnswer(*this, true, 0, 0)) {
     const int hint = common::WrongVerdict(attempt, true, 0, 0).hint;
     common::SetHint(*this, [hint] { return T(hint) + " " + T(txt::kRhythmRetryHint); });
+    Repaint();
     return;
   }
   CloseRhythmTask(txt::kRhythmRevealedHint);
+  Repaint();
   // The rhythm once more, without the count-ins.
   rhythm::Schedule schedule = rhythm::MakeSchedule(*current_, quarterMs_, kToneKey);
   ToneTimeline timeline(*this);

@@ -4,6 +4,7 @@
 // microphone.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <optional>
@@ -99,6 +100,8 @@ std::string Counts(int inTime, int early, int late, int missing, int extra) {
 }
 
 TEST_F(RhythmTaskTest, TapsWithinTheToleranceSolveAtTheFirstAttemptAndAreLogged) {
+  // The log's header names the level.
+  EXPECT_NE(std::find(resultsLog.begin(), resultsLog.end(), T(426) + T(txt::kRhythmLevel1)), resultsLog.end());
   // The first playback draws the rhythm; its taps are scripted from the rhythm it shows, so
   // the first answer is given by tapping nothing, then Enter answers again.
   taps.next = {};
