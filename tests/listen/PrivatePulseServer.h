@@ -60,13 +60,15 @@ class PrivatePulseServer {
     arguments.insert(arguments.begin(), {"pactl", "--server=unix:" + Socket()});
     return Wait(Spawn(arguments, {}));
   }
-  // Plays mono float samples into the sink "mic"; the exit status of pacat.
+  // Plays mono float samples into the sink "mic"; the exit status of pacat. A microphone's
+  // latency: with pacat's own (two seconds) the sink may follow it, and what it plays comes
+  // out of its monitor that much later.
   int PlayIntoMicrophone(const std::vector<float>& samples, unsigned rate) const {
     const std::string file = folder_.Path("tone.raw");
     std::ofstream(file, std::ios::binary)
         .write(reinterpret_cast<const char*>(samples.data()), std::streamsize(samples.size() * sizeof(float)));
     return Wait(Spawn({"pacat", "--playback", "--server=unix:" + Socket(), "--device=mic", "--format=float32le",
-                       "--channels=1", "--rate=" + std::to_string(rate), file},
+                       "--channels=1", "--rate=" + std::to_string(rate), "--latency-msec=50", file},
                       {}));
   }
   void Stop() {
