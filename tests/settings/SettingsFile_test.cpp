@@ -32,7 +32,7 @@ std::vector<uint8_t> FirstStartFile() {
   bytes[207] = 5;
   bytes[209] = 100;
   PutLE(bytes, 210, 1, 4);
-  bytes[220] = 3;  // the audio latency choice "safe", plus one
+  bytes[220] = 1;  // the audio latency choice "low", plus one
   return bytes;
 }
 
@@ -183,8 +183,9 @@ TEST_F(SettingsFile, AudioLatencyLivesInAFormerlyReservedByte) {
   audioLatency = 0;
   ASSERT_TRUE(bank_.SaveSettings(file_));
   EXPECT_EQ(ReadBytes(file_)[220], 1);
-  for (const auto& [stored, read] : {std::pair{0, 2}, {2, 1}, {4, 2}, {255, 2}}) {
-    audioLatency = 0;
+  const int32_t first = firstStart::audioLatency;
+  for (const auto& [stored, read] : {std::pair{0, first}, {2, 1}, {4, first}, {255, first}}) {
+    audioLatency = -1;
     LoadWithByte(220, static_cast<uint8_t>(stored));
     EXPECT_EQ(audioLatency, read) << "stored " << stored;
   }
