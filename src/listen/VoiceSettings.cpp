@@ -49,12 +49,9 @@ std::string FormatVoiceSettings(const VoiceSettings& settings) {
 }
 
 VoiceSettings ReadVoiceSettings(const std::string& path) {
-  const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(path, kLargestFile + 1);
-  if (!bytes || bytes->size() > kLargestFile) return {};
-  return ParseVoiceSettings(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+  return ParseVoiceSettings(ReadKeyValueFile(path, kLargestFile));
 }
 
 FileWriteResult WriteVoiceSettings(const VoiceSettings& settings, const std::string& path) {
-  const std::string text = FormatVoiceSettings(settings);
-  return WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()));
+  return WriteKeyValueFile(path, FormatVoiceSettings(settings));
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
+#include <vector>
 
 void ForEachKeyValue(std::string_view text, const std::function<void(std::string_view, std::string_view)>& take) {
   while (!text.empty()) {
@@ -22,4 +24,14 @@ std::optional<int32_t> BoundedNumber(std::string_view text, int32_t lowest, int3
     return std::nullopt;
   }
   return value;
+}
+
+std::string ReadKeyValueFile(const std::string& path, size_t mostBytes) {
+  const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(path, mostBytes + 1);
+  if (!bytes || bytes->size() > mostBytes) return {};
+  return std::string(bytes->begin(), bytes->end());
+}
+
+FileWriteResult WriteKeyValueFile(const std::string& path, const std::string& text) {
+  return WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()));
 }

@@ -14,15 +14,10 @@ constexpr size_t kLargestFile = 64 * 1024;
 
 bool FitsInALine(const std::string& key) { return !key.empty() && key.find_first_of("=\r\n") == std::string::npos; }
 
-std::string ReadText(const std::string& path) {
-  const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(path, kLargestFile + 1);
-  if (!bytes || bytes->size() > kLargestFile) return {};
-  return std::string(bytes->begin(), bytes->end());
-}
+std::string ReadText(const std::string& path) { return ReadKeyValueFile(path, kLargestFile); }
 
 FileWriteResult Write(const std::string& path, const DrillLevels& levels, const std::string& chosen) {
-  const std::string text = FormatDrillLevels(levels, chosen);
-  return WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()));
+  return WriteKeyValueFile(path, FormatDrillLevels(levels, chosen));
 }
 
 }  // namespace

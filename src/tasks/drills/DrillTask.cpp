@@ -25,7 +25,6 @@ constexpr int kRevealed = 291;
 constexpr int kHintRevealed = 154;
 // MIDI note of key 0 of every piano in the playback (PlayNote and NoteOn add it).
 constexpr int32_t kKeyToNote = 36;
-constexpr uint32_t kSungVelocity = 100;
 
 }  // namespace
 
@@ -226,14 +225,14 @@ void DrillTask::OnSung(const SungAnswer& answer) {
     // The first tone is the one played: the sung one follows it.
     played_ = {reference};
     sungKey_ = true;
-    OnMidiInNote(midi::Pack(midi::kNoteOn, static_cast<uint32_t>(placed), kSungVelocity));
+    OnMidiInNote(midi::Pack(midi::kNoteOn, static_cast<uint32_t>(placed), voice::kSungVelocity));
     sungKey_ = false;
   }
   // After the key's flash, which redraws it.
   const int32_t key = placed - lowest;
   if (placed != target) {
     studentKeys_.push_back(key);
-    common::DrawOnView([this, key](Dc& dc) { MarkKey(dc, key, studentBrush_); });
+    common::DrawOnView([this, key](Dc& dc) { MarkKey(dc, key, voice::kStudentBrush); });
   }
   DrawSung();
 }

@@ -112,7 +112,6 @@ class DrillTask : public MonoMelodyTest37 {
   uint32_t quietUntil_ = 0;
   std::vector<voice::SungTone> sung_;
   std::vector<int32_t> studentKeys_;
-  Brush studentBrush_{90, 140, 255};
 };
 
 // The task of one kind of drill: the catalogue makes it.

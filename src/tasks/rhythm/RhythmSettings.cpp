@@ -53,14 +53,11 @@ std::string FormatRhythmSettings(const RhythmSettings& settings) {
 }
 
 RhythmSettings ReadRhythmSettings(const std::string& path) {
-  const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(path, kLargestFile + 1);
-  if (!bytes || bytes->size() > kLargestFile) return {};
-  return ParseRhythmSettings(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+  return ParseRhythmSettings(ReadKeyValueFile(path, kLargestFile));
 }
 
 FileWriteResult WriteRhythmSettings(const RhythmSettings& settings, const std::string& path) {
-  const std::string text = FormatRhythmSettings(settings);
-  return WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()));
+  return WriteKeyValueFile(path, FormatRhythmSettings(settings));
 }
 
 }  // namespace rhythm

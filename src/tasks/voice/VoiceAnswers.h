@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 
+#include "platform/Colour.h"
 #include "tasks/voice/VoiceHook.h"
 
 class CAbstractT;
@@ -44,6 +45,11 @@ std::string SungLine(std::span<const SungTone> tones);
 inline constexpr int kSungLine = 10;
 // Draws SungLine(tones) on that line of the task, over what stood there.
 void DrawSungLine(CAbstractT& task, Dc& dc, std::span<const SungTone> tones);
+
+// A held note goes the hardware keyboard's way as a note-on of this velocity.
+inline constexpr uint32_t kSungVelocity = 100;
+// The colour a wrong sung note's key is marked in, as the student's.
+inline constexpr Brush kStudentBrush{90, 140, 255};
 
 // The program's own tones reach the microphone as well: notes the student began to hold
 // before this long after the program stopped playing (or a key was clicked) are not answers.

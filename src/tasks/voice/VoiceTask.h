@@ -119,7 +119,7 @@ class VoiceTask : public Melody {
     const int32_t key = sung->pianoNote - lowest;
     if (sung->pianoNote != target) {
       studentKeys_.push_back(key);
-      common::DrawOnView([this, key](Dc& dc) { this->MarkKey(dc, key, studentBrush_); });
+      common::DrawOnView([this, key](Dc& dc) { this->MarkKey(dc, key, kStudentBrush); });
     }
     DrawSungLine();
   }
@@ -150,12 +150,10 @@ class VoiceTask : public Melody {
     common::DrawOnView([this](Dc& dc) { DrawSungLine(dc); });
   }
 
-  static constexpr uint32_t kSungVelocity = 100;
   std::vector<SungTone> sung_;
   std::vector<int32_t> studentKeys_;
   int32_t shift_ = 0;
   uint32_t quietUntil_ = 0;
-  Brush studentBrush_{90, 140, 255};
 };
 
 }  // namespace voice
