@@ -1,6 +1,7 @@
 #include "tasks/rhythm/RhythmPicture.h"
 
 #include <algorithm>
+#include <string>
 
 #include "tasks/rhythm/RhythmTiming.h"
 #include "text/LanguageTable.h"
@@ -113,10 +114,16 @@ void DrawPicture(Dc& dc, const Rect& area, const AnswerPicture& picture) {
     dc.TextOut(tapX, labelY + static_cast<int32_t>(i % 2) * lineHeight, OffsetLabel(*onset.offsetMs));
   }
   dc.SetTextColor(kExtraColour);
+  // Each extra tap is marked; its word only where the one before leaves room for it.
+  const std::string extra = T(txt::kRhythmExtra);
+  const int32_t extraWidth = dc.GetTextExtent(extra).cx;
+  int32_t free = area.left;
   for (const int32_t tap : judgement.extraTapsMs) {
     const int32_t x = scale.X(std::clamp(tap, -picture.totalMs / 16, picture.totalMs + picture.totalMs / 16));
     TapMark(dc, x, tapTop, tapBottom, kExtraColour);
-    dc.TextOut(x, labelY + 2 * lineHeight, T(txt::kRhythmExtra));
+    if (x < free) continue;
+    dc.TextOut(x, labelY + 2 * lineHeight, extra);
+    free = x + extraWidth + lineHeight / 2;
   }
 }
 

@@ -26,8 +26,10 @@ constexpr int kToleranceButton = cmd::kTaskButton1 + 2;
 constexpr std::array<int32_t, 6> kTolerancePercents = {6, 8, 12, 16, 20, 25};
 constexpr Colour kTitleGreen{0, 128, 0};
 
-// The lines of the statistics panel and of the legend, as fractions of the client height.
-constexpr std::array<double, 4> kPanelLines = {2.6, 2.27, 2.01, 1.8};
+// The lines of the statistics panel, as fractions of the client height: the text lines 3-6 of
+// every task, below the answer's picture and its labels (three lines under the taps row); the
+// legend stands on lines 8 and 9.
+constexpr std::array<double, 4> kPanelLines = {2.01, 1.8, 1.63, 1.49};
 
 std::vector<Point> PanelPoints(const Rect& client) {
   std::vector<Point> points;
@@ -331,5 +333,5 @@ void RhythmTask::DrawMessages(Dc& dc) {
   const int32_t toleranceMs = settings_.tolerance.Ms(MsPerQuarter());
   const std::string tolerance = T(txt::kRhythmLegendTolerance) + StrFormat("±%d ms", toleranceMs);
   const std::string inputs = T(txt::kRhythmLegendInputs);
-  DrawTextLines(dc, nullptr, nullptr, nullptr, nullptr, nullptr, inputs.c_str(), tolerance.c_str());
+  DrawTextLines(dc, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, inputs.c_str(), tolerance.c_str());
 }
